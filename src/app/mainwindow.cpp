@@ -1,0 +1,104 @@
+#include "app/mainwindow.h"
+
+#include "calc/arithmetic.h"
+#include "calc/chlorine.h"
+#include "settings/defaults.h"
+#include "settings/mregistry.h"
+#include "ui/windowrules.h"
+#include "ui_mainwindow.h"
+
+#include <QLayout>
+
+#include <optional>
+#include <utility>
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(new Ui::Form1)
+{
+    m_ui->setupUi(this);
+    layout()->setSizeConstraint(QLayout::SetFixedSize); // the client area is fixed, the menu above it
+    setWindowIcon(ui::PoolIcon());
+    ui::SetFont(m_ui->Label8, 13.5, true, true);
+    ui::MakeOutputBoxes({m_ui->txtPPM, m_ui->txtGalReq, m_ui->txtLongGal});
+    // Two text lines fit the box only without the usual inner margin.
+    m_ui->txtLongGal->document()->setDocumentMargin(1);
+
+    connect(m_ui->Command1, &QPushButton::clicked, this,
+            [this] { ui::RunHandler(this, [this] { calculate(); }); });
+
+    const std::pair<QAction*, WindowKind> entries[] = {
+        {m_ui->abt, WindowKind::About},
+        {m_ui->settings, WindowKind::Settings},
+    };
+    for (const auto& [action, kind] : entries)
+        connect(action, &QAction::triggered, this,
+                [kind] { WindowKeeper::instance().show(kind); });
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::load()
+{
+    try {
+        showUnitCaptions(ui::ReadUnitSystem());
+        m_ui->txtGal->setText(defaults::Read(defaults::kPoolSize));
+        m_ui->txtChlorPerc->setText(defaults::Read(defaults::kBleachStrength));
+    } catch (const SettingsError&) {
+        // As on a fresh installation; the user is told why by whoever runs the load step.
+        showUnitCaptions(calc::UnitSystem::Metric);
+        m_ui->txtGal->clear();
+        m_ui->txtChlorPerc->clear();
+        throw;
+    }
+}
+
+void MainWindow::showUnitCaptions(calc::UnitSystem units)
+{
+    const bool imperial = units == calc::UnitSystem::Imperial;
+    m_ui->Label1->setText(imperial ? QStringLiteral("Pool Size (Gal.)")
+                                   : QStringLiteral("Pool Size (L)"));
+    m_ui->Label3->setText(imperial ? QStringLiteral("Quantity of bleach (Gal.)")
+                                   : QStringLiteral("Quantity of bleach (L)"));
+}
+
+void MainWindow::calculate()
+{
+    const calc::UnitSystem units = ui::ReadUnitSystem();
+    if (!ui::RequireFilled(this, {m_ui->txtGal, m_ui->txtChlorPerc}, ui::kFillPpmIncrease))
+        return;
+
+    // Every figure is worked out before any box is written, so that a failure leaves all
+    // boxes as they were. A direction whose box is empty is skipped, and its output kept.
+    std::optional<QString> ppmIncrease;
+    if (!m_ui->txtQuantBleach->text().isEmpty()) {
+        const double ppm = calc::PpmFromBleach(ui::BoxNumber(m_ui->txtGal),
+                                               ui::BoxNumber(m_ui->txtChlorPerc),
+                                               ui::BoxNumber(m_ui->txtQuantBleach));
+        ppmIncrease = calc::NumberText(calc::RoundHalfEven(ppm, 1));
+    }
+
+    std::optional<QString> gallonsRequired;
+    std::optional<QString> longForm;
+    if (!m_ui->txtPPMTarget->text().isEmpty()) {
+        const double required = calc::BleachRequired(ui::BoxNumber(m_ui->txtGal),
+                                                     ui::BoxNumber(m_ui->txtChlorPerc),
+                                                     ui::BoxNumber(m_ui->txtPPMTarget));
+        const QString rounded = calc::NumberText(calc::RoundHalfEven(required, 1));
+        if (units == calc::UnitSystem::Imperial) {
+            const calc::GallonParts parts = calc::GallonBreakdown(required);
+            gallonsRequired = rounded + QLatin1String(" Gallon(s)");
+            longForm = calc::NumberText(parts.gallons) + QLatin1String(" Gallon(s), ") +
+                       calc::NumberText(parts.quarts) + QLatin1String(" quart(s), ") +
+                       calc::NumberText(parts.cups) + QLatin1String(" cup(s) and ") +
+                       calc::NumberText(parts.ounces) + QLatin1String(" ounce(s)");
+        } else {
+            longForm = rounded + QLatin1String(" Litre(s)");
+        }
+    }
+
+    if (ppmIncrease)
+        m_ui->txtPPM->setText(*ppmIncrease);
+    if (gallonsRequired)
+        m_ui->txtGalReq->setText(*gallonsRequired);
+    if (longForm)
+        m_ui->txtLongGal->setPlainText(*longForm);
+}

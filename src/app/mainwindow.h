@@ -1,0 +1,31 @@
+#pragma once
+
+#include "calc/conversions.h"
+#include "ui/windowkeeper.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+namespace Ui {
+class Form1;
+}
+
+// The window the program opens with: the chlorine dose calculator and the "More Calcs" menu
+// that opens every other window.
+class MainWindow : public QMainWindow, public LoadStep
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    void load() override;
+
+private:
+    void showUnitCaptions(calc::UnitSystem units);
+    void calculate();
+
+    std::unique_ptr<Ui::Form1> m_ui;
+};

@@ -1,0 +1,24 @@
+#include "settings/defaults.h"
+
+#include "settings/activestore.h"
+#include "settings/mregistry.h"
+
+namespace defaults {
+
+namespace {
+constexpr char kApplication[] = "Poolwright";
+constexpr char kSection[] = "Defaults";
+} // namespace
+
+QString Read(const char* key, const QString& defaultValue)
+{
+    return QString::fromStdString(MRegistry(ActiveStore()).ReadSetting(
+        kApplication, kSection, key, defaultValue.toStdString()));
+}
+
+void Write(const char* key, const QString& value)
+{
+    MRegistry(ActiveStore()).WriteSetting(kApplication, kSection, key, value.toStdString());
+}
+
+} // namespace defaults

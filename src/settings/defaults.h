@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// The program's three defaults, kept in section "Defaults" of application "Poolwright".
+// Windows read and write them here, converting their texts at this edge; a failure of the
+// store is a SettingsError.
+namespace defaults {
+
+inline constexpr char kPoolSize[] = "PoolSize";
+inline constexpr char kBleachStrength[] = "BleachStrength";
+inline constexpr char kUnitOfMeasure[] = "UOM"; // "Imperial" or "Metric"
+
+QString Read(const char* key, const QString& defaultValue = QString());
+void Write(const char* key, const QString& value);
+
+} // namespace defaults

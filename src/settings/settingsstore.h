@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The persistent store under the settings: the five operations of the platform's registry,
+// with its result codes, so that MRegistry reads and writes the same way over every back-end.
+// A key is a section, addressed by a path such as "SOFTWARE\Poolwright\Defaults"; its values
+// are typed byte strings. Standard C++ only: this interface is also built without Qt.
+class SettingsStore
+{
+public:
+    using Key = std::uint64_t;
+
+    // Result codes, as the registry API returns them.
+    static constexpr long kSuccess = 0;
+    static constexpr long kFileNotFound = 2;
+    static constexpr long kAccessDenied = 5;
+    static constexpr long kMoreData = 234;
+
+    // Value types, as the registry numbers them.
+    static constexpr std::uint32_t kString = 1;
+    static constexpr std::uint32_t kExpandString = 2;
+    static constexpr std::uint32_t kBinary = 3;
+    static constexpr std::uint32_t kInteger = 4;
+    static constexpr std::uint32_t kStringList = 7;
+    static constexpr std::uint32_t kInteger64 = 11;
+
+    virtual ~SettingsStore() = default;
+
+    // Opens an existing key for reading; kFileNotFound when it, or its application, is absent.
+    virtual long OpenKey(const std::string& path, Key& key) = 0;
+
+    // Opens the key for writing, creating it and the keys along its path as needed.
+    virtual long CreateKey(const std::string& path, Key& key) = 0;
+
+    // With data == nullptr: the value's type and its size in bytes. Otherwise copies the value
+    // into data, which holds `size` bytes, and sets `size` to the bytes copied (kMoreData when
+    // they do not fit). A string's bytes end in one zero byte, counted in its size.
+    virtual long QueryValue(Key key, const std::string& name, std::uint32_t& type, char* data,
+                            std::uint32_t& size) = 0;
+
+    virtual long SetValue(Key key, const std::string& name, std::uint32_t type, const char* data,
+                          std::uint32_t size) = 0;
+
+    virtual long CloseKey(Key key) = 0;
+};

@@ -1,0 +1,45 @@
+#include "settings/settingswindow.h"
+
+#include "settings/defaults.h"
+#include "ui/windowrules.h"
+#include "ui_settingswindow.h"
+
+SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent), m_ui(new Ui::Form11)
+{
+    m_ui->setupUi(this);
+    ui::SetUpWindow(this);
+    ui::SetFont(m_ui->Label2, 13.5, true, false);
+    connect(m_ui->Command1, &QPushButton::clicked, this, [this] {
+        ui::RunHandler(this, [this] { saveAndClose(); },
+                       QStringLiteral("The settings could not be saved. What you typed is kept, "
+                                      "so you can try again."));
+    });
+}
+
+SettingsWindow::~SettingsWindow() = default;
+
+void SettingsWindow::load()
+{
+    // Whatever was typed into the other windows is discarded with them.
+    WindowKeeper::instance().closeAllExcept(WindowKind::Settings);
+    m_ui->txtPoolSize->setFocus();
+
+    m_ui->txtPoolSize->setText(defaults::Read(defaults::kPoolSize));
+    m_ui->txtBleachStrength->setText(
+        defaults::Read(defaults::kBleachStrength, m_ui->txtBleachStrength->text()));
+    const bool imperial =
+        ui::ReadUnitSystem() == calc::UnitSystem::Imperial;
+    (imperial ? m_ui->optImperial : m_ui->optMetric)->setChecked(true);
+}
+
+void SettingsWindow::saveAndClose()
+{
+    // The values go in as typed; a failing write stops here and leaves the window as it is.
+    defaults::Write(defaults::kPoolSize, m_ui->txtPoolSize->text());
+    defaults::Write(defaults::kBleachStrength, m_ui->txtBleachStrength->text());
+    defaults::Write(defaults::kUnitOfMeasure, m_ui->optImperial->isChecked()
+                                                  ? QStringLiteral("Imperial")
+                                                  : QStringLiteral("Metric"));
+    WindowKeeper::instance().show(WindowKind::Main);
+    close();
+}

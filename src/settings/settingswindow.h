@@ -1,0 +1,29 @@
+#pragma once
+
+#include "ui/windowkeeper.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class Form11;
+}
+
+// Edits the three defaults. While it is open it is the program's only window: opening it
+// closes every other one, and saving hands over to a freshly loaded main window.
+class SettingsWindow : public QWidget, public LoadStep
+{
+    Q_OBJECT
+
+public:
+    explicit SettingsWindow(QWidget* parent = nullptr);
+    ~SettingsWindow() override;
+
+    void load() override;
+
+private:
+    void saveAndClose();
+
+    std::unique_ptr<Ui::Form11> m_ui;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The side effects that reach the user outside a window's boxes: the system beep and the
+// modal message boxes. Everything goes through this interface so that tests can record
+// what the user would hear and see instead of blocking on a dialog.
+class UserFeedback
+{
+public:
+    virtual ~UserFeedback() = default;
+    virtual void beep() = 0;
+    // A modal box with an exclamation icon, one OK button and the caption "Poolwright".
+    virtual void warn(QWidget* parent, const QString& message) = 0;
+    // A modal box for a failure of the program itself (the settings store).
+    virtual void reportError(QWidget* parent, const QString& message) = 0;
+};
+
+UserFeedback& Feedback();
+
+// Puts feedback in place of the real beep and message boxes (nullptr restores them); for tests.
+void ReplaceFeedback(UserFeedback* feedback);

@@ -1,0 +1,77 @@
+#include "ui/windowkeeper.h"
+
+#include "ui/windowrules.h"
+
+#include <QEvent>
+
+#include <algorithm>
+
+WindowKeeper& WindowKeeper::instance()
+{
+    static WindowKeeper keeper;
+    return keeper;
+}
+
+void WindowKeeper::setFactory(WindowKind kind, Factory factory)
+{
+    m_factories[kind] = std::move(factory);
+}
+
+QWidget* WindowKeeper::show(WindowKind kind)
+{
+    QWidget* window = openWindow(kind);
+    if (window == nullptr) {
+        const auto factory = m_factories.find(kind);
+        if (factory == m_factories.end())
+            return nullptr;
+        window = factory->second();
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->installEventFilter(this);
+        m_open[kind] = window;
+        if (auto* loadStep = dynamic_cast<LoadStep*>(window))
+            ui::RunHandler(window, [loadStep] { loadStep->load(); });
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+void WindowKeeper::close(WindowKind kind)
+{
+    if (QWidget* window = openWindow(kind))
+        window->close();
+}
+
+void WindowKeeper::closeAllExcept(WindowKind keep)
+{
+    for (int kind = static_cast<int>(WindowKind::Main);
+         kind <= static_cast<int>(WindowKind::SaturationIndex); ++kind) {
+        if (static_cast<WindowKind>(kind) != keep)
+            close(static_cast<WindowKind>(kind));
+    }
+}
+
+QWidget* WindowKeeper::openWindow(WindowKind kind) const
+{
+    const auto open = m_open.find(kind);
+    return open == m_open.end() ? nullptr : open->second.data();
+}
+
+int WindowKeeper::openCount() const
+{
+    return static_cast<int>(
+        std::count_if(m_open.begin(), m_open.end(), [](const auto& open) { return open.second; }));
+}
+
+bool WindowKeeper::eventFilter(QObject* watched, QEvent* event)
+{
+    // No window refuses to close, so a close event is the end of the window: it is forgotten
+    // at once (its deletion follows later) and the next choice of its kind makes a new one.
+    if (event->type() == QEvent::Close) {
+        std::erase_if(m_open, [watched](const auto& open) { return open.second == watched; });
+        if (openCount() == 0)
+            Q_EMIT lastWindowClosed();
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <map>
+
+// Every kind of window, in the order of its form number (Form1 .. Form12).
+enum class WindowKind {
+    Main,
+    About,
+    Alkalinity,
+    CalciumHardness,
+    CyanuricAcid,
+    Ph,
+    Dilution,
+    Borax,
+    PoolVolume,
+    Salt,
+    Settings,
+    SaturationIndex,
+};
+
+// A window that fills itself when it opens (from the settings, mostly).
+class LoadStep
+{
+public:
+    virtual ~LoadStep() = default;
+    virtual void load() = 0;
+};
+
+// Keeps at most one window of each kind. A window is made and loaded on first use, raised
+// unchanged while it is open, and discarded with its typed text when it closes. The keeper
+// tells when its last window has closed, so the program can end then and not while the
+// Settings window is swapping the other windows out.
+class WindowKeeper : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Factory = std::function<QWidget*()>;
+
+    static WindowKeeper& instance();
+
+    void setFactory(WindowKind kind, Factory factory);
+
+    // Shows the window of kind, making and loading it first if it is not open.
+    QWidget* show(WindowKind kind);
+    void close(WindowKind kind);
+    // Closes every window but keep, in the order of WindowKind.
+    void closeAllExcept(WindowKind keep);
+
+    QWidget* openWindow(WindowKind kind) const;
+    int openCount() const;
+
+Q_SIGNALS:
+    void lastWindowClosed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::map<WindowKind, Factory> m_factories;
+    std::map<WindowKind, QPointer<QWidget>> m_open;
+};

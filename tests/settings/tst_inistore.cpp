@@ -1,0 +1,281 @@
+#include "settings/inistore.h"
+#include "settings/mregistry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+namespace {
+
+bool RunningAsRoot()
+{
+    return ::geteuid() == 0;
+}
+
+} // namespace
+
+class IniStoreTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void noFileGivesTheDefault();
+    void missingValueGivesTheDefault();
+    void emptyValueIsTheEmptyText();
+    void roundTrip_data();
+    void roundTrip();
+    void storedAsTextInItsSection();
+    void everyReadGoesToTheFile();
+    void valueOfAnotherType_data();
+    void valueOfAnotherType();
+    void settingsFileIsAFolder();
+    void settingsFolderIsAFile();
+    void unreadableFile();
+    void unwritableFolder();
+    void configRoot_data();
+    void configRoot();
+
+private:
+    std::string read(const std::string& key, const std::string& fallback = "default");
+    void write(const std::string& key, const std::string& value);
+    void writeFile(const QByteArray& contents);
+    int readError(const std::string& key, std::string* description);
+    int writeError(std::string* description);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<IniStore> m_store;
+    QString m_file;
+};
+
+void IniStoreTest::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_store = std::make_unique<IniStore>(m_dir->path());
+    m_file = m_dir->path() + QStringLiteral("/Poolwright/Poolwright.ini");
+    QCOMPARE(m_store->filePath("SOFTWARE\\Poolwright\\Defaults"), m_file);
+}
+
+void IniStoreTest::cleanup()
+{
+    // Undo what the permission tests changed, so the folder can be removed.
+    QFile::setPermissions(m_file, QFile::ReadOwner | QFile::WriteOwner);
+    QFile::setPermissions(QFileInfo(m_file).path(),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    m_store.reset();
+    m_dir.reset();
+}
+
+std::string IniStoreTest::read(const std::string& key, const std::string& fallback)
+{
+    return MRegistry(*m_store).ReadSetting("Poolwright", "Defaults", key, fallback);
+}
+
+void IniStoreTest::write(const std::string& key, const std::string& value)
+{
+    MRegistry(*m_store).WriteSetting("Poolwright", "Defaults", key, value);
+}
+
+void IniStoreTest::writeFile(const QByteArray& contents)
+{
+    QDir().mkpath(QFileInfo(m_file).path());
+    QFile file(m_file);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+}
+
+int IniStoreTest::readError(const std::string& key, std::string* description)
+{
+    try {
+        read(key);
+    } catch (const SettingsError& error) {
+        *description = error.description();
+        return error.number();
+    }
+    return 0;
+}
+
+int IniStoreTest::writeError(std::string* description)
+{
+    try {
+        write("PoolSize", "20000");
+    } catch (const SettingsError& error) {
+        *description = error.description();
+        return error.number();
+    }
+    return 0;
+}
+
+void IniStoreTest::noFileGivesTheDefault()
+{
+    QCOMPARE(read("PoolSize"), "default");
+    QVERIFY(!QFile::exists(m_file));
+}
+
+void IniStoreTest::missingValueGivesTheDefault()
+{
+    write("UOM", "Metric");
+    QCOMPARE(read("PoolSize"), "default");
+    writeFile("[Other]\nPoolSize=1\n");
+    QCOMPARE(read("PoolSize"), "default");
+}
+
+void IniStoreTest::emptyValueIsTheEmptyText()
+{
+    write("PoolSize", "");
+    QCOMPARE(read("PoolSize"), "");
+    writeFile("[Defaults]\nPoolSize=\n");
+    QCOMPARE(read("PoolSize"), "");
+}
+
+void IniStoreTest::roundTrip_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::newRow("plain") << "20000";
+    QTest::newRow("leading and trailing blanks") << "  6.5  ";
+    QTest::newRow("only a blank") << " ";
+    QTest::newRow("commas") << "1,000,000";
+    QTest::newRow("comma and blank") << "a, b";
+    QTest::newRow("equals") << "a=b";
+    QTest::newRow("semicolon") << "x; y";
+    QTest::newRow("quotes") << "\"quoted\" and 'single'";
+    QTest::newRow("backslashes") << "C:\\pool\\size\\";
+    QTest::newRow("at sign first") << "@Variant(x)";
+    QTest::newRow("brackets") << "[Defaults]";
+    QTest::newRow("hash") << "#not a comment";
+    QTest::newRow("non-ASCII") << QString::fromUtf8("Größe ÆØÅ 水 ✓");
+    QTest::newRow("tab inside") << "a\tb";
+}
+
+void IniStoreTest::roundTrip()
+{
+    QFETCH(QString, value);
+    write("PoolSize", value.toStdString());
+    write("UOM", "Imperial");
+    QCOMPARE(QString::fromStdString(read("PoolSize")), value);
+    QCOMPARE(read("UOM"), "Imperial");
+}
+
+void IniStoreTest::storedAsTextInItsSection()
+{
+    write("PoolSize", "20000");
+    write("UOM", "Imperial");
+    QFile file(m_file);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray contents = file.readAll();
+    QVERIFY2(contents.contains("[Defaults]\n"), contents.constData());
+    QVERIFY2(contents.contains("PoolSize=20000\n"), contents.constData());
+    QVERIFY2(contents.contains("UOM=Imperial\n"), contents.constData());
+}
+
+void IniStoreTest::everyReadGoesToTheFile()
+{
+    write("PoolSize", "1");
+    QCOMPARE(read("PoolSize"), "1");
+    write("PoolSize", "22");
+    QCOMPARE(read("PoolSize"), "22");
+    // another writer
+    writeFile("[Defaults]\nPoolSize=333\n");
+    QCOMPARE(read("PoolSize"), "333");
+}
+
+void IniStoreTest::valueOfAnotherType_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<int>("number");
+    // A 32-bit integer as another Qt program stores it: a serialised QVariant of type int.
+    QTest::newRow("integer") << QByteArray("PoolSize=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\0\\x5)")
+                             << -2147219500;
+    QTest::newRow("64-bit integer")
+        << QByteArray("PoolSize=@Variant(\\0\\0\\0\\x4\\0\\0\\0\\0\\0\\0\\0\\0\\x5)")
+        << -2147219504 + 11;
+    QTest::newRow("list") << QByteArray("PoolSize=1, 2") << -2147219504 + 7;
+    QTest::newRow("bytes") << QByteArray("PoolSize=@ByteArray(abc)") << -2147219504 + 3;
+}
+
+void IniStoreTest::valueOfAnotherType()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(int, number);
+    writeFile("[Defaults]\n" + line + "\nUOM=Metric\n");
+    std::string description;
+    QCOMPARE(readError("PoolSize", &description), number);
+    QCOMPARE(description, "Registry data not a string");
+    QCOMPARE(read("UOM"), "Metric");
+}
+
+void IniStoreTest::settingsFileIsAFolder()
+{
+    QVERIFY(QDir().mkpath(m_file));
+    std::string description;
+    QCOMPARE(readError("PoolSize", &description), -2147219499);
+    QCOMPARE(description, "Could not open registry section");
+    QCOMPARE(writeError(&description), -2147219499);
+    QCOMPARE(description, "Could not open/create registry section");
+}
+
+void IniStoreTest::settingsFolderIsAFile()
+{
+    QFile blocker(QFileInfo(m_file).path());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QCOMPARE(read("PoolSize"), "default");
+    std::string description;
+    QCOMPARE(writeError(&description), -2147219499);
+    QCOMPARE(description, "Could not open/create registry section");
+}
+
+void IniStoreTest::unreadableFile()
+{
+    if (RunningAsRoot())
+        QSKIP("file permissions do not stop root; settingsFileIsAFolder covers this failure");
+    write("PoolSize", "20000");
+    QVERIFY(QFile::setPermissions(m_file, QFile::WriteOwner));
+    std::string description;
+    QCOMPARE(readError("PoolSize", &description), -2147219499);
+    QCOMPARE(description, "Could not open registry section");
+}
+
+void IniStoreTest::unwritableFolder()
+{
+    if (RunningAsRoot())
+        QSKIP("file permissions do not stop root; settingsFolderIsAFile covers this failure");
+    write("PoolSize", "20000");
+    QVERIFY(QFile::setPermissions(QFileInfo(m_file).path(),
+                                  QFile::ReadOwner | QFile::ExeOwner));
+    std::string description;
+    QCOMPARE(writeError(&description), -2147219499);
+    QCOMPARE(description, "Could not open/create registry section");
+    QCOMPARE(read("PoolSize"), "20000");
+}
+
+void IniStoreTest::configRoot_data()
+{
+    QTest::addColumn<QByteArray>("configHome");
+    QTest::addColumn<QString>("root");
+    QTest::newRow("set") << QByteArray("/tmp/somewhere") << "/tmp/somewhere";
+    QTest::newRow("unset") << QByteArray() << QDir::homePath() + "/.config";
+    QTest::newRow("relative is ignored") << QByteArray("relative/dir")
+                                         << QDir::homePath() + "/.config";
+}
+
+void IniStoreTest::configRoot()
+{
+    QFETCH(QByteArray, configHome);
+    QFETCH(QString, root);
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    if (configHome.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", configHome);
+    const QString found = IniStore::ConfigRootFromEnvironment();
+    qputenv("XDG_CONFIG_HOME", saved);
+    QCOMPARE(found, root);
+}
+
+QTEST_GUILESS_MAIN(IniStoreTest)
+#include "tst_inistore.moc"

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Checks shared by the window tests. Each returns what is wrong, or an empty text/list.
+
+// A control's place in twips: left, top, width, height (15 twips to the pixel).
+struct Place
+{
+    const char* name;
+    int left, top, width, height;
+};
+QString MisplacedControls(const QWidget* window, const QList<Place>& places);
+
+// Labels whose text, word-wrapped in the label's font, does not fit its box.
+QStringList ClippedLabels(const QWidget* window);
+
+// The names of the widgets that Tab visits, starting at start, for `count` presses.
+QStringList TabOrder(QWidget* window, QWidget* start, int count);
+
+// Grey (RGB 192, 192, 192) background of a text box.
+bool IsGrey(const QWidget* box);
