@@ -15,7 +15,9 @@
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(new Ui::Form1)
 {
     m_ui->setupUi(this);
-    layout()->setSizeConstraint(QLayout::SetFixedSize); // the client area is fixed, the menu above it
+    // The client area is fixed, with the menu bar above it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
     setWindowIcon(ui::PoolIcon());
     ui::SetFont(m_ui->Label8, 13.5, true, true);
     ui::MakeOutputBoxes({m_ui->txtPPM, m_ui->txtGalReq, m_ui->txtLongGal});

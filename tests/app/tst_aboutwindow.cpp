@@ -1,0 +1,71 @@
+#include "app/aboutwindow.h"
+#include "support/windowchecks.h"
+#include "ui/windowrules.h"
+
+#include <QLabel>
+#include <QTest>
+
+class AboutWindowTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { ui::ApplyProgramLook(); }
+    void texts();
+    void layout();
+    void photograph();
+};
+
+void AboutWindowTest::texts()
+{
+    AboutWindow window;
+    QCOMPARE(window.windowTitle(), QStringLiteral("About"));
+    auto text = [&](const char* name) { return window.findChild<QLabel*>(name)->text(); };
+    QCOMPARE(text("Label1"), QStringLiteral("Poolwright!"));
+    QCOMPARE(text("Label2"), QStringLiteral("A real simple tool to help you calculate bleach additions"));
+    QCOMPARE(text("Label5"), QStringLiteral("By using this tool, you accept all responsibilities for the "
+                                            "results.  There are no warranties expressed or implied to "
+                                            "its function.  "));
+    QCOMPARE(text("Label6"),
+             QStringLiteral("Basically, if you screw your pool up, it's your own darn fault!"));
+    QCOMPARE(text("Label3"), QStringLiteral("Do you just use this, but don't have any suggestions?  "
+                                            "That's cool, drop me a line anyway to let me know you're "
+                                            "using it!"));
+    QVERIFY(text("Label4").contains(QLatin1Char('@')));
+    QVERIFY(!text("Label7").isEmpty());
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        if (label->objectName() != QLatin1String("Picture1"))
+            QVERIFY2(label->alignment() & Qt::AlignHCenter, qPrintable(label->objectName()));
+}
+
+void AboutWindowTest::layout()
+{
+    AboutWindow window;
+    QCOMPARE(window.size(), QSize(312, 442));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QVERIFY(!window.windowIcon().isNull());
+    const QString misplaced = MisplacedControls(
+        &window, {{"Label1", 0, 120, 4575, 495},    {"Label2", 120, 720, 4335, 375},
+                  {"Label5", 0, 1080, 4695, 495},   {"Label6", 0, 1800, 4695, 495},
+                  {"Label4", 120, 2400, 4455, 495}, {"Label3", 120, 3120, 4455, 495},
+                  {"Picture1", 1200, 3840, 2415, 1815}, {"Label7", -120, 5880, 4815, 375}});
+    QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
+    const QFont title = window.findChild<QLabel*>("Label1")->font();
+    QVERIFY(title.bold() && title.italic());
+    QCOMPARE(title.pointSizeF(), 18.0);
+    const QStringList clipped = ClippedLabels(&window);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("; ")));
+}
+
+void AboutWindowTest::photograph()
+{
+    AboutWindow window;
+    const auto* picture = window.findChild<QLabel*>("Picture1");
+    const QPixmap photo = picture->pixmap();
+    QCOMPARE(photo.size(), QSize(156, 117));
+    QVERIFY(picture->frameWidth() > 0);
+    QVERIFY(picture->contentsRect().width() >= 156 && picture->contentsRect().height() >= 117);
+}
+
+QTEST_MAIN(AboutWindowTest)
+#include "tst_aboutwindow.moc"

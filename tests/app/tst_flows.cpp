@@ -1,0 +1,169 @@
+#include "app/windowcatalog.h"
+#include "settings/defaults.h"
+#include "support/recordingfeedback.h"
+#include "support/temporarysettings.h"
+#include "ui/windowkeeper.h"
+#include "ui/windowrules.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+// How the windows meet: the keeper, the menu, and the Settings window's hand-over.
+class FlowsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void oneWindowPerKind();
+    void closedWindowComesBackFresh();
+    void settingsClosesEveryOtherWindow();
+    void savingReopensAFreshMainWindow();
+    void closingTheMainWindowLeavesTheOthers();
+    void closingSettingsAloneEndsTheProgram();
+    void nothingIsMadeBeforeItIsChosen();
+
+private:
+    static WindowKeeper& keeper() { return WindowKeeper::instance(); }
+    static void choose(QWidget* mainWindow, const char* entry)
+    {
+        mainWindow->findChild<QAction*>(QLatin1String(entry))->trigger();
+    }
+
+    std::unique_ptr<TemporarySettings> m_settings;
+    std::unique_ptr<RecordingFeedback> m_feedback;
+};
+
+void FlowsTest::initTestCase()
+{
+    ui::ApplyProgramLook();
+    RegisterWindows();
+}
+
+void FlowsTest::init()
+{
+    m_settings = std::make_unique<TemporarySettings>();
+    m_feedback = std::make_unique<RecordingFeedback>();
+}
+
+void FlowsTest::cleanup()
+{
+    for (int kind = 0; kind <= static_cast<int>(WindowKind::SaturationIndex); ++kind)
+        keeper().close(static_cast<WindowKind>(kind));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(keeper().openCount(), 0);
+    QCOMPARE(m_feedback->errors, QStringList());
+    m_feedback.reset();
+    m_settings.reset();
+}
+
+void FlowsTest::oneWindowPerKind()
+{
+    QWidget* main = keeper().show(WindowKind::Main);
+    choose(main, "abt");
+    QWidget* about = keeper().openWindow(WindowKind::About);
+    QVERIFY(about != nullptr && about->isVisible());
+    choose(main, "abt");
+    QCOMPARE(keeper().openWindow(WindowKind::About), about);
+    QCOMPARE(keeper().openCount(), 2);
+    QCOMPARE(keeper().show(WindowKind::Main), main);
+}
+
+void FlowsTest::closedWindowComesBackFresh()
+{
+    m_settings->store(QStringLiteral("100"), QString(), QStringLiteral("Metric"));
+    QWidget* main = keeper().show(WindowKind::Main);
+    auto* pool = main->findChild<QLineEdit*>("txtGal");
+    QTest::keyClicks(pool, QStringLiteral("99"));
+    QCOMPARE(keeper().show(WindowKind::Main)->findChild<QLineEdit*>("txtGal")->text(),
+             QStringLiteral("10099")); // raised unchanged
+
+    QPointer<QWidget> closed = main;
+    main->close();
+    QCOMPARE(keeper().openWindow(WindowKind::Main), nullptr);
+    QWidget* fresh = keeper().show(WindowKind::Main);
+    QVERIFY(fresh != closed.data() || closed.isNull());
+    QCOMPARE(fresh->findChild<QLineEdit*>("txtGal")->text(), QStringLiteral("100"));
+    QTRY_VERIFY(closed.isNull()); // the closed one is deleted
+}
+
+void FlowsTest::settingsClosesEveryOtherWindow()
+{
+    QSignalSpy ended(&keeper(), &WindowKeeper::lastWindowClosed);
+    QWidget* main = keeper().show(WindowKind::Main);
+    choose(main, "abt");
+    QPointer<QWidget> mainWindow = main;
+    QPointer<QWidget> about = keeper().openWindow(WindowKind::About);
+
+    choose(main, "settings");
+    QVERIFY(keeper().openWindow(WindowKind::Settings) != nullptr);
+    QCOMPARE(keeper().openWindow(WindowKind::Main), nullptr);
+    QCOMPARE(keeper().openWindow(WindowKind::About), nullptr);
+    QCOMPARE(keeper().openCount(), 1);
+    QTRY_VERIFY(mainWindow.isNull() && about.isNull());
+    QCOMPARE(ended.count(), 0); // the program goes on
+}
+
+void FlowsTest::savingReopensAFreshMainWindow()
+{
+    QWidget* main = keeper().show(WindowKind::Main);
+    choose(main, "settings");
+    QWidget* settings = keeper().openWindow(WindowKind::Settings);
+    QTest::keyClicks(settings->findChild<QLineEdit*>("txtPoolSize"), QStringLiteral("abc"));
+    QTest::keyClicks(settings->findChild<QLineEdit*>("txtBleachStrength"), QStringLiteral("8.25"));
+    QTest::mouseClick(settings->findChild<QWidget*>("optImperial"), Qt::LeftButton);
+    QTest::mouseClick(settings->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+
+    QCOMPARE(keeper().openWindow(WindowKind::Settings), nullptr);
+    QWidget* reopened = keeper().openWindow(WindowKind::Main);
+    QVERIFY(reopened != nullptr && reopened->isVisible());
+    QCOMPARE(keeper().openCount(), 1);
+    QCOMPARE(reopened->findChild<QLineEdit*>("txtGal")->text(), QStringLiteral("abc"));
+    QCOMPARE(reopened->findChild<QLineEdit*>("txtChlorPerc")->text(), QStringLiteral("8.25"));
+    QCOMPARE(reopened->findChild<QWidget*>("Label1")->property("text").toString(),
+             QStringLiteral("Pool Size (Gal.)"));
+}
+
+void FlowsTest::closingTheMainWindowLeavesTheOthers()
+{
+    QSignalSpy ended(&keeper(), &WindowKeeper::lastWindowClosed);
+    QWidget* main = keeper().show(WindowKind::Main);
+    choose(main, "abt");
+    main->close();
+    QWidget* about = keeper().openWindow(WindowKind::About);
+    QVERIFY(about != nullptr && about->isVisible());
+    QCOMPARE(ended.count(), 0);
+    about->close();
+    QCOMPARE(ended.count(), 1);
+}
+
+void FlowsTest::closingSettingsAloneEndsTheProgram()
+{
+    m_settings->store(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("Imperial"));
+    QSignalSpy ended(&keeper(), &WindowKeeper::lastWindowClosed);
+    QWidget* settings = keeper().show(WindowKind::Settings);
+    QTest::keyClicks(settings->findChild<QLineEdit*>("txtPoolSize"), QStringLiteral("999"));
+    settings->close();
+    QCOMPARE(ended.count(), 1);
+    QCOMPARE(defaults::Read(defaults::kPoolSize), QStringLiteral("1")); // nothing stored
+}
+
+void FlowsTest::nothingIsMadeBeforeItIsChosen()
+{
+    keeper().show(WindowKind::Main);
+    QCOMPARE(keeper().openCount(), 1);
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QWidget* window : windows)
+        QVERIFY2(!window->objectName().startsWith(QLatin1String("Form")) ||
+                     window->objectName() == QLatin1String("Form1"),
+                 qPrintable(window->objectName()));
+}
+
+QTEST_MAIN(FlowsTest)
+#include "tst_flows.moc"

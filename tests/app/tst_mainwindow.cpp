@@ -1,0 +1,432 @@
+#include "app/mainwindow.h"
+#include "app/windowcatalog.h"
+#include "support/fakestore.h"
+#include "support/recordingfeedback.h"
+#include "support/temporarysettings.h"
+#include "support/windowchecks.h"
+#include "settings/activestore.h"
+#include "ui/windowrules.h"
+
+#include <QAction>
+#include <QtMath>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QString kOld = QStringLiteral("old");
+const QString kFillPpm = QString::fromLatin1(ui::kFillPpmIncrease);
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void loadStep_data();
+    void loadStep();
+    void loadFailureShowsAFreshWindow();
+    void calculate_data();
+    void calculate();
+    void refused_data();
+    void refused();
+    void unitSystemIsReadAtEveryPress();
+    void realMessageBox();
+
+    void layout();
+    void outputBoxes();
+    void tabOrder();
+    void menu();
+
+private:
+    QString box(const char* name) const;
+    void type(const char* name, const QString& text);
+    QString outputs() const;
+
+    std::unique_ptr<TemporarySettings> m_settings;
+    std::unique_ptr<RecordingFeedback> m_feedback;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void MainWindowTest::initTestCase()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    ui::ApplyProgramLook();
+}
+
+void MainWindowTest::init()
+{
+    m_settings = std::make_unique<TemporarySettings>();
+    m_feedback = std::make_unique<RecordingFeedback>();
+    m_window = std::make_unique<MainWindow>();
+}
+
+void MainWindowTest::cleanup()
+{
+    m_window.reset();
+    m_feedback.reset();
+    m_settings.reset();
+}
+
+QString MainWindowTest::box(const char* name) const
+{
+    if (auto* line = m_window->findChild<QLineEdit*>(QLatin1String(name)))
+        return line->text();
+    return m_window->findChild<QPlainTextEdit*>(QLatin1String(name))->toPlainText();
+}
+
+void MainWindowTest::type(const char* name, const QString& text)
+{
+    auto* line = m_window->findChild<QLineEdit*>(QLatin1String(name));
+    line->clear();
+    QTest::keyClicks(line, text);
+}
+
+QString MainWindowTest::outputs() const
+{
+    return box("txtPPM") + '|' + box("txtGalReq") + '|' + box("txtLongGal");
+}
+
+void MainWindowTest::loadStep_data()
+{
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<QString>("uom");
+    QTest::addColumn<QString>("poolSize");
+    QTest::addColumn<QString>("strength");
+    QTest::addColumn<QString>("poolCaption");
+    QTest::addColumn<QString>("quantityCaption");
+    const QString gallons = QStringLiteral("Pool Size (Gal.)");
+    const QString litres = QStringLiteral("Pool Size (L)");
+    const QString bleachGallons = QStringLiteral("Quantity of bleach (Gal.)");
+    const QString bleachLitres = QStringLiteral("Quantity of bleach (L)");
+    QTest::newRow("nothing stored") << false << "" << "" << "" << litres << bleachLitres;
+    QTest::newRow("imperial") << true << "Imperial" << "20000" << "6" << gallons << bleachGallons;
+    QTest::newRow("metric") << true << "Metric" << "75000" << "12.5" << litres << bleachLitres;
+    QTest::newRow("letter case differs") << true << "imperial" << "1" << "2" << litres
+                                         << bleachLitres;
+    QTest::newRow("trailing blank") << true << "Imperial " << "1" << "2" << litres << bleachLitres;
+    QTest::newRow("texts kept as stored") << true << "Imperial" << " lots " << "abc" << gallons
+                                          << bleachGallons;
+}
+
+void MainWindowTest::loadStep()
+{
+    QFETCH(bool, stored);
+    QFETCH(QString, uom);
+    QFETCH(QString, poolSize);
+    QFETCH(QString, strength);
+    QFETCH(QString, poolCaption);
+    QFETCH(QString, quantityCaption);
+    if (stored)
+        m_settings->store(poolSize, strength, uom);
+    m_window->load();
+    QCOMPARE(m_window->findChild<QLabel*>("Label1")->text(), poolCaption);
+    QCOMPARE(m_window->findChild<QLabel*>("Label3")->text(), quantityCaption);
+    QCOMPARE(box("txtGal"), poolSize);
+    QCOMPARE(box("txtChlorPerc"), strength);
+    for (const char* empty : {"txtQuantBleach", "txtPPMTarget", "txtPPM", "txtGalReq", "txtLongGal"})
+        QCOMPARE(box(empty), QString());
+}
+
+void MainWindowTest::loadFailureShowsAFreshWindow()
+{
+    RegisterWindows();
+    FakeStore broken;
+    broken.openResult = SettingsStore::kAccessDenied;
+    ReplaceActiveStore(&broken);
+    QWidget* window = WindowKeeper::instance().show(WindowKind::Main);
+    ReplaceActiveStore(nullptr);
+
+    QVERIFY(window != nullptr);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->findChild<QLabel*>("Label1")->text(), QStringLiteral("Pool Size (L)"));
+    QCOMPARE(window->findChild<QLabel*>("Label3")->text(), QStringLiteral("Quantity of bleach (L)"));
+    QCOMPARE(window->findChild<QLineEdit*>("txtGal")->text(), QString());
+    QCOMPARE(m_feedback->errors.size(), 1);
+    const QString& error = m_feedback->errors.first();
+    QVERIFY2(error.startsWith(QStringLiteral("The settings could not be read.")), qPrintable(error));
+    QVERIFY2(error.contains(QStringLiteral("Could not open registry section")), qPrintable(error));
+    QVERIFY2(error.contains(QStringLiteral("-2147219499 (0x800407D5)")), qPrintable(error));
+    window->close();
+}
+
+void MainWindowTest::calculate_data()
+{
+    QTest::addColumn<QString>("uom");
+    QTest::addColumn<QString>("pool");
+    QTest::addColumn<QString>("strength");
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("outputs"); // txtPPM|txtGalReq|txtLongGal
+
+    QTest::newRow("imperial worked example")
+        << "Imperial" << "10000" << "6" << "" << "2"
+        << "old|0.3 Gallon(s)|0 Gallon(s), 1 quart(s), 1 cup(s) and 3 ounce(s)";
+    QTest::newRow("imperial, both directions in one press")
+        << "Imperial" << "10000" << "6" << "1" << "2"
+        << "6|0.3 Gallon(s)|0 Gallon(s), 1 quart(s), 1 cup(s) and 3 ounce(s)";
+    QTest::newRow("only the quantity") << "Imperial" << "10000" << "6" << "1" << ""
+                                       << "6|old|old";
+    QTest::newRow("neither direction: nothing") << "Imperial" << "10000" << "6" << "" << ""
+                                                << "old|old|old";
+    QTest::newRow("no rise, imperial")
+        << "Imperial" << "10000" << "6" << "" << "0"
+        << "old|0 Gallon(s)|0 Gallon(s), 0 quart(s), 0 cup(s) and 0 ounce(s)";
+    QTest::newRow("several gallons")
+        << "Imperial" << "20000" << "6" << "" << "25"
+        << "old|8.3 Gallon(s)|8 Gallon(s), 1 quart(s), 1 cup(s) and 3 ounce(s)";
+    QTest::newRow("metric in litres") << "Metric" << "50000" << "12.5" << "" << "5"
+                                      << "old|old|2 Litre(s)";
+    QTest::newRow("metric, no rise") << "Metric" << "50000" << "12.5" << "" << "0"
+                                     << "old|old|0 Litre(s)";
+    QTest::newRow("never stored is metric") << "" << "10000" << "6" << "1" << "2"
+                                            << "6|old|0.3 Litre(s)";
+    QTest::newRow("other letter case is metric") << "imperial" << "10000" << "6" << "" << "2"
+                                                 << "old|old|0.3 Litre(s)";
+    QTest::newRow("ppm half rounds to even") << "Metric" << "10000" << "2.5" << "0.1" << ""
+                                             << "0.2|old|old";
+    QTest::newRow("negative quantity goes through") << "Metric" << "10000" << "6" << "-1" << ""
+                                                    << "-6|old|old";
+    QTest::newRow("strength 0 backwards is 0") << "Metric" << "10000" << "0" << "1" << ""
+                                               << "0|old|old";
+    QTest::newRow("tiny negative rise shows 0, not -0")
+        << "Metric" << "10000" << "6" << "" << "-0.001" << "old|old|0 Litre(s)";
+    QTest::newRow("blanks around numbers") << "Metric" << " 10000 " << "6 " << " 1" << ""
+                                           << "6|old|old";
+}
+
+void MainWindowTest::calculate()
+{
+    QFETCH(QString, uom);
+    QFETCH(QString, pool);
+    QFETCH(QString, strength);
+    QFETCH(QString, quantity);
+    QFETCH(QString, target);
+    QFETCH(QString, outputs);
+    m_settings->store(QString(), QString(), uom);
+    m_window->load();
+    type("txtGal", pool);
+    type("txtChlorPerc", strength);
+    type("txtQuantBleach", quantity);
+    type("txtPPMTarget", target);
+    m_window->findChild<QLineEdit*>("txtPPM")->setText(kOld);
+    m_window->findChild<QLineEdit*>("txtGalReq")->setText(kOld);
+    m_window->findChild<QPlainTextEdit*>("txtLongGal")->setPlainText(kOld);
+
+    QTest::mouseClick(m_window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QCOMPARE(this->outputs(), outputs);
+    QCOMPARE(m_feedback->beeps, 0);
+    QCOMPARE(m_feedback->warnings, QStringList());
+}
+
+void MainWindowTest::refused_data()
+{
+    QTest::addColumn<QString>("pool");
+    QTest::addColumn<QString>("strength");
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("message");
+    const QString notANumber = QStringLiteral(
+        "\"%1\" is not a number. Please enter a number before hitting calculate!");
+    QTest::newRow("empty pool size") << "" << "6" << "1" << "2" << kFillPpm;
+    QTest::newRow("empty strength") << "10000" << "" << "1" << "2" << kFillPpm;
+    QTest::newRow("empty pool size, nothing else") << "" << "" << "" << "" << kFillPpm;
+    QTest::newRow("a blank is not empty, and no number")
+        << " " << "6" << "" << "2"
+        << "A box holds only blanks, which is not a number. Please enter a number before "
+           "hitting calculate!";
+    QTest::newRow("letters") << "lots" << "6" << "" << "2" << notANumber.arg("lots");
+    QTest::newRow("long text is cut short")
+        << "10000" << "6" << QString(200, 'x') << "2"
+        << notANumber.arg(QString(24, 'x') + QChar(0x2026));
+    QTest::newRow("second direction fails, first is not written")
+        << "10000" << "6" << "1" << "two" << notANumber.arg("two");
+    QTest::newRow("pool size 0 backwards") << "0" << "6" << "1" << "" << "The pool size may not be 0.";
+    QTest::newRow("pool size 0 forwards") << "0" << "6" << "" << "2" << "The pool size may not be 0.";
+    QTest::newRow("strength 0 forwards")
+        << "10000" << "0" << "" << "2"
+        << "The bleach required cannot be worked out for a chlorine strength of 0.";
+    QTest::newRow("overflow") << "1e-300" << "6" << "1e300" << ""
+                              << "The result is too large to be worked out. Please check the "
+                                 "figures in the white boxes.";
+    QTest::newRow("beyond a double") << "1e400" << "6" << "1" << "" << notANumber.arg("1e400");
+    QTest::newRow("inf") << "10000" << "inf" << "1" << "" << notANumber.arg("inf");
+}
+
+void MainWindowTest::refused()
+{
+    QFETCH(QString, pool);
+    QFETCH(QString, strength);
+    QFETCH(QString, quantity);
+    QFETCH(QString, target);
+    QFETCH(QString, message);
+    m_settings->store(QString(), QString(), QStringLiteral("Imperial"));
+    m_window->load();
+    type("txtGal", pool);
+    type("txtChlorPerc", strength);
+    type("txtQuantBleach", quantity);
+    type("txtPPMTarget", target);
+    m_window->findChild<QLineEdit*>("txtPPM")->setText(kOld);
+    m_window->findChild<QLineEdit*>("txtGalReq")->setText(kOld);
+    m_window->findChild<QPlainTextEdit*>("txtLongGal")->setPlainText(kOld);
+
+    QTest::mouseClick(m_window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QCOMPARE(m_feedback->beeps, 1);
+    QCOMPARE(m_feedback->warnings, QStringList{message});
+    QCOMPARE(outputs(), QStringLiteral("old|old|old"));
+    QCOMPARE(box("txtGal"), pool);
+    QCOMPARE(box("txtChlorPerc"), strength);
+    QCOMPARE(box("txtQuantBleach"), quantity);
+    QCOMPARE(box("txtPPMTarget"), target);
+}
+
+void MainWindowTest::unitSystemIsReadAtEveryPress()
+{
+    m_settings->store(QString(), QString(), QStringLiteral("Metric"));
+    m_window->load();
+    type("txtGal", QStringLiteral("10000"));
+    type("txtChlorPerc", QStringLiteral("6"));
+    type("txtPPMTarget", QStringLiteral("2"));
+    // Another writer changes the store while the window is open.
+    m_settings->store(QString(), QString(), QStringLiteral("Imperial"));
+    QTest::mouseClick(m_window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QCOMPARE(box("txtGalReq"), QStringLiteral("0.3 Gallon(s)"));
+    QCOMPARE(m_window->findChild<QLabel*>("Label1")->text(), QStringLiteral("Pool Size (L)"));
+}
+
+void MainWindowTest::realMessageBox()
+{
+    m_feedback.reset(); // the real beep and message box
+    m_window->load();
+    m_window->show();
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QTimer::singleShot(0, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box != nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        buttons = box->standardButtons();
+        box->button(QMessageBox::Ok)->click();
+    });
+    QTest::mouseClick(m_window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QCOMPARE(title, QStringLiteral("Poolwright"));
+    QCOMPARE(text, kFillPpm);
+    QCOMPARE(icon, QMessageBox::Warning);
+    QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+void MainWindowTest::layout()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Poolwright!"));
+    QCOMPARE(m_window->centralWidget()->size(), QSize(402, 368));
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize()); // not resizable
+    QCOMPARE(m_window->centralWidget()->y(), m_window->menuBar()->height());
+    QVERIFY(!m_window->windowIcon().isNull());
+    const QString misplaced = MisplacedControls(
+        m_window->centralWidget(),
+        {{"Label1", 1080, 840, 855, 495},       {"Label2", 3360, 840, 1215, 495},
+         {"txtGal", 960, 1560, 1215, 285},      {"txtChlorPerc", 3360, 1560, 1215, 285},
+         {"Label3", 960, 2160, 1215, 495},      {"txtQuantBleach", 960, 2760, 1215, 285},
+         {"Label4", 3360, 2160, 1215, 495},     {"txtPPMTarget", 3360, 2760, 1215, 285},
+         {"txtPPM", 960, 3690, 1215, 285},      {"txtGalReq", 3120, 4440, 1575, 285},
+         {"Label5", 960, 3360, 1215, 255},      {"Label6", 3360, 3360, 1215, 255},
+         {"Command1", 2280, 4920, 1215, 495},   {"Label8", 0, 120, 6015, 495},
+         {"txtLongGal", 2640, 3600, 2655, 495}, {"Label7", 3600, 4200, 495, 255}});
+    QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
+    const auto* line = m_window->findChild<QFrame*>("Line1");
+    QCOMPARE(line->frameShape(), QFrame::HLine);
+    QCOMPARE(line->geometry().center().y(), 216);
+    QCOMPARE(line->width(), 400);
+
+    const QFont heading = m_window->findChild<QLabel*>("Label8")->font();
+    QVERIFY(heading.bold() && heading.italic());
+    QCOMPARE(heading.pointSizeF(), 13.5);
+    QCOMPARE(m_window->findChild<QLabel*>("Label1")->font().pointSizeF(), 8.25);
+    QCOMPARE(m_window->findChild<QLabel*>("Label2")->alignment() & Qt::AlignHCenter,
+             Qt::AlignHCenter);
+
+    for (bool imperial : {false, true}) {
+        m_settings->store(QString(), QString(), imperial ? "Imperial" : "Metric");
+        m_window->load();
+        const QStringList clipped = ClippedLabels(m_window.get());
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("; ")));
+    }
+}
+
+void MainWindowTest::outputBoxes()
+{
+    for (const char* name : {"txtPPM", "txtGalReq"}) {
+        const auto* output = m_window->findChild<QLineEdit*>(name);
+        QVERIFY2(IsGrey(output), name);
+        QVERIFY(output->isReadOnly());
+    }
+    const auto* longForm = m_window->findChild<QPlainTextEdit*>("txtLongGal");
+    QVERIFY(IsGrey(longForm));
+    QVERIFY(longForm->isReadOnly());
+    for (const char* name : {"txtGal", "txtChlorPerc", "txtQuantBleach", "txtPPMTarget"}) {
+        const auto* input = m_window->findChild<QLineEdit*>(name);
+        QCOMPARE(input->palette().color(QPalette::Base), QColor(Qt::white));
+        QVERIFY(!input->isReadOnly());
+    }
+
+    // The long form wraps onto its second line and both lines show.
+    m_settings->store(QString(), QString(), QStringLiteral("Imperial"));
+    m_window->load();
+    type("txtGal", "10000");
+    type("txtChlorPerc", "6");
+    type("txtPPMTarget", "2");
+    QTest::mouseClick(m_window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    const int margin = qCeil(longForm->document()->documentMargin());
+    const QRect room = longForm->viewport()->rect().adjusted(margin, margin, -margin, -margin);
+    const QFontMetrics metrics(longForm->font());
+    const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), 1000), Qt::TextWordWrap,
+                                              longForm->toPlainText());
+    QVERIFY2(needed.height() > metrics.lineSpacing(), "the long form does not wrap");
+    QVERIFY2(needed.height() <= room.height(),
+             qPrintable(QStringLiteral("needs %1 px, has %2").arg(needed.height()).arg(room.height())));
+}
+
+void MainWindowTest::tabOrder()
+{
+    QCOMPARE(TabOrder(m_window.get(), m_window->findChild<QWidget*>("txtGal"), 6),
+             (QStringList{"txtGal", "txtChlorPerc", "txtQuantBleach", "txtPPMTarget", "Command1",
+                          "txtLongGal", "txtGal"}));
+}
+
+void MainWindowTest::menu()
+{
+    const QList<QMenu*> menus = m_window->menuBar()->findChildren<QMenu*>();
+    QCOMPARE(menus.size(), 1);
+    QMenu* more = menus.first();
+    QCOMPARE(more->objectName(), QStringLiteral("man"));
+    QCOMPARE(more->title(), QStringLiteral("More Calcs"));
+    QStringList names, captions;
+    for (const QAction* action : more->actions()) {
+        names << action->objectName();
+        captions << action->text();
+        QVERIFY(action->shortcut().isEmpty());
+        QVERIFY(action->isEnabled());
+    }
+    QCOMPARE(names, (QStringList{"abt", "settings"}));
+    QCOMPARE(captions, (QStringList{"About", "Settings"}));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,198 @@
+#include "settings/activestore.h"
+#include "settings/defaults.h"
+#include "settings/settingswindow.h"
+#include "support/fakestore.h"
+#include "support/recordingfeedback.h"
+#include "support/temporarysettings.h"
+#include "support/windowchecks.h"
+#include "ui/windowrules.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+class SettingsWindowTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void loadStep_data();
+    void loadStep();
+    void savesAsTyped_data();
+    void savesAsTyped();
+    void failedSaveKeepsEverything();
+    void optionButtonsFormOneGroup();
+    void layout();
+    void tabOrderAndFocus();
+
+private:
+    QLineEdit* box(const char* name) const { return m_window->findChild<QLineEdit*>(name); }
+    QRadioButton* option(const char* name) const { return m_window->findChild<QRadioButton*>(name); }
+    void save() { QTest::mouseClick(m_window->findChild<QPushButton*>("Command1"), Qt::LeftButton); }
+
+    std::unique_ptr<TemporarySettings> m_settings;
+    std::unique_ptr<RecordingFeedback> m_feedback;
+    QPointer<SettingsWindow> m_window;
+};
+
+void SettingsWindowTest::initTestCase()
+{
+    ui::ApplyProgramLook();
+}
+
+void SettingsWindowTest::init()
+{
+    m_settings = std::make_unique<TemporarySettings>();
+    m_feedback = std::make_unique<RecordingFeedback>();
+    m_window = new SettingsWindow;
+    m_window->setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void SettingsWindowTest::cleanup()
+{
+    delete m_window;
+    m_feedback.reset();
+    m_settings.reset();
+}
+
+void SettingsWindowTest::loadStep_data()
+{
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<QString>("uom");
+    QTest::addColumn<bool>("imperial");
+    QTest::newRow("nothing stored") << false << "" << false;
+    QTest::newRow("Imperial") << true << "Imperial" << true;
+    QTest::newRow("Metric") << true << "Metric" << false;
+    QTest::newRow("other letter case") << true << "IMPERIAL" << false;
+    QTest::newRow("anything else") << true << "furlongs" << false;
+}
+
+void SettingsWindowTest::loadStep()
+{
+    QFETCH(bool, stored);
+    QFETCH(QString, uom);
+    QFETCH(bool, imperial);
+    if (stored)
+        m_settings->store(QStringLiteral(" 20000 "), QStringLiteral("six"), uom);
+    m_window->load();
+    QCOMPARE(box("txtPoolSize")->text(), stored ? QStringLiteral(" 20000 ") : QString());
+    QCOMPARE(box("txtBleachStrength")->text(), stored ? QStringLiteral("six") : QString());
+    QCOMPARE(option("optImperial")->isChecked(), imperial);
+    QCOMPARE(option("optMetric")->isChecked(), !imperial);
+}
+
+void SettingsWindowTest::savesAsTyped_data()
+{
+    QTest::addColumn<QString>("poolSize");
+    QTest::addColumn<QString>("strength");
+    QTest::addColumn<bool>("imperial");
+    QTest::newRow("untouched first opening") << "" << "" << false;
+    QTest::newRow("numbers, imperial") << "20000" << "6" << true;
+    QTest::newRow("letters and blanks unchecked") << " lots of water " << "strong" << false;
+}
+
+void SettingsWindowTest::savesAsTyped()
+{
+    QFETCH(QString, poolSize);
+    QFETCH(QString, strength);
+    QFETCH(bool, imperial);
+    m_window->load();
+    QTest::keyClicks(box("txtPoolSize"), poolSize);
+    QTest::keyClicks(box("txtBleachStrength"), strength);
+    if (imperial)
+        QTest::mouseClick(option("optImperial"), Qt::LeftButton);
+    save();
+    QCOMPARE(defaults::Read(defaults::kPoolSize, "unset"), poolSize);
+    QCOMPARE(defaults::Read(defaults::kBleachStrength, "unset"), strength);
+    QCOMPARE(defaults::Read(defaults::kUnitOfMeasure), imperial ? "Imperial" : "Metric");
+    QCOMPARE(m_feedback->errors, QStringList());
+    QTRY_VERIFY(m_window.isNull()); // closed and discarded
+}
+
+void SettingsWindowTest::failedSaveKeepsEverything()
+{
+    m_window->load();
+    m_window->show();
+    QTest::keyClicks(box("txtPoolSize"), QStringLiteral("30000"));
+    QTest::keyClicks(box("txtBleachStrength"), QStringLiteral("10"));
+    QTest::mouseClick(option("optImperial"), Qt::LeftButton);
+
+    FakeStore refusing;
+    refusing.createResult = SettingsStore::kAccessDenied;
+    ReplaceActiveStore(&refusing);
+    save();
+    ReplaceActiveStore(nullptr);
+
+    QCOMPARE(m_feedback->beeps, 1);
+    QCOMPARE(m_feedback->errors.size(), 1);
+    const QString& error = m_feedback->errors.first();
+    QVERIFY2(error.startsWith(QStringLiteral("The settings could not be saved.")), qPrintable(error));
+    QVERIFY2(error.contains(QStringLiteral("Could not open/create registry section")), qPrintable(error));
+    QVERIFY2(error.contains(QStringLiteral("-2147219499 (0x800407D5)")), qPrintable(error));
+    // The first write failed: nothing else was tried, and the window keeps what was typed.
+    QCOMPARE(refusing.calls.size(), std::size_t{1});
+    QVERIFY(!m_window.isNull());
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(box("txtPoolSize")->text(), QStringLiteral("30000"));
+    QCOMPARE(box("txtBleachStrength")->text(), QStringLiteral("10"));
+    QVERIFY(option("optImperial")->isChecked());
+
+    // Once the store works again, the same press saves it all.
+    save();
+    QCOMPARE(defaults::Read(defaults::kPoolSize), QStringLiteral("30000"));
+    QCOMPARE(defaults::Read(defaults::kUnitOfMeasure), QStringLiteral("Imperial"));
+}
+
+void SettingsWindowTest::optionButtonsFormOneGroup()
+{
+    m_window->load();
+    QVERIFY(option("optMetric")->isChecked());
+    QTest::mouseClick(option("optImperial"), Qt::LeftButton);
+    QVERIFY(option("optImperial")->isChecked());
+    QVERIFY(!option("optMetric")->isChecked());
+    QTest::mouseClick(option("optImperial"), Qt::LeftButton); // cannot be cleared
+    QVERIFY(option("optImperial")->isChecked());
+    QCOMPARE(option("optImperial")->parentWidget(), m_window.data());
+}
+
+void SettingsWindowTest::layout()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Settings"));
+    QCOMPARE(m_window->size(), QSize(312, 240));
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+    QVERIFY(!m_window->windowIcon().isNull());
+    const QString misplaced = MisplacedControls(
+        m_window, {{"Label1", 240, 720, 1335, 255},          {"txtPoolSize", 1800, 720, 1455, 285},
+                   {"Label2", 0, 0, 4695, 495},              {"Command1", 1680, 3000, 1215, 495},
+                   {"Label3", 240, 1080, 1215, 495},         {"txtBleachStrength", 1800, 1200, 975, 285},
+                   {"Frame1", 1800, 1560, 1935, 1215},       {"optImperial", 2160, 1800, 1215, 375},
+                   {"optMetric", 2160, 2160, 1215, 375},     {"Label4", 240, 2040, 1215, 495}});
+    QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
+    QCOMPARE(m_window->findChild<QPushButton*>("Command1")->text(), QStringLiteral("Save && Close"));
+    const QFont heading = m_window->findChild<QLabel*>("Label2")->font();
+    QVERIFY(heading.bold() && !heading.italic());
+    QCOMPARE(heading.pointSizeF(), 13.5);
+    const QStringList clipped = ClippedLabels(m_window);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("; ")));
+}
+
+void SettingsWindowTest::tabOrderAndFocus()
+{
+    m_window->load();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QCOMPARE(QApplication::focusWidget(), box("txtPoolSize"));
+    // Qt gives the option group one tab stop; the arrow keys move within it.
+    QCOMPARE(TabOrder(m_window, box("txtPoolSize"), 4),
+             (QStringList{"txtPoolSize", "Command1", "txtBleachStrength", "optImperial",
+                          "txtPoolSize"}));
+}
+
+QTEST_MAIN(SettingsWindowTest)
+#include "tst_settingswindow.moc"

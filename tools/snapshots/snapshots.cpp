@@ -1,0 +1,35 @@
+// Shows every window of the program and saves a picture of each, for looking at a change and
+// for the README. Usage: poolwright_snapshots OUTPUT_FOLDER (with a display, e.g. xvfb-run).
+#include "app/windowcatalog.h"
+#include "ui/windowkeeper.h"
+#include "ui/windowrules.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    ui::ApplyProgramLook();
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(folder);
+    RegisterWindows();
+
+    const std::pair<WindowKind, const char*> windows[] = {
+        {WindowKind::Main, "main"},
+        {WindowKind::About, "about"},
+        {WindowKind::Settings, "settings"},
+    };
+    int saved = 0;
+    for (const auto& [kind, name] : windows) {
+        QWidget* window = WindowKeeper::instance().show(kind);
+        if (window == nullptr || !QTest::qWaitForWindowExposed(window))
+            continue;
+        QTest::qWait(100);
+        const QString path = folder + QLatin1Char('/') + QLatin1String(name) + ".png";
+        if (window->grab().save(path))
+            ++saved;
+    }
+    return saved == static_cast<int>(std::size(windows)) ? 0 : 1;
+}
