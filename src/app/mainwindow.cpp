@@ -27,22 +27,51 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(new Ui::Form
     connect(m_ui->Command1, &QPushButton::clicked, this,
             [this] { ui::RunHandler(this, [this] { calculate(); }); });
 
-    const std::pair<QAction*, WindowKind> entries[] = {
-        {m_ui->abt, WindowKind::About},
-        {m_ui->settings, WindowKind::Settings},
-    };
-    for (const auto& [action, kind] : entries)
-        connect(action, &QAction::triggered, this,
-                [kind] { WindowKeeper::instance().show(kind); });
+    addMenuEntries();
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::addMenuEntries()
+{
+    struct Entry
+    {
+        const char* name;
+        const char* caption;
+        WindowKind opens;
+    };
+    // In this order, which is not alphabetical, and without shortcuts or access keys.
+    static constexpr Entry kEntries[] = {
+        {"abt", "About", WindowKind::About},
+        {"alk", "Alkalinity", WindowKind::Alkalinity},
+        {"borax", "Borax", WindowKind::Borax},
+        {"CaHard", "Calcium Hardness", WindowKind::CalciumHardness},
+        {"cyan", "Cyanuric Acid", WindowKind::CyanuricAcid},
+        {"dilution", "Dilution", WindowKind::Dilution},
+        {"satind", "Saturation Index", WindowKind::SaturationIndex},
+        {"ph", "pH", WindowKind::Ph},
+        {"volume", "Pool Volume", WindowKind::PoolVolume},
+        {"salt", "Salt Calcs", WindowKind::Salt},
+        {"settings", "Settings", WindowKind::Settings},
+    };
+    WindowKeeper& keeper = WindowKeeper::instance();
+    for (const Entry& entry : kEntries) {
+        if (!keeper.canMake(entry.opens))
+            continue; // an entry comes with its window
+        QAction* action = m_ui->man->addAction(QString::fromLatin1(entry.caption));
+        action->setObjectName(QString::fromLatin1(entry.name));
+        // The Saturation index window is complete, but its entry is switched off for good.
+        action->setEnabled(entry.opens != WindowKind::SaturationIndex);
+        const WindowKind kind = entry.opens;
+        connect(action, &QAction::triggered, this, [kind] { WindowKeeper::instance().show(kind); });
+    }
+}
 
 void MainWindow::load()
 {
     try {
         showUnitCaptions(ui::ReadUnitSystem());
-        m_ui->txtGal->setText(defaults::Read(defaults::kPoolSize));
+        ui::FillPoolSize(m_ui->txtGal);
         m_ui->txtChlorPerc->setText(defaults::Read(defaults::kBleachStrength));
     } catch (const SettingsError&) {
         // As on a fresh installation; the user is told why by whoever runs the load step.
@@ -56,8 +85,7 @@ void MainWindow::load()
 void MainWindow::showUnitCaptions(calc::UnitSystem units)
 {
     const bool imperial = units == calc::UnitSystem::Imperial;
-    m_ui->Label1->setText(imperial ? QStringLiteral("Pool Size (Gal.)")
-                                   : QStringLiteral("Pool Size (L)"));
+    m_ui->Label1->setText(ui::PoolSizeCaption(units));
     m_ui->Label3->setText(imperial ? QStringLiteral("Quantity of bleach (Gal.)")
                                    : QStringLiteral("Quantity of bleach (L)"));
 }

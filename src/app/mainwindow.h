@@ -24,6 +24,7 @@ public:
     void load() override;
 
 private:
+    void addMenuEntries();
     void showUnitCaptions(calc::UnitSystem units);
     void calculate();
 

@@ -45,6 +45,7 @@ public:
     static WindowKeeper& instance();
 
     void setFactory(WindowKind kind, Factory factory);
+    bool canMake(WindowKind kind) const { return m_factories.contains(kind); }
 
     // Shows the window of kind, making and loading it first if it is not open.
     QWidget* show(WindowKind kind);

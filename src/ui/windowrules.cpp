@@ -119,6 +119,17 @@ calc::UnitSystem ReadUnitSystem()
     return calc::UnitSystemFromText(defaults::Read(defaults::kUnitOfMeasure));
 }
 
+void FillPoolSize(QLineEdit* box)
+{
+    box->setText(defaults::Read(defaults::kPoolSize));
+}
+
+QString PoolSizeCaption(calc::UnitSystem units)
+{
+    return units == calc::UnitSystem::Imperial ? QStringLiteral("Pool Size (Gal.)")
+                                               : QStringLiteral("Pool Size (L)");
+}
+
 bool RequireFilled(QWidget* window, std::initializer_list<const QLineEdit*> boxes,
                    const char* message)
 {

@@ -36,6 +36,12 @@ void MakeOutputBoxes(std::initializer_list<QWidget*> boxes);
 // The unit system of the stored "UOM", read afresh at every call.
 calc::UnitSystem ReadUnitSystem();
 
+// Puts the stored "PoolSize" into box as it is: no parsing, no formatting.
+void FillPoolSize(QLineEdit* box);
+
+// "Pool Size (Gal.)" or "Pool Size (L)".
+QString PoolSizeCaption(calc::UnitSystem units);
+
 // True when no box is empty (a blank is not empty). Otherwise beeps, shows message in a modal
 // warning and gives false: the handler ends with nothing changed.
 bool RequireFilled(QWidget* window, std::initializer_list<const QLineEdit*> boxes,

@@ -64,6 +64,7 @@ void MainWindowTest::initTestCase()
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     ui::ApplyProgramLook();
+    RegisterWindows();
 }
 
 void MainWindowTest::init()
@@ -142,7 +143,6 @@ void MainWindowTest::loadStep()
 
 void MainWindowTest::loadFailureShowsAFreshWindow()
 {
-    RegisterWindows();
     FakeStore broken;
     broken.openResult = SettingsStore::kAccessDenied;
     ReplaceActiveStore(&broken);

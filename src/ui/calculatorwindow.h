@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ui/windowkeeper.h"
+
+#include <QWidget>
+
+#include <initializer_list>
+
+class QPushButton;
+
+// What the calculator windows of the "More Calcs" menu share: a fixed size and the pool icon,
+// grey output boxes, and a Calculate button whose press runs calculate() under RunHandler.
+// A window states only its own boxes, captions, messages and formulas.
+class CalculatorWindow : public QWidget, public LoadStep
+{
+    Q_OBJECT
+
+protected:
+    explicit CalculatorWindow(QWidget* parent = nullptr) : QWidget(parent) {}
+
+    // Called once the form is set up.
+    void setUpCalculator(std::initializer_list<QPushButton*> calculateButtons,
+                         std::initializer_list<QWidget*> outputs, bool withIcon = true);
+
+    // The press of one of the Calculate buttons.
+    virtual void calculate(QPushButton* button) = 0;
+};

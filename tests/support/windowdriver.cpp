@@ -1,0 +1,69 @@
+#include "support/windowdriver.h"
+
+#include "settings/defaults.h"
+#include "ui/windowkeeper.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+WindowDriver::WindowDriver(std::unique_ptr<QWidget> window, const QString& uom,
+                           const QString& poolSize)
+    : m_window(std::move(window))
+{
+    defaults::Write(defaults::kUnitOfMeasure, uom);
+    if (!poolSize.isNull())
+        defaults::Write(defaults::kPoolSize, poolSize);
+    if (auto* loadStep = dynamic_cast<LoadStep*>(m_window.get()))
+        loadStep->load();
+}
+
+QString WindowDriver::text(const char* name) const
+{
+    const QString objectName = QString::fromLatin1(name);
+    if (auto* line = m_window->findChild<QLineEdit*>(objectName))
+        return line->text();
+    if (auto* plain = m_window->findChild<QPlainTextEdit*>(objectName))
+        return plain->toPlainText();
+    if (auto* label = m_window->findChild<QLabel*>(objectName))
+        return label->text();
+    qFatal("no box or label named %s", name);
+}
+
+void WindowDriver::type(const char* name, const QString& text)
+{
+    auto* line = m_window->findChild<QLineEdit*>(QString::fromLatin1(name));
+    Q_ASSERT(line != nullptr);
+    line->clear();
+    QTest::keyClicks(line, text);
+}
+
+void WindowDriver::setText(const char* name, const QString& text)
+{
+    const QString objectName = QString::fromLatin1(name);
+    if (auto* line = m_window->findChild<QLineEdit*>(objectName))
+        line->setText(text);
+    else if (auto* plain = m_window->findChild<QPlainTextEdit*>(objectName))
+        plain->setPlainText(text);
+    else
+        qFatal("no box named %s", name);
+}
+
+void WindowDriver::press(const char* button)
+{
+    auto* pushButton = m_window->findChild<QPushButton*>(QString::fromLatin1(button));
+    Q_ASSERT(pushButton != nullptr);
+    QTest::mouseClick(pushButton, Qt::LeftButton);
+}
+
+QStringList WindowDriver::boxTexts() const
+{
+    QStringList texts;
+    for (const QLineEdit* line : m_window->findChildren<QLineEdit*>())
+        texts << line->objectName() + '=' + line->text();
+    for (const QPlainTextEdit* plain : m_window->findChildren<QPlainTextEdit*>())
+        texts << plain->objectName() + '=' + plain->toPlainText();
+    return texts;
+}
