@@ -98,15 +98,22 @@ void FlowsTest::settingsClosesEveryOtherWindow()
     QSignalSpy ended(&keeper(), &WindowKeeper::lastWindowClosed);
     QWidget* main = keeper().show(WindowKind::Main);
     choose(main, "abt");
+    for (const char* calculator : {"alk", "borax", "CaHard", "cyan", "ph", "salt"})
+        choose(main, calculator);
+    QCOMPARE(keeper().openCount(), 8);
     QPointer<QWidget> mainWindow = main;
     QPointer<QWidget> about = keeper().openWindow(WindowKind::About);
+    QPointer<QWidget> salt = keeper().openWindow(WindowKind::Salt);
+    QTest::keyClicks(salt->findChild<QLineEdit*>("txtSalt"), QStringLiteral("typed"));
 
     choose(main, "settings");
     QVERIFY(keeper().openWindow(WindowKind::Settings) != nullptr);
     QCOMPARE(keeper().openWindow(WindowKind::Main), nullptr);
     QCOMPARE(keeper().openWindow(WindowKind::About), nullptr);
     QCOMPARE(keeper().openCount(), 1);
-    QTRY_VERIFY(mainWindow.isNull() && about.isNull());
+    QTRY_VERIFY(mainWindow.isNull() && about.isNull() && salt.isNull());
+    // Opened again, a calculator starts afresh: what was typed is gone.
+    QCOMPARE(keeper().show(WindowKind::Salt)->findChild<QLineEdit*>("txtSalt")->text(), QString());
     QCOMPARE(ended.count(), 0); // the program goes on
 }
 
@@ -132,14 +139,26 @@ void FlowsTest::savingReopensAFreshMainWindow()
 
 void FlowsTest::closingTheMainWindowLeavesTheOthers()
 {
+    m_settings->store(QStringLiteral("10000"), QString(), QStringLiteral("Imperial"));
     QSignalSpy ended(&keeper(), &WindowKeeper::lastWindowClosed);
     QWidget* main = keeper().show(WindowKind::Main);
     choose(main, "abt");
+    choose(main, "alk");
+    QPointer<QWidget> closedMain = main;
     main->close();
-    QWidget* about = keeper().openWindow(WindowKind::About);
-    QVERIFY(about != nullptr && about->isVisible());
+    QTRY_VERIFY(closedMain.isNull());
+
+    QWidget* alkalinity = keeper().openWindow(WindowKind::Alkalinity);
+    QVERIFY(alkalinity != nullptr && alkalinity->isVisible());
+    QTest::keyClicks(alkalinity->findChild<QLineEdit*>("txtPPM"), QStringLiteral("10"));
+    QTest::mouseClick(alkalinity->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QCOMPARE(alkalinity->findChild<QLineEdit*>("txtOz")->text(),
+             QStringLiteral("1 pound(s) and 6 ounce(s)"));
     QCOMPARE(ended.count(), 0);
-    about->close();
+
+    keeper().close(WindowKind::About);
+    QCOMPARE(ended.count(), 0);
+    alkalinity->close();
     QCOMPARE(ended.count(), 1);
 }
 

@@ -424,8 +424,9 @@ void MainWindowTest::menu()
         QVERIFY(action->shortcut().isEmpty());
         QVERIFY(action->isEnabled());
     }
-    QCOMPARE(names, (QStringList{"abt", "settings"}));
-    QCOMPARE(captions, (QStringList{"About", "Settings"}));
+    QCOMPARE(names, (QStringList{"abt", "alk", "borax", "CaHard", "cyan", "ph", "salt", "settings"}));
+    QCOMPARE(captions, (QStringList{"About", "Alkalinity", "Borax", "Calcium Hardness",
+                                    "Cyanuric Acid", "pH", "Salt Calcs", "Settings"}));
 }
 
 QTEST_MAIN(MainWindowTest)

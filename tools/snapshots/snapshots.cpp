@@ -19,6 +19,12 @@ int main(int argc, char* argv[])
     const std::pair<WindowKind, const char*> windows[] = {
         {WindowKind::Main, "main"},
         {WindowKind::About, "about"},
+        {WindowKind::Alkalinity, "alkalinity"},
+        {WindowKind::CalciumHardness, "calcium"},
+        {WindowKind::CyanuricAcid, "cyanuric"},
+        {WindowKind::Ph, "ph"},
+        {WindowKind::Borax, "borax"},
+        {WindowKind::Salt, "salt"},
         {WindowKind::Settings, "settings"},
     };
     int saved = 0;

@@ -1,0 +1,11 @@
+#pragma once
+
+// Calcium chloride, plain and as the dihydrate, that raises calcium hardness.
+namespace calc {
+
+double CalciumChlorideOunces(double gallons, double ppmChange);
+double CalciumChlorideDihydrateOunces(double gallons, double ppmChange);
+double CalciumChlorideKilograms(double litres, double ppmChange);
+double CalciumChlorideDihydrateKilograms(double litres, double ppmChange);
+
+} // namespace calc

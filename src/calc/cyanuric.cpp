@@ -1,0 +1,23 @@
+#include "calc/cyanuric.h"
+
+#include "calc/arithmetic.h"
+
+namespace calc {
+
+namespace {
+constexpr double kOuncesPerGallonPpm = 0.000128;
+constexpr double kGramsPerLitrePpm = 0.00096;
+constexpr double kGramsPerKilogram = 1000.0;
+} // namespace
+
+double CyanuricAcidOunces(double gallons, double ppmChange)
+{
+    return Finite(Finite(gallons * ppmChange) * kOuncesPerGallonPpm);
+}
+
+double CyanuricAcidKilograms(double litres, double ppmChange)
+{
+    return Finite(Finite(litres * ppmChange) * kGramsPerLitrePpm) / kGramsPerKilogram;
+}
+
+} // namespace calc

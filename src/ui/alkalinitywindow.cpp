@@ -1,0 +1,34 @@
+#include "ui/alkalinitywindow.h"
+
+#include "calc/alkalinity.h"
+#include "ui/windowrules.h"
+#include "ui_alkalinitywindow.h"
+
+AlkalinityWindow::AlkalinityWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form3)
+{
+    m_ui->setupUi(this);
+    setUpCalculator({m_ui->Command1}, {m_ui->txtOz});
+    ui::SetFont(m_ui->Label1, 18, true, true);
+    ui::SetFont(m_ui->Label4, 8.25, true, false);
+}
+
+AlkalinityWindow::~AlkalinityWindow() = default;
+
+void AlkalinityWindow::load()
+{
+    ui::FillPoolSize(m_ui->txtGal);
+    m_ui->Label2->setText(ui::PoolSizeCaption(ui::ReadUnitSystem()));
+}
+
+void AlkalinityWindow::calculate(QPushButton*)
+{
+    if (!ui::RequireFilled(this, {m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))
+        return;
+    const calc::UnitSystem units = ui::ReadUnitSystem();
+    const double poolSize = ui::BoxNumber(m_ui->txtGal);
+    const double ppm = ui::BoxNumber(m_ui->txtPPM);
+    const double dose = units == calc::UnitSystem::Imperial
+                            ? calc::BicarbonateOunces(poolSize, ppm)
+                            : calc::BicarbonateKilograms(poolSize, ppm);
+    m_ui->txtOz->setText(calc::WeightText(units, dose));
+}

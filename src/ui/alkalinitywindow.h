@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ui/calculatorwindow.h"
+
+#include <memory>
+
+namespace Ui {
+class Form3;
+}
+
+// The sodium bicarbonate that raises total alkalinity by a wanted number of ppm.
+class AlkalinityWindow : public CalculatorWindow
+{
+    Q_OBJECT
+
+public:
+    explicit AlkalinityWindow(QWidget* parent = nullptr);
+    ~AlkalinityWindow() override;
+
+    void load() override;
+
+private:
+    void calculate(QPushButton* button) override;
+
+    std::unique_ptr<Ui::Form3> m_ui;
+};

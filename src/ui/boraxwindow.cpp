@@ -1,0 +1,38 @@
+#include "ui/boraxwindow.h"
+
+#include "calc/arithmetic.h"
+#include "calc/borax.h"
+#include "ui/windowrules.h"
+#include "ui_boraxwindow.h"
+
+BoraxWindow::BoraxWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form8)
+{
+    m_ui->setupUi(this);
+    setUpCalculator({m_ui->Command1}, {m_ui->txtPPM});
+    ui::SetFont(m_ui->Label3, 18, true, true);
+}
+
+BoraxWindow::~BoraxWindow() = default;
+
+void BoraxWindow::load()
+{
+    ui::FillPoolSize(m_ui->txtGal);
+    const calc::UnitSystem units = ui::ReadUnitSystem();
+    m_ui->Label1->setText(ui::PoolSizeCaption(units));
+    m_ui->Label2->setText(units == calc::UnitSystem::Imperial
+                              ? QStringLiteral("Sodium Tetraborate Decahydrate (Oz.)")
+                              : QStringLiteral("Sodium Tetraborate Decahydrate (k)"));
+}
+
+void BoraxWindow::calculate(QPushButton*)
+{
+    if (!ui::RequireFilled(this, {m_ui->txtGal, m_ui->txtNa2B4O7}, ui::kFillAllWhiteBoxes))
+        return;
+    const calc::UnitSystem units = ui::ReadUnitSystem();
+    const double borax = ui::BoxNumber(m_ui->txtNa2B4O7);
+    const double poolSize = ui::BoxNumber(m_ui->txtGal);
+    const double ppm = units == calc::UnitSystem::Imperial
+                           ? calc::TetraboratePpmFromOunces(borax, poolSize)
+                           : calc::TetraboratePpmFromKilograms(borax, poolSize);
+    m_ui->txtPPM->setText(calc::NumberText(calc::RoundHalfEven(ppm, 1)));
+}

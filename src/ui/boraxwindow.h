@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ui/calculatorwindow.h"
+
+#include <memory>
+
+namespace Ui {
+class Form8;
+}
+
+// The tetraborate ppm that an amount of borax gives the pool.
+class BoraxWindow : public CalculatorWindow
+{
+    Q_OBJECT
+
+public:
+    explicit BoraxWindow(QWidget* parent = nullptr);
+    ~BoraxWindow() override;
+
+    void load() override;
+
+private:
+    void calculate(QPushButton* button) override;
+
+    std::unique_ptr<Ui::Form8> m_ui;
+};

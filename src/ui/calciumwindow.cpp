@@ -1,0 +1,36 @@
+#include "ui/calciumwindow.h"
+
+#include "calc/calcium.h"
+#include "ui/windowrules.h"
+#include "ui_calciumwindow.h"
+
+CalciumWindow::CalciumWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form4)
+{
+    m_ui->setupUi(this);
+    setUpCalculator({m_ui->Command1}, {m_ui->txtCaCl, m_ui->txtCaCl2});
+    ui::SetFont(m_ui->Label1, 18, true, true);
+}
+
+CalciumWindow::~CalciumWindow() = default;
+
+void CalciumWindow::load()
+{
+    ui::FillPoolSize(m_ui->txtGal);
+    m_ui->Label2->setText(ui::PoolSizeCaption(ui::ReadUnitSystem()));
+}
+
+void CalciumWindow::calculate(QPushButton*)
+{
+    const calc::UnitSystem units = ui::ReadUnitSystem();
+    if (!ui::RequireFilled(this, {m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))
+        return;
+    const double poolSize = ui::BoxNumber(m_ui->txtGal);
+    const double ppm = ui::BoxNumber(m_ui->txtPPM);
+    const bool imperial = units == calc::UnitSystem::Imperial;
+    const double chloride = imperial ? calc::CalciumChlorideOunces(poolSize, ppm)
+                                     : calc::CalciumChlorideKilograms(poolSize, ppm);
+    const double dihydrate = imperial ? calc::CalciumChlorideDihydrateOunces(poolSize, ppm)
+                                      : calc::CalciumChlorideDihydrateKilograms(poolSize, ppm);
+    m_ui->txtCaCl->setText(calc::WeightText(units, chloride));
+    m_ui->txtCaCl2->setText(calc::WeightText(units, dihydrate));
+}

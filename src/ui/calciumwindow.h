@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ui/calculatorwindow.h"
+
+#include <memory>
+
+namespace Ui {
+class Form4;
+}
+
+// The calcium chloride, plain and as the dihydrate, that raises calcium hardness.
+class CalciumWindow : public CalculatorWindow
+{
+    Q_OBJECT
+
+public:
+    explicit CalciumWindow(QWidget* parent = nullptr);
+    ~CalciumWindow() override;
+
+    void load() override;
+
+private:
+    void calculate(QPushButton* button) override;
+
+    std::unique_ptr<Ui::Form4> m_ui;
+};

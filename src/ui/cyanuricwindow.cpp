@@ -1,0 +1,33 @@
+#include "ui/cyanuricwindow.h"
+
+#include "calc/cyanuric.h"
+#include "ui/windowrules.h"
+#include "ui_cyanuricwindow.h"
+
+CyanuricWindow::CyanuricWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form5)
+{
+    m_ui->setupUi(this);
+    setUpCalculator({m_ui->Command1}, {m_ui->txtCya});
+    ui::SetFont(m_ui->Label1, 18, true, true);
+}
+
+CyanuricWindow::~CyanuricWindow() = default;
+
+void CyanuricWindow::load()
+{
+    ui::FillPoolSize(m_ui->txtGal);
+    m_ui->Label2->setText(ui::PoolSizeCaption(ui::ReadUnitSystem()));
+}
+
+void CyanuricWindow::calculate(QPushButton*)
+{
+    const calc::UnitSystem units = ui::ReadUnitSystem();
+    if (!ui::RequireFilled(this, {m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))
+        return;
+    const double poolSize = ui::BoxNumber(m_ui->txtGal);
+    const double ppm = ui::BoxNumber(m_ui->txtPPM);
+    const double dose = units == calc::UnitSystem::Imperial
+                            ? calc::CyanuricAcidOunces(poolSize, ppm)
+                            : calc::CyanuricAcidKilograms(poolSize, ppm);
+    m_ui->txtCya->setText(calc::WeightText(units, dose));
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ui/calculatorwindow.h"
+
+#include <memory>
+
+namespace Ui {
+class Form5;
+}
+
+// The cyanuric acid that raises the stabiliser level by a wanted number of ppm.
+class CyanuricWindow : public CalculatorWindow
+{
+    Q_OBJECT
+
+public:
+    explicit CyanuricWindow(QWidget* parent = nullptr);
+    ~CyanuricWindow() override;
+
+    void load() override;
+
+private:
+    void calculate(QPushButton* button) override;
+
+    std::unique_ptr<Ui::Form5> m_ui;
+};

@@ -1,0 +1,42 @@
+#include "ui/phwindow.h"
+
+#include "calc/ph.h"
+#include "ui/windowrules.h"
+#include "ui_phwindow.h"
+
+PhWindow::PhWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form6)
+{
+    m_ui->setupUi(this);
+    setUpCalculator({m_ui->Command1}, {m_ui->txtNa2CO3, m_ui->txtNaHSO4, m_ui->txtHCl});
+    ui::SetFont(m_ui->Label1, 18, true, true);
+    ui::SetFont(m_ui->Label3, 8.25, true, false);
+    ui::SetFont(m_ui->Label7, 8.25, true, false);
+}
+
+PhWindow::~PhWindow() = default;
+
+void PhWindow::load()
+{
+    ui::FillPoolSize(m_ui->txtGal);
+    const calc::UnitSystem units = ui::ReadUnitSystem();
+    const bool imperial = units == calc::UnitSystem::Imperial;
+    m_ui->Label2->setText(ui::PoolSizeCaption(units));
+    // The soda ash caption has no point after "Oz"; the acids' captions have one.
+    m_ui->Label5->setText(imperial ? QStringLiteral("Sodium Carbonate (Oz)")
+                                   : QStringLiteral("Sodium Carbonate (g)"));
+    m_ui->Label8->setText(imperial ? QStringLiteral("Sodium Bisulfate (dry acid) (Oz.)")
+                                   : QStringLiteral("Sodium Bisulfate (dry acid) (g)"));
+    m_ui->Label9->setText(imperial ? QStringLiteral("Muriatic Acid 31% (Oz.)")
+                                   : QStringLiteral("Muriatic Acid 31% (ml)"));
+}
+
+void PhWindow::calculate(QPushButton*)
+{
+    if (!ui::RequireFilled(this, {m_ui->txtGal}, ui::kFillAllWhiteBoxes))
+        return;
+    const calc::UnitSystem units = ui::ReadUnitSystem();
+    const calc::PhDoses doses = calc::PhAdjustmentDoses(ui::BoxNumber(m_ui->txtGal), units);
+    m_ui->txtNa2CO3->setText(calc::NumberText(doses.sodiumCarbonate));
+    m_ui->txtNaHSO4->setText(calc::NumberText(doses.sodiumBisulfate));
+    m_ui->txtHCl->setText(calc::NumberText(doses.muriaticAcid));
+}

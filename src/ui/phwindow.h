@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ui/calculatorwindow.h"
+
+#include <memory>
+
+namespace Ui {
+class Form6;
+}
+
+// The soda ash, dry acid and muriatic acid doses that move the pH by 0.2.
+class PhWindow : public CalculatorWindow
+{
+    Q_OBJECT
+
+public:
+    explicit PhWindow(QWidget* parent = nullptr);
+    ~PhWindow() override;
+
+    void load() override;
+
+private:
+    void calculate(QPushButton* button) override;
+
+    std::unique_ptr<Ui::Form6> m_ui;
+};

@@ -1,0 +1,57 @@
+#include "ui/saltwindow.h"
+
+#include "calc/arithmetic.h"
+#include "calc/salt.h"
+#include "ui/windowrules.h"
+#include "ui_saltwindow.h"
+
+#include <optional>
+
+SaltWindow::SaltWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form10)
+{
+    m_ui->setupUi(this);
+    setUpCalculator({m_ui->Command1}, {m_ui->txtPPMup, m_ui->txtLbsNeeded});
+    ui::SetFont(m_ui->Label8, 13.5, true, true);
+    ui::SetFont(m_ui->Label4, 12, true, false);
+}
+
+SaltWindow::~SaltWindow() = default;
+
+void SaltWindow::load()
+{
+    // The unit system first, then the pool size.
+    const calc::UnitSystem units = ui::ReadUnitSystem();
+    const bool imperial = units == calc::UnitSystem::Imperial;
+    m_ui->Label1->setText(ui::PoolSizeCaption(units));
+    m_ui->Label2->setText(imperial ? QStringLiteral("Pounds of salt")
+                                   : QStringLiteral("Kilos of salt"));
+    m_ui->Label6->setText(imperial ? QStringLiteral("Pounds of salt needed")
+                                   : QStringLiteral("Kilos of salt needed"));
+    ui::FillPoolSize(m_ui->txtGal);
+}
+
+void SaltWindow::calculate(QPushButton*)
+{
+    const calc::UnitSystem units = ui::ReadUnitSystem();
+    if (!ui::RequireFilled(this, {m_ui->txtGal}, ui::kFillPpmIncrease))
+        return;
+
+    // Both directions are worked out before either box is written, so that a failure in the
+    // second leaves the first unchanged too. A direction whose box is empty is skipped.
+    std::optional<QString> rise;
+    if (!m_ui->txtSalt->text().isEmpty()) {
+        const double ppm = calc::SaltPpmRise(ui::BoxNumber(m_ui->txtSalt),
+                                             ui::BoxNumber(m_ui->txtGal), units);
+        rise = calc::NumberText(calc::RoundHalfEven(ppm, 1));
+    }
+    std::optional<QString> needed;
+    if (!m_ui->txtPPMInc->text().isEmpty()) {
+        const double salt = calc::SaltRequired(ui::BoxNumber(m_ui->txtPPMInc),
+                                               ui::BoxNumber(m_ui->txtGal), units);
+        needed = calc::NumberText(calc::RoundHalfEven(salt, 1));
+    }
+    if (rise)
+        m_ui->txtPPMup->setText(*rise);
+    if (needed)
+        m_ui->txtLbsNeeded->setText(*needed);
+}

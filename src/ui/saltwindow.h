@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ui/calculatorwindow.h"
+
+#include <memory>
+
+namespace Ui {
+class Form10;
+}
+
+// The salt for a wanted salt ppm rise, and the rise that an amount of salt gives.
+class SaltWindow : public CalculatorWindow
+{
+    Q_OBJECT
+
+public:
+    explicit SaltWindow(QWidget* parent = nullptr);
+    ~SaltWindow() override;
+
+    void load() override;
+
+private:
+    void calculate(QPushButton* button) override;
+
+    std::unique_ptr<Ui::Form10> m_ui;
+};
