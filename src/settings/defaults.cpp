@@ -2,6 +2,7 @@
 
 #include "settings/activestore.h"
 #include "settings/mregistry.h"
+#include "settings/settingsstore.h"
 
 namespace defaults {
 
@@ -19,6 +20,11 @@ QString Read(const char* key, const QString& defaultValue)
 void Write(const char* key, const QString& value)
 {
     MRegistry(ActiveStore()).WriteSetting(kApplication, kSection, key, value.toStdString());
+}
+
+QString TakeStoreNotice()
+{
+    return QString::fromStdString(ActiveStore().TakeNotice());
 }
 
 } // namespace defaults

@@ -14,4 +14,7 @@ inline constexpr char kUnitOfMeasure[] = "UOM"; // "Imperial" or "Metric"
 QString Read(const char* key, const QString& defaultValue = QString());
 void Write(const char* key, const QString& value);
 
+// What the store has to tell the user after saving, or an empty text.
+QString TakeStoreNotice();
+
 } // namespace defaults

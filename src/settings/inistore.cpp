@@ -1,14 +1,19 @@
 #include "settings/inistore.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
+#include <QStringDecoder>
 #include <QStringList>
 #include <QVariant>
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <utility>
 
 IniStore::IniStore(QString root) : m_root(std::move(root)) {}
 
@@ -77,7 +82,71 @@ long IniStore::CreateKey(const std::string& path, Key& key)
     const QFileInfo info(file);
     if (info.exists() && (!info.isFile() || !info.isWritable()))
         return kAccessDenied;
+    if (info.exists() && !keepCopyIfNotClean(file))
+        return kAccessDenied; // never write over a file that could not be kept
     return openHandle(file, group, key);
+}
+
+namespace {
+
+// A file that rewriting keeps intact: UTF-8 text of blank lines, [sections] and key=value
+// lines only, that Qt reads without a format error.
+bool IsClean(const QString& file)
+{
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = in.readAll();
+    if (bytes.contains('\0'))
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return false;
+    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+        line = line.trimmed();
+        const bool section = line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'));
+        if (!line.isEmpty() && !section && !line.contains(QLatin1Char('=')))
+            return false;
+    }
+    return QSettings(file, QSettings::IniFormat).status() == QSettings::NoError;
+}
+
+// Qt locks the file while it saves it. A writer killed between creating that lock and writing
+// its process id into it leaves an empty lock, which Qt would wait 30 s on before it gives it
+// up; an empty lock that has stood for 2 s is given up here. A lock with the id of a dead
+// process is given up at once, by Qt.
+void GiveUpAbandonedLock(const QString& file)
+{
+    QLockFile probe(file + QLatin1String(".lock"));
+    probe.setStaleLockTime(2000);
+    if (probe.tryLock(3000))
+        probe.unlock();
+}
+
+} // namespace
+
+bool IniStore::keepCopyIfNotClean(const QString& file)
+{
+    if (IsClean(file))
+        return true;
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString copy = file + QLatin1Char('.') + stamp + QLatin1String(".bak");
+    for (int n = 2; QFileInfo::exists(copy); ++n)
+        copy = file + QLatin1Char('.') + stamp + QLatin1Char('-') + QString::number(n) +
+               QLatin1String(".bak");
+    if (!QFile::copy(file, copy))
+        return false;
+    m_notice = QStringLiteral("Your settings file could not be read in full, so a copy of it was "
+                              "kept as %1 before the new settings were saved.")
+                   .arg(QDir::toNativeSeparators(copy))
+                   .toStdString();
+    return true;
+}
+
+std::string IniStore::TakeNotice()
+{
+    return std::exchange(m_notice, std::string());
 }
 
 namespace {
@@ -145,6 +214,7 @@ long IniStore::SetValue(Key key, const std::string& name, std::uint32_t type, co
         return kAccessDenied;
     // The stored text leaves out the terminating zero.
     const auto length = static_cast<qsizetype>(size > 0 && data[size - 1] == '\0' ? size - 1 : size);
+    GiveUpAbandonedLock(section->second.file);
     QSettings settings(section->second.file, QSettings::IniFormat);
     settings.beginGroup(section->second.group);
     settings.setValue(QString::fromStdString(name), QString::fromUtf8(data, length));

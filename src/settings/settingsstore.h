@@ -44,4 +44,8 @@ public:
                           std::uint32_t size) = 0;
 
     virtual long CloseKey(Key key) = 0;
+
+    // Something the store did on the user's behalf that the user should hear of (such as a
+    // copy it kept of a file it could not read); empty when there is nothing. Taken once.
+    virtual std::string TakeNotice() { return {}; }
 };

@@ -1,6 +1,7 @@
 #include "settings/settingswindow.h"
 
 #include "settings/defaults.h"
+#include "ui/userfeedback.h"
 #include "ui/windowrules.h"
 #include "ui_settingswindow.h"
 
@@ -40,6 +41,9 @@ void SettingsWindow::saveAndClose()
     defaults::Write(defaults::kUnitOfMeasure, m_ui->optImperial->isChecked()
                                                   ? QStringLiteral("Imperial")
                                                   : QStringLiteral("Metric"));
+    const QString notice = defaults::TakeStoreNotice();
+    if (!notice.isEmpty())
+        Feedback().inform(this, notice);
     WindowKeeper::instance().show(WindowKind::Main);
     close();
 }

@@ -13,6 +13,10 @@ public:
     {
         show(QMessageBox::Warning, parent, message);
     }
+    void inform(QWidget* parent, const QString& message) override
+    {
+        show(QMessageBox::Information, parent, message);
+    }
     void reportError(QWidget* parent, const QString& message) override
     {
         show(QMessageBox::Critical, parent, message);

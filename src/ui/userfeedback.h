@@ -14,6 +14,8 @@ public:
     virtual void beep() = 0;
     // A modal box with an exclamation icon, one OK button and the caption "Poolwright".
     virtual void warn(QWidget* parent, const QString& message) = 0;
+    // A modal box that tells the user something the program did for them.
+    virtual void inform(QWidget* parent, const QString& message) = 0;
     // A modal box for a failure of the program itself (the settings store).
     virtual void reportError(QWidget* parent, const QString& message) = 0;
 };

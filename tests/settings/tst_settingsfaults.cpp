@@ -1,0 +1,187 @@
+#include "settings/inistore.h"
+#include "settings/mregistry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+// The settings file under faults: writers killed at random moments, two writers at once,
+// files that are not what the program wrote, and sizes far beyond the usual.
+class SettingsFaultsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void killedWriterLeavesOldOrNewValues();
+    void concurrentWritersBothSucceed();
+    void foreignFileIsKeptBeforeTheFirstSave_data();
+    void foreignFileIsKeptBeforeTheFirstSave();
+    void cleanFileIsNotCopied();
+    void hugeValueRoundTrips();
+    void hugeFileIsRead();
+
+private:
+    std::string read(const char* key) const
+    {
+        return MRegistry(*m_store).ReadSetting("Poolwright", "Defaults", key, "<default>");
+    }
+    void write(const char* key, const std::string& value)
+    {
+        MRegistry(*m_store).WriteSetting("Poolwright", "Defaults", key, value);
+    }
+    QStringList backups() const
+    {
+        return QDir(QFileInfo(m_file).path()).entryList({QStringLiteral("*.bak")}, QDir::Files);
+    }
+    void writeFile(const QByteArray& bytes)
+    {
+        QDir().mkpath(QFileInfo(m_file).path());
+        QFile file(m_file);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    static QString writer() { return QStringLiteral(SETTINGS_WRITER); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<IniStore> m_store;
+    QString m_file;
+};
+
+void SettingsFaultsTest::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_store = std::make_unique<IniStore>(m_dir->path());
+    m_file = m_store->filePath("SOFTWARE\\Poolwright\\Defaults");
+}
+
+void SettingsFaultsTest::killedWriterLeavesOldOrNewValues()
+{
+    constexpr int kKills = 100;
+    const QRegularExpression writtenValue(QStringLiteral("^(old|writer-\\d+|parent-\\d+)$"));
+    for (const char* key : {"PoolSize", "BleachStrength", "UOM"})
+        write(key, "old");
+    QRandomGenerator random(20261208);
+    int killedMidRun = 0;
+    for (int kill = 1; kill <= kKills; ++kill) {
+        QProcess process;
+        process.start(writer(), {m_dir->path(), QStringLiteral("writer")});
+        QVERIFY(process.waitForStarted());
+        QTest::qSleep(static_cast<int>(random.bounded(2, 40)));
+        ::kill(static_cast<pid_t>(process.processId()), SIGKILL);
+        QVERIFY(process.waitForFinished());
+        if (process.exitStatus() == QProcess::CrashExit)
+            ++killedMidRun;
+
+        QCOMPARE(QSettings(m_file, QSettings::IniFormat).status(), QSettings::NoError);
+        for (const char* key : {"PoolSize", "BleachStrength", "UOM"}) {
+            const QString value = QString::fromStdString(read(key));
+            QVERIFY2(writtenValue.match(value).hasMatch(),
+                     qPrintable(QStringLiteral("kill %1: %2 reads \"%3\"").arg(kill).arg(key, value.left(80))));
+        }
+        // A lock left by the dead writer does not block the next save.
+        const std::string mine = "parent-" + std::to_string(kill);
+        write("PoolSize", mine);
+        QCOMPARE(read("PoolSize"), mine);
+    }
+    QVERIFY(killedMidRun > kKills / 2);
+    qInfo("killed a writer %d times (%d while it was saving); every value read back whole",
+          kKills, killedMidRun);
+}
+
+void SettingsFaultsTest::concurrentWritersBothSucceed()
+{
+    constexpr int kSaves = 150;
+    QProcess first, second;
+    first.start(writer(), {m_dir->path(), QStringLiteral("a"), QString::number(kSaves)});
+    second.start(writer(), {m_dir->path(), QStringLiteral("b"), QString::number(kSaves)});
+    QVERIFY(first.waitForFinished(60000));
+    QVERIFY(second.waitForFinished(60000));
+    QCOMPARE(first.exitCode(), 0);
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(QSettings(m_file, QSettings::IniFormat).status(), QSettings::NoError);
+    const std::string last = "-" + std::to_string(kSaves);
+    for (const char* key : {"PoolSize", "BleachStrength", "UOM"}) {
+        const std::string value = read(key);
+        QVERIFY2(value == "a" + last || value == "b" + last, value.c_str());
+    }
+    qInfo("two writers saved %d times each at once; both succeeded", kSaves);
+}
+
+void SettingsFaultsTest::foreignFileIsKeptBeforeTheFirstSave_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("poolSizeRead"); // before the save
+    QTest::newRow("binary bytes") << QByteArray("\x00\x01\xff\xfe[Defaults]\x00PoolSize=\x80\x81", 26)
+                                  << "<default>";
+    QTest::newRow("not INI at all") << QByteArray("just some text\nthat is not settings\n")
+                                    << "<default>";
+    QTest::newRow("comments of the user") << QByteArray("; my pool\n[Defaults]\nPoolSize=20000\n")
+                                          << "20000";
+    QTest::newRow("unclosed section") << QByteArray("[Defaults\nPoolSize=20000\n") << "20000";
+    QTest::newRow("invalid UTF-8") << QByteArray("[Defaults]\nPoolSize=\xc3\x28\n") << "";
+}
+
+void SettingsFaultsTest::foreignFileIsKeptBeforeTheFirstSave()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, poolSizeRead);
+    writeFile(contents);
+    const QString before = QString::fromStdString(read("PoolSize"));
+    if (poolSizeRead.isEmpty())
+        QVERIFY(!before.isEmpty()); // read somehow, never a crash
+    else
+        QCOMPARE(before, poolSizeRead);
+
+    write("PoolSize", "30000");
+    QCOMPARE(read("PoolSize"), "30000");
+    const QStringList copies = backups();
+    QCOMPARE(copies.size(), 1);
+    QFile copy(QFileInfo(m_file).path() + '/' + copies.first());
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), contents);
+    QVERIFY(QString::fromStdString(m_store->TakeNotice()).contains(copies.first()));
+    QVERIFY(m_store->TakeNotice().empty()); // told once
+
+    write("UOM", "Metric"); // the rewritten file is clean: no second copy
+    QCOMPARE(backups().size(), 1);
+}
+
+void SettingsFaultsTest::cleanFileIsNotCopied()
+{
+    writeFile("[Defaults]\nPoolSize=1\n\n[Other]\nx=y\n");
+    write("PoolSize", "2");
+    QCOMPARE(backups(), QStringList());
+    QVERIFY(m_store->TakeNotice().empty());
+    QCOMPARE(QSettings(m_file, QSettings::IniFormat).value("Other/x").toString(), "y");
+}
+
+void SettingsFaultsTest::hugeValueRoundTrips()
+{
+    std::string huge(1 << 20, 'x');
+    huge.replace(1000, 3, " ,;");
+    write("PoolSize", huge);
+    QCOMPARE(read("PoolSize"), huge);
+}
+
+void SettingsFaultsTest::hugeFileIsRead()
+{
+    QByteArray contents = "[Defaults]\nPoolSize=20000\nUOM=Imperial\n[Noise]\n";
+    for (int line = 0; contents.size() < 10 * 1024 * 1024; ++line)
+        contents += "key" + QByteArray::number(line) + "=" + QByteArray(100, 'n') + "\n";
+    writeFile(contents);
+    QCOMPARE(read("PoolSize"), "20000");
+    QCOMPARE(read("UOM"), "Imperial");
+    write("BleachStrength", "6");
+    QCOMPARE(read("BleachStrength"), "6");
+}
+
+QTEST_GUILESS_MAIN(SettingsFaultsTest)
+#include "tst_settingsfaults.moc"
