@@ -7,8 +7,11 @@
 #include "ui/boraxwindow.h"
 #include "ui/calciumwindow.h"
 #include "ui/cyanuricwindow.h"
+#include "ui/dilutionwindow.h"
 #include "ui/phwindow.h"
+#include "ui/poolvolumewindow.h"
 #include "ui/saltwindow.h"
+#include "ui/saturationwindow.h"
 #include "ui/windowkeeper.h"
 
 void RegisterWindows()
@@ -22,5 +25,8 @@ void RegisterWindows()
     keeper.setFactory(WindowKind::Ph, [] { return new PhWindow; });
     keeper.setFactory(WindowKind::Borax, [] { return new BoraxWindow; });
     keeper.setFactory(WindowKind::Salt, [] { return new SaltWindow; });
+    keeper.setFactory(WindowKind::Dilution, [] { return new DilutionWindow; });
+    keeper.setFactory(WindowKind::PoolVolume, [] { return new PoolVolumeWindow; });
+    keeper.setFactory(WindowKind::SaturationIndex, [] { return new SaturationWindow; });
     keeper.setFactory(WindowKind::Settings, [] { return new SettingsWindow; });
 }

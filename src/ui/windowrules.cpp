@@ -40,6 +40,9 @@ void Refuse(QWidget* window, const QString& message)
 QString NotANumberMessage(const QString& text)
 {
     const QString shown = text.trimmed();
+    if (text.isEmpty())
+        return QStringLiteral("A white box is empty. Please fill in a number before hitting "
+                              "calculate!");
     if (shown.isEmpty())
         return QStringLiteral("A box holds only blanks, which is not a number. Please enter a "
                               "number before hitting calculate!");

@@ -422,11 +422,15 @@ void MainWindowTest::menu()
         names << action->objectName();
         captions << action->text();
         QVERIFY(action->shortcut().isEmpty());
-        QVERIFY(action->isEnabled());
+        QVERIFY(!action->text().contains('&'));
+        // Only the Saturation Index entry is switched off.
+        QCOMPARE(action->isEnabled(), action->objectName() != QLatin1String("satind"));
     }
-    QCOMPARE(names, (QStringList{"abt", "alk", "borax", "CaHard", "cyan", "ph", "salt", "settings"}));
+    QCOMPARE(names, (QStringList{"abt", "alk", "borax", "CaHard", "cyan", "dilution", "satind",
+                                 "ph", "volume", "salt", "settings"}));
     QCOMPARE(captions, (QStringList{"About", "Alkalinity", "Borax", "Calcium Hardness",
-                                    "Cyanuric Acid", "pH", "Salt Calcs", "Settings"}));
+                                    "Cyanuric Acid", "Dilution", "Saturation Index", "pH",
+                                    "Pool Volume", "Salt Calcs", "Settings"}));
 }
 
 QTEST_MAIN(MainWindowTest)

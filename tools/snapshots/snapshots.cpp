@@ -25,6 +25,9 @@ int main(int argc, char* argv[])
         {WindowKind::Ph, "ph"},
         {WindowKind::Borax, "borax"},
         {WindowKind::Salt, "salt"},
+        {WindowKind::Dilution, "dilution"},
+        {WindowKind::PoolVolume, "volume"},
+        {WindowKind::SaturationIndex, "saturation"},
         {WindowKind::Settings, "settings"},
     };
     int saved = 0;

@@ -1,0 +1,37 @@
+#include "ui/dilutionwindow.h"
+
+#include "calc/dilution.h"
+#include "ui/windowrules.h"
+#include "ui_dilutionwindow.h"
+
+DilutionWindow::DilutionWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form7)
+{
+    m_ui->setupUi(this);
+    setUpCalculator({m_ui->Command1}, {m_ui->txtPercDrain, m_ui->txtVolDrain});
+    ui::SetFont(m_ui->Label2, 18, true, true);
+}
+
+DilutionWindow::~DilutionWindow() = default;
+
+void DilutionWindow::load()
+{
+    ui::FillPoolSize(m_ui->txtGal);
+    m_ui->Label1->setText(ui::PoolSizeCaption(ui::ReadUnitSystem()));
+}
+
+void DilutionWindow::calculate(QPushButton*)
+{
+    // The same in both unit systems, so no setting is read here.
+    if (!ui::RequireFilled(this, {m_ui->txtFr, m_ui->txtSr, m_ui->txtPr, m_ui->txtGal},
+                           ui::kFillAllWhiteBoxes))
+        return;
+    const double pool = ui::BoxNumber(m_ui->txtPr);
+    const double wanted = ui::BoxNumber(m_ui->txtFr);
+    const double refill = ui::BoxNumber(m_ui->txtSr);
+    // The share is written before the pool size is read: a pool size that is no number
+    // leaves the new share shown beside the volume of the previous press.
+    m_ui->txtPercDrain->setText(calc::NumberText(calc::DrainFraction(pool, refill, wanted)));
+    const calc::Drain drain =
+        calc::DilutionDrain(ui::BoxNumber(m_ui->txtGal), pool, refill, wanted);
+    m_ui->txtVolDrain->setText(calc::NumberText(drain.volume));
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ui/calculatorwindow.h"
+
+#include <memory>
+
+namespace Ui {
+class Form7;
+}
+
+// How much water to drain and refill so that a reading that is too high falls to the wanted
+// one: as a share of the pool, or as a volume.
+class DilutionWindow : public CalculatorWindow
+{
+    Q_OBJECT
+
+public:
+    explicit DilutionWindow(QWidget* parent = nullptr);
+    ~DilutionWindow() override;
+
+    void load() override;
+
+private:
+    void calculate(QPushButton* button) override;
+
+    std::unique_ptr<Ui::Form7> m_ui;
+};

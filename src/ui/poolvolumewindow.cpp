@@ -1,0 +1,54 @@
+#include "ui/poolvolumewindow.h"
+
+#include "calc/volume.h"
+#include "ui/windowrules.h"
+#include "ui_poolvolumewindow.h"
+
+PoolVolumeWindow::PoolVolumeWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form9)
+{
+    m_ui->setupUi(this);
+    setUpCalculator({m_ui->Command1, m_ui->Command2, m_ui->Command3},
+                    {m_ui->txtRVolume, m_ui->txtOVolume, m_ui->txtVolume});
+    ui::SetFont(m_ui->Label1, 18, true, false);
+    for (QWidget* rowHeading : {m_ui->Label2, m_ui->Label10, m_ui->Label15})
+        ui::SetFont(rowHeading, 8.25, true, false);
+}
+
+PoolVolumeWindow::~PoolVolumeWindow() = default;
+
+void PoolVolumeWindow::load()
+{
+    // No pool size here: the window works it out.
+    m_ui->lblUOM->setText(ui::ReadUnitSystem() == calc::UnitSystem::Imperial
+                              ? QStringLiteral("All Measurements in FEET, volumes in GALLONS")
+                              : QStringLiteral("All Measurements in METRES, volumes in LITRES"));
+    m_ui->txtRLength->setFocus();
+}
+
+void PoolVolumeWindow::calculate(QPushButton* button)
+{
+    const calc::UnitSystem units = ui::ReadUnitSystem();
+    if (button == m_ui->Command1) {
+        if (!ui::RequireFilled(this, {m_ui->txtRLength, m_ui->txtRWidth, m_ui->txtRAvgDepth},
+                               ui::kFillAllFields))
+            return;
+        const double volume =
+            calc::RectangularVolume(ui::BoxNumber(m_ui->txtRLength), ui::BoxNumber(m_ui->txtRWidth),
+                                    ui::BoxNumber(m_ui->txtRAvgDepth), units);
+        m_ui->txtRVolume->setText(calc::NumberText(volume));
+    } else if (button == m_ui->Command2) {
+        if (!ui::RequireFilled(this, {m_ui->txtOLength, m_ui->txtOWidth, m_ui->txtOAvgDepth},
+                               ui::kFillAllFields))
+            return;
+        const double volume =
+            calc::OvalVolume(ui::BoxNumber(m_ui->txtOLength), ui::BoxNumber(m_ui->txtOWidth),
+                             ui::BoxNumber(m_ui->txtOAvgDepth), units);
+        m_ui->txtOVolume->setText(calc::NumberText(volume));
+    } else {
+        if (!ui::RequireFilled(this, {m_ui->txtDiam, m_ui->txtDepth}, ui::kFillAllFields))
+            return;
+        const double volume =
+            calc::RoundVolume(ui::BoxNumber(m_ui->txtDiam), ui::BoxNumber(m_ui->txtDepth), units);
+        m_ui->txtVolume->setText(calc::NumberText(volume));
+    }
+}

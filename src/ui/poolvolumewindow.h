@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ui/calculatorwindow.h"
+
+#include <memory>
+
+namespace Ui {
+class Form9;
+}
+
+// A pool's volume from its shape: three independent rows (rectangular, oval, round), each
+// with its own boxes, button and output.
+class PoolVolumeWindow : public CalculatorWindow
+{
+    Q_OBJECT
+
+public:
+    explicit PoolVolumeWindow(QWidget* parent = nullptr);
+    ~PoolVolumeWindow() override;
+
+    void load() override;
+
+private:
+    void calculate(QPushButton* button) override;
+
+    std::unique_ptr<Ui::Form9> m_ui;
+};

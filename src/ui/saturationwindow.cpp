@@ -1,0 +1,34 @@
+#include "ui/saturationwindow.h"
+
+#include "calc/saturation.h"
+#include "ui/windowrules.h"
+#include "ui_saturationwindow.h"
+
+SaturationWindow::SaturationWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form12)
+{
+    m_ui->setupUi(this);
+    // The index box stays white and editable; the next press overwrites whatever is typed.
+    setUpCalculator({m_ui->Command1}, {}, /*withIcon=*/false);
+    ui::SetFont(m_ui->Label8, 13.5, true, true);
+}
+
+SaturationWindow::~SaturationWindow() = default;
+
+void SaturationWindow::load()
+{
+    m_ui->Label2->setText(ui::ReadUnitSystem() == calc::UnitSystem::Imperial
+                              ? QStringLiteral("Temp, Deg F")
+                              : QStringLiteral("Temp, Deg C"));
+}
+
+void SaturationWindow::calculate(QPushButton*)
+{
+    // No box is required: an empty one is met as a text that is no number, in this order.
+    const calc::UnitSystem units = ui::ReadUnitSystem();
+    const double temperature = ui::BoxNumber(m_ui->txtTemp);
+    const double calciumHardness = ui::BoxNumber(m_ui->txtCa);
+    const double totalAlkalinity = ui::BoxNumber(m_ui->txtTa);
+    const double pH = ui::BoxNumber(m_ui->txtpH);
+    m_ui->txtSI->setText(calc::NumberText(
+        calc::SaturationIndex(pH, temperature, calciumHardness, totalAlkalinity, units)));
+}

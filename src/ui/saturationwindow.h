@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ui/calculatorwindow.h"
+
+#include <memory>
+
+namespace Ui {
+class Form12;
+}
+
+// The Langelier saturation index from pH, temperature, calcium hardness and alkalinity. Its
+// menu entry is switched off, so only code opens it.
+class SaturationWindow : public CalculatorWindow
+{
+    Q_OBJECT
+
+public:
+    explicit SaturationWindow(QWidget* parent = nullptr);
+    ~SaturationWindow() override;
+
+    void load() override;
+
+private:
+    void calculate(QPushButton* button) override;
+
+    std::unique_ptr<Ui::Form12> m_ui;
+};

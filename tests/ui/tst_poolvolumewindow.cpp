@@ -1,0 +1,321 @@
+#include "app/windowcatalog.h"
+#include "support/windowchecks.h"
+#include "support/windowdriver.h"
+#include "ui/poolvolumewindow.h"
+#include "ui/windowkeeper.h"
+#include "ui/windowrules.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+const QString kFillAllFields = QString::fromLatin1(ui::kFillAllFields);
+const QString kFeet = QStringLiteral("All Measurements in FEET, volumes in GALLONS");
+const QString kMetres = QStringLiteral("All Measurements in METRES, volumes in LITRES");
+
+// "name=text|name=text" typed into the boxes.
+void TypeAll(WindowDriver& driver, const QString& boxes)
+{
+    for (const QString& pair : boxes.split('|', Qt::SkipEmptyParts)) {
+        const qsizetype equals = pair.indexOf('=');
+        driver.type(pair.left(equals).toLatin1().constData(), pair.mid(equals + 1));
+    }
+}
+
+QString Outputs(const WindowDriver& driver)
+{
+    return driver.text("txtRVolume") + '|' + driver.text("txtOVolume") + '|' +
+           driver.text("txtVolume");
+}
+
+void PresetOutputs(WindowDriver& driver)
+{
+    for (const char* output : {"txtRVolume", "txtOVolume", "txtVolume"})
+        driver.setText(output, QStringLiteral("old"));
+}
+
+} // namespace
+
+class PoolVolumeWindowTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+
+    void loadStep_data();
+    void loadStep();
+    void calculate_data();
+    void calculate();
+    void refused_data();
+    void refused();
+    void unitSystemIsReadAtEveryPress();
+
+    void layout();
+    void boxes();
+    void tabOrderAndFocus();
+    void menuEntryOpensOneWindow();
+};
+
+void PoolVolumeWindowTest::initTestCase()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    ui::ApplyProgramLook();
+}
+
+void PoolVolumeWindowTest::loadStep_data()
+{
+    QTest::addColumn<QString>("uom");
+    QTest::addColumn<QString>("units");
+    QTest::newRow("imperial") << "Imperial" << kFeet;
+    QTest::newRow("metric") << "Metric" << kMetres;
+    QTest::newRow("never stored") << "" << kMetres;
+    QTest::newRow("other letter case") << "imperial" << kMetres;
+}
+
+void PoolVolumeWindowTest::loadStep()
+{
+    QFETCH(QString, uom);
+    QFETCH(QString, units);
+    // A stored pool size has no box to go to here.
+    const auto driver = Drive<PoolVolumeWindow>(uom, QStringLiteral("20000"));
+    QCOMPARE(driver->text("lblUOM"), units);
+    for (const QString& box : driver->boxTexts())
+        QVERIFY2(box.endsWith('='), qPrintable(box));
+}
+
+void PoolVolumeWindowTest::calculate_data()
+{
+    QTest::addColumn<QString>("uom");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("inputs");
+    QTest::addColumn<QString>("outputs"); // txtRVolume|txtOVolume|txtVolume
+
+    const QString rectangle = "txtRLength=20|txtRWidth=10|txtRAvgDepth=5";
+    const QString oval = "txtOLength=30|txtOWidth=15|txtOAvgDepth=4.5";
+    const QString round = "txtDiam=24|txtDepth=4";
+    QTest::newRow("rectangular, gallons")
+        << "Imperial" << "Command1" << rectangle << "7500|old|old";
+    QTest::newRow("rectangular, litres") << "Metric"
+                                         << "Command1"
+                                         << "txtRLength=10|txtRWidth=5|txtRAvgDepth=1.5"
+                                         << "75000|old|old";
+    QTest::newRow("rectangular, 15 digits hide the rounding error")
+        << "Metric" << "Command1" << "txtRLength=0.1|txtRWidth=0.2|txtRAvgDepth=0.3" << "6|old|old";
+    QTest::newRow("oval, gallons") << "Imperial" << "Command2" << oval << "old|11927.25|old";
+    QTest::newRow("round, gallons") << "Imperial" << "Command3" << round << "old|old|13570.56";
+    QTest::newRow("round, litres")
+        << "Metric" << "Command3" << "txtDiam=5|txtDepth=1.2" << "old|old|23550";
+    QTest::newRow("never stored is metric")
+        << "" << "Command3" << "txtDiam=5|txtDepth=1.2" << "old|old|23550";
+    QTest::newRow("round, negative diameter squares away")
+        << "Metric" << "Command3" << "txtDiam=-5|txtDepth=1.2" << "old|old|23550";
+    QTest::newRow("rectangular, nothing deep")
+        << "Imperial" << "Command1" << "txtRLength=20|txtRWidth=10|txtRAvgDepth=0" << "0|old|old";
+    QTest::newRow("blanks around the numbers") << "Imperial"
+                                               << "Command1"
+                                               << "txtRLength= 20 |txtRWidth=10 |txtRAvgDepth= 5"
+                                               << "7500|old|old";
+    // Each button reads and writes its own row only.
+    QTest::newRow("oval, the other rows empty")
+        << "Imperial" << "Command2" << oval << "old|11927.25|old";
+    QTest::newRow("rectangular, the other rows hold text")
+        << "Imperial"
+        << "Command1" << rectangle + "|txtOLength=x|txtOWidth=y|txtOAvgDepth=z|txtDiam=q|txtDepth=r"
+        << "7500|old|old";
+    QTest::newRow("round, the other rows filled")
+        << "Imperial" << "Command3" << rectangle + '|' + oval + '|' + round << "old|old|13570.56";
+}
+
+void PoolVolumeWindowTest::calculate()
+{
+    QFETCH(QString, uom);
+    QFETCH(QString, button);
+    QFETCH(QString, inputs);
+    QFETCH(QString, outputs);
+    const auto driver = Drive<PoolVolumeWindow>(uom);
+    PresetOutputs(*driver);
+    TypeAll(*driver, inputs);
+    driver->press(button.toLatin1().constData());
+    QCOMPARE(Outputs(*driver), outputs);
+    QCOMPARE(driver->feedback().beeps, 0);
+    QCOMPARE(driver->feedback().warnings, QStringList());
+}
+
+void PoolVolumeWindowTest::refused_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("inputs");
+    QTest::addColumn<QString>("message");
+    const QString notANumber =
+        QStringLiteral("\"%1\" is not a number. Please enter a number before hitting calculate!");
+    const QString tooLarge = QStringLiteral("The result is too large to be worked out. Please "
+                                            "check the figures in the white boxes.");
+    QTest::newRow("rectangular, no depth")
+        << "Command1" << "txtRLength=20|txtRWidth=10" << kFillAllFields;
+    QTest::newRow("rectangular, no length")
+        << "Command1" << "txtRWidth=10|txtRAvgDepth=5" << kFillAllFields;
+    QTest::newRow("oval empty, rectangular filled")
+        << "Command2" << "txtRLength=20|txtRWidth=10|txtRAvgDepth=5" << kFillAllFields;
+    QTest::newRow("oval, no width")
+        << "Command2" << "txtOLength=30|txtOAvgDepth=4.5" << kFillAllFields;
+    QTest::newRow("oval, no depth") << "Command2" << "txtOLength=30|txtOWidth=15" << kFillAllFields;
+    QTest::newRow("round, no depth") << "Command3" << "txtDiam=24" << kFillAllFields;
+    QTest::newRow("round, no diameter") << "Command3" << "txtDepth=4" << kFillAllFields;
+    QTest::newRow("a blank counts as filled and is no number")
+        << "Command3"
+        << "txtDiam= |txtDepth=4"
+        << "A box holds only blanks, which is not a number. Please enter a number before "
+           "hitting calculate!";
+    QTest::newRow("letters")
+        << "Command2" << "txtOLength=30|txtOWidth=wide|txtOAvgDepth=4.5" << notANumber.arg("wide");
+    QTest::newRow("another locale's decimal comma")
+        << "Command1" << "txtRLength=2,5|txtRWidth=10|txtRAvgDepth=5" << notANumber.arg("2,5");
+    QTest::newRow("rectangular overflow")
+        << "Command1" << "txtRLength=1e200|txtRWidth=1e200|txtRAvgDepth=1" << tooLarge;
+    QTest::newRow("round overflow") << "Command3" << "txtDiam=1e200|txtDepth=0" << tooLarge;
+}
+
+void PoolVolumeWindowTest::refused()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, inputs);
+    QFETCH(QString, message);
+    const auto driver = Drive<PoolVolumeWindow>(QStringLiteral("Imperial"));
+    PresetOutputs(*driver);
+    TypeAll(*driver, inputs);
+    const QStringList before = driver->boxTexts();
+    driver->press(button.toLatin1().constData());
+    QCOMPARE(driver->feedback().beeps, 1);
+    QCOMPARE(driver->feedback().warnings, QStringList{message});
+    QCOMPARE(driver->boxTexts(), before);
+}
+
+void PoolVolumeWindowTest::unitSystemIsReadAtEveryPress()
+{
+    const auto driver = Drive<PoolVolumeWindow>(QStringLiteral("Metric"));
+    TypeAll(*driver, QStringLiteral("txtRLength=20|txtRWidth=10|txtRAvgDepth=5"));
+    driver->press("Command1");
+    QCOMPARE(driver->text("txtRVolume"), QStringLiteral("1000000"));
+    // Another writer switches the store while the window is open.
+    driver->settings().store(QString(), QString(), QStringLiteral("Imperial"));
+    driver->press("Command1");
+    QCOMPARE(driver->text("txtRVolume"), QStringLiteral("7500"));
+    QCOMPARE(driver->text("lblUOM"), kMetres);
+}
+
+void PoolVolumeWindowTest::layout()
+{
+    const auto driver = Drive<PoolVolumeWindow>(QStringLiteral("Imperial"));
+    QWidget* window = driver->window();
+    QCOMPARE(window->objectName(), QStringLiteral("Form9"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Volume Calcs"));
+    QCOMPARE(window->size(), QSize(455, 336));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QVERIFY(!window->windowIcon().isNull());
+    const QString misplaced = MisplacedControls(
+        window, {{"Label1", 0, 120, 6855, 495},          {"Label2", 120, 1200, 1095, 255},
+                 {"Label3", 600, 1560, 615, 255},        {"Label4", 1680, 1560, 495, 255},
+                 {"txtRLength", 480, 1920, 855, 285},    {"txtRWidth", 1440, 1920, 855, 285},
+                 {"txtRAvgDepth", 2400, 1920, 855, 285}, {"Command1", 4920, 1680, 1215, 495},
+                 {"Label6", 3840, 1560, 855, 255},       {"txtOLength", 480, 3240, 855, 285},
+                 {"txtOWidth", 1440, 3240, 855, 285},    {"txtOAvgDepth", 2400, 3240, 855, 285},
+                 {"Command2", 4920, 3000, 1215, 495},    {"txtDiam", 480, 4560, 855, 285},
+                 {"txtDepth", 1560, 4560, 855, 285},     {"Command3", 4920, 4320, 1215, 495},
+                 {"txtRVolume", 3840, 1920, 855, 285},   {"lblRAveDepth", 2400, 1560, 855, 255},
+                 {"txtOVolume", 3840, 3240, 855, 285},   {"Label5", 2400, 2880, 855, 255},
+                 {"Label7", 3840, 2880, 855, 255},       {"Label8", 1680, 2880, 495, 255},
+                 {"Label9", 600, 2880, 615, 255},        {"Label10", 120, 2520, 1095, 255},
+                 {"txtVolume", 3840, 4560, 855, 285},    {"lblRoundHt", 1560, 4200, 855, 255},
+                 {"Label12", 3840, 4200, 855, 255},      {"Label14", 600, 4200, 735, 255},
+                 {"Label15", 120, 3840, 1095, 255},      {"lblUOM", 0, 720, 6855, 255}});
+    QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
+    for (const auto& [name, y] : {std::pair{"Line3", 72}, {"Line1", 160}, {"Line2", 248}}) {
+        const auto* line = window->findChild<QFrame*>(name);
+        QCOMPARE(line->frameShape(), QFrame::HLine);
+        QCOMPARE(line->geometry().center().y(), y);
+        QCOMPARE(line->width(), 456);
+    }
+    for (const char* button : {"Command1", "Command2", "Command3"})
+        QCOMPARE(window->findChild<QPushButton*>(button)->text(), QStringLiteral("Calculate!"));
+
+    const QFont heading = window->findChild<QLabel*>("Label1")->font();
+    QVERIFY(heading.bold() && !heading.italic());
+    QCOMPARE(heading.pointSizeF(), 18.0);
+    for (const char* rowHeading : {"Label2", "Label10", "Label15"}) {
+        const QFont font = window->findChild<QLabel*>(rowHeading)->font();
+        QVERIFY2(font.bold() && !font.italic(), rowHeading);
+        QCOMPARE(font.pointSizeF(), 8.25);
+    }
+    QVERIFY(!window->findChild<QLabel*>("Label3")->font().bold());
+    for (const char* centred : {"Label1", "lblUOM", "lblRoundHt"})
+        QVERIFY2(window->findChild<QLabel*>(centred)->alignment() & Qt::AlignHCenter, centred);
+
+    for (const char* uom : {"Imperial", "Metric"}) {
+        const auto loaded = Drive<PoolVolumeWindow>(QLatin1String(uom));
+        const QStringList clipped = ClippedLabels(loaded->window());
+        QVERIFY2(clipped.isEmpty(), qPrintable(QLatin1String(uom) + ": " + clipped.join("; ")));
+    }
+}
+
+void PoolVolumeWindowTest::boxes()
+{
+    const auto driver = Drive<PoolVolumeWindow>(QStringLiteral("Imperial"));
+    for (const QLineEdit* box : driver->window()->findChildren<QLineEdit*>()) {
+        const bool output = box->objectName().endsWith(QLatin1String("Volume"));
+        QVERIFY2(IsGrey(box) == output, qPrintable(box->objectName()));
+        QCOMPARE(box->isReadOnly(), output);
+        QCOMPARE(box->focusPolicy(), Qt::StrongFocus); // every box is a tab stop
+    }
+}
+
+void PoolVolumeWindowTest::tabOrderAndFocus()
+{
+    const auto driver = Drive<PoolVolumeWindow>(QStringLiteral("Imperial"));
+    QWidget* window = driver->window();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtRLength"));
+    // Row by row through the inputs and their button, then the three outputs.
+    QCOMPARE(TabOrder(window, window->findChild<QWidget*>("txtRLength"), 14),
+             (QStringList{"txtRLength", "txtRWidth", "txtRAvgDepth", "Command1", "txtOLength",
+                          "txtOWidth", "txtOAvgDepth", "Command2", "txtDiam", "txtDepth",
+                          "Command3", "txtRVolume", "txtOVolume", "txtVolume", "txtRLength"}));
+}
+
+void PoolVolumeWindowTest::menuEntryOpensOneWindow()
+{
+    TemporarySettings settings;
+    RecordingFeedback feedback;
+    settings.store(QString(), QString(), QStringLiteral("Imperial"));
+    RegisterWindows();
+    WindowKeeper& keeper = WindowKeeper::instance();
+    QWidget* main = keeper.show(WindowKind::Main);
+    auto* entry = main->findChild<QAction*>(QStringLiteral("volume"));
+    QVERIFY(entry != nullptr);
+    QCOMPARE(entry->text(), QStringLiteral("Pool Volume"));
+    QVERIFY(entry->isEnabled());
+
+    entry->trigger();
+    auto* window = qobject_cast<PoolVolumeWindow*>(keeper.openWindow(WindowKind::PoolVolume));
+    QVERIFY(window != nullptr && window->isVisible());
+    QCOMPARE(window->findChild<QLabel*>("lblUOM")->text(), kFeet);
+    QTest::keyClicks(window->findChild<QLineEdit*>("txtDiam"), QStringLiteral("24"));
+    entry->trigger();
+    QCOMPARE(keeper.openWindow(WindowKind::PoolVolume), window);
+    QCOMPARE(window->findChild<QLineEdit*>("txtDiam")->text(), QStringLiteral("24"));
+    QCOMPARE(keeper.openCount(), 2);
+
+    keeper.close(WindowKind::PoolVolume);
+    keeper.close(WindowKind::Main);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(feedback.errors, QStringList());
+}
+
+QTEST_MAIN(PoolVolumeWindowTest)
+#include "tst_poolvolumewindow.moc"

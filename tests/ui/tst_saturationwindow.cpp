@@ -1,0 +1,258 @@
+#include "app/windowcatalog.h"
+#include "support/windowchecks.h"
+#include "support/windowdriver.h"
+#include "ui/saturationwindow.h"
+#include "ui/windowkeeper.h"
+#include "ui/windowrules.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+const QString kNotANumber =
+    QStringLiteral("\"%1\" is not a number. Please enter a number before hitting calculate!");
+const QString kEmpty =
+    QStringLiteral("A white box is empty. Please fill in a number before hitting calculate!");
+const QString kBlank = QStringLiteral(
+    "A box holds only blanks, which is not a number. Please enter a number before hitting "
+    "calculate!");
+
+void TypeReadings(WindowDriver& driver, const QString& pH, const QString& temperature,
+                  const QString& calcium, const QString& alkalinity)
+{
+    driver.type("txtpH", pH);
+    driver.type("txtTemp", temperature);
+    driver.type("txtCa", calcium);
+    driver.type("txtTa", alkalinity);
+}
+
+} // namespace
+
+class SaturationWindowTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+
+    void loadStep_data();
+    void loadStep();
+    void calculate_data();
+    void calculate();
+    void unreadable_data();
+    void unreadable();
+    void unitSystemIsReadAtEveryPress();
+
+    void layout();
+    void tabOrder();
+    void menuEntryIsSwitchedOff();
+};
+
+void SaturationWindowTest::initTestCase()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    ui::ApplyProgramLook();
+}
+
+void SaturationWindowTest::loadStep_data()
+{
+    QTest::addColumn<QString>("uom");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("imperial") << "Imperial" << "Temp, Deg F";
+    QTest::newRow("metric") << "Metric" << "Temp, Deg C";
+    QTest::newRow("never stored") << "" << "Temp, Deg C";
+    QTest::newRow("trailing blank") << "Imperial " << "Temp, Deg C";
+}
+
+void SaturationWindowTest::loadStep()
+{
+    QFETCH(QString, uom);
+    QFETCH(QString, caption);
+    const auto driver = Drive<SaturationWindow>(uom, QStringLiteral("20000"));
+    QCOMPARE(driver->text("Label2"), caption);
+    for (const QString& box : driver->boxTexts())
+        QVERIFY2(box.endsWith('='), qPrintable(box)); // no pool size, nothing pre-filled
+}
+
+void SaturationWindowTest::calculate_data()
+{
+    QTest::addColumn<QString>("uom");
+    QTest::addColumn<QString>("pH");
+    QTest::addColumn<QString>("temperature");
+    QTest::addColumn<QString>("calcium");
+    QTest::addColumn<QString>("alkalinity");
+    QTest::addColumn<QString>("index");
+    QTest::newRow("84 F, single-precision 0.7")
+        << "Imperial" << "7.6" << "84" << "400" << "150" << "0.599999988079071";
+    QTest::newRow("80 F") << "Imperial" << "7.2" << "80" << "100" << "100" << "-0.699999976158141";
+    QTest::newRow("the top rows") << "Imperial" << "7.0" << "128" << "1000" << "1000" << "1.5";
+    QTest::newRow("27 C") << "Metric" << "7.5" << "27" << "100" << "100" << "-0.399999976158142";
+    QTest::newRow("never stored is Celsius")
+        << "" << "7.5" << "27" << "100" << "100" << "-0.399999976158142";
+    QTest::newRow("a gap reading keeps the row below")
+        << "Imperial" << "7.5" << "83.5" << "25" << "999.5" << "-0.799999976158141";
+    QTest::newRow("blanks around the numbers")
+        << "Imperial" << " 7.0" << "128 " << " 1000 " << "1000" << "1.5";
+}
+
+void SaturationWindowTest::calculate()
+{
+    QFETCH(QString, uom);
+    QFETCH(QString, pH);
+    QFETCH(QString, temperature);
+    QFETCH(QString, calcium);
+    QFETCH(QString, alkalinity);
+    QFETCH(QString, index);
+    const auto driver = Drive<SaturationWindow>(uom);
+    driver->type("txtSI", QStringLiteral("typed over")); // white and editable, yet overwritten
+    TypeReadings(*driver, pH, temperature, calcium, alkalinity);
+    driver->press();
+    QCOMPARE(driver->text("txtSI"), index);
+    QCOMPARE(driver->feedback().beeps, 0);
+    QCOMPARE(driver->feedback().warnings, QStringList());
+}
+
+// No box is required; the first box that is no number stops the press, and the boxes are read
+// temperature, calcium hardness, alkalinity, then pH.
+void SaturationWindowTest::unreadable_data()
+{
+    QTest::addColumn<QString>("pH");
+    QTest::addColumn<QString>("temperature");
+    QTest::addColumn<QString>("calcium");
+    QTest::addColumn<QString>("alkalinity");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("firstFailure");
+    QTest::newRow("all empty: the temperature first")
+        << "" << "" << "" << "" << kEmpty << "txtTemp";
+    QTest::newRow("calcium before alkalinity")
+        << "7" << "80" << "x" << "y" << kNotANumber.arg("x") << "txtCa";
+    QTest::newRow("alkalinity before pH")
+        << "p" << "80" << "100" << "y" << kNotANumber.arg("y") << "txtTa";
+    QTest::newRow("pH last") << "" << "80" << "100" << "100" << kEmpty << "txtpH";
+    QTest::newRow("a blank temperature") << "7" << " " << "100" << "100" << kBlank << "txtTemp";
+}
+
+void SaturationWindowTest::unreadable()
+{
+    QFETCH(QString, pH);
+    QFETCH(QString, temperature);
+    QFETCH(QString, calcium);
+    QFETCH(QString, alkalinity);
+    QFETCH(QString, message);
+    QFETCH(QString, firstFailure);
+    const auto driver = Drive<SaturationWindow>(QStringLiteral("Imperial"));
+    TypeReadings(*driver, pH, temperature, calcium, alkalinity);
+    driver->setText("txtSI", QStringLiteral("old"));
+    const QStringList before = driver->boxTexts();
+    driver->press();
+    QCOMPARE(driver->feedback().beeps, 1);
+    QCOMPARE(driver->feedback().warnings, QStringList{message});
+    QCOMPARE(driver->boxTexts(), before);
+    QCOMPARE(driver->window()->focusWidget()->objectName(), firstFailure);
+}
+
+void SaturationWindowTest::unitSystemIsReadAtEveryPress()
+{
+    const auto driver = Drive<SaturationWindow>(QStringLiteral("Imperial"));
+    TypeReadings(*driver, QStringLiteral("7.6"), QStringLiteral("30"), QStringLiteral("400"),
+                 QStringLiteral("150"));
+    driver->press();
+    QCOMPARE(driver->text("txtSI"),
+             QStringLiteral("-0.0999999999999996")); // 30 F: factor 0, unrounded
+    // Another writer stores Metric while the window stays open: 30 is now 30 C, factor 0.7.
+    driver->settings().store(QString(), QString(), QStringLiteral("Metric"));
+    driver->press();
+    QCOMPARE(driver->text("txtSI"), QStringLiteral("0.599999988079071"));
+    QCOMPARE(driver->text("Label2"), QStringLiteral("Temp, Deg F"));
+}
+
+void SaturationWindowTest::layout()
+{
+    for (const char* uom : {"Imperial", "Metric"}) {
+        const auto driver = Drive<SaturationWindow>(QLatin1String(uom));
+        const QStringList clipped = ClippedLabels(driver->window());
+        QVERIFY2(clipped.isEmpty(), qPrintable(QLatin1String(uom) + ": " + clipped.join("; ")));
+    }
+    const auto driver = Drive<SaturationWindow>(QStringLiteral("Imperial"));
+    QWidget* window = driver->window();
+    QCOMPARE(window->objectName(), QStringLiteral("Form12"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Form12"));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QVERIFY(window->windowIcon().isNull()); // the one window without the pool icon
+    QCOMPARE(window->findChild<QPushButton*>("Command1")->text(), QStringLiteral("Command1"));
+    const auto geometry = [window](const char* name) {
+        return window->findChild<QWidget*>(QLatin1String(name))->geometry();
+    };
+
+    auto* heading = window->findChild<QLabel*>("Label8");
+    QVERIFY(heading->font().bold() && heading->font().italic());
+    QCOMPARE(heading->font().pointSizeF(), 13.5);
+    QVERIFY(heading->alignment() & Qt::AlignHCenter);
+    QCOMPARE(geometry("Label8").width(), window->width());
+
+    // Each label right-aligned at the left of its box, one reading per line.
+    const std::pair<const char*, const char*> readings[] = {
+        {"Label1", "txtpH"}, {"Label2", "txtTemp"}, {"Label3", "txtCa"}, {"Label4", "txtTa"}};
+    int above = geometry("Label8").bottom();
+    for (const auto& [label, box] : readings) {
+        QVERIFY2(window->findChild<QLabel*>(label)->alignment() & Qt::AlignRight, label);
+        QVERIFY2(geometry(label).right() < geometry(box).left(), label);
+        QVERIFY2(geometry(label).top() == geometry(box).top(), label);
+        QVERIFY2(geometry(box).top() > above, box);
+        above = geometry(box).bottom();
+    }
+    // Then the index, then the button, lowest; all inside the window.
+    QVERIFY(geometry("txtSI").top() > above);
+    QVERIFY(geometry("Command1").top() > geometry("txtSI").bottom());
+    for (const char* name : {"Label8", "txtpH", "txtTa", "txtSI", "Command1"})
+        QVERIFY2(window->rect().contains(geometry(name)), name);
+
+    // The index box is a white, editable box like the inputs; no box is grey.
+    for (const QLineEdit* box : window->findChildren<QLineEdit*>()) {
+        QVERIFY2(!IsGrey(box) && !box->isReadOnly(), qPrintable(box->objectName()));
+        QCOMPARE(box->focusPolicy(), Qt::StrongFocus);
+    }
+}
+
+void SaturationWindowTest::tabOrder()
+{
+    const auto driver = Drive<SaturationWindow>(QStringLiteral("Imperial"));
+    QWidget* window = driver->window();
+    QCOMPARE(TabOrder(window, window->findChild<QWidget*>("txtpH"), 6),
+             (QStringList{"txtpH", "txtTemp", "txtCa", "txtTa", "Command1", "txtSI", "txtpH"}));
+}
+
+// The window is complete, but the user cannot reach it: its entry is there, switched off.
+void SaturationWindowTest::menuEntryIsSwitchedOff()
+{
+    TemporarySettings settings;
+    RecordingFeedback feedback;
+    RegisterWindows();
+    WindowKeeper& keeper = WindowKeeper::instance();
+    QWidget* main = keeper.show(WindowKind::Main);
+    auto* entry = main->findChild<QAction*>(QStringLiteral("satind"));
+    QVERIFY(entry != nullptr);
+    QCOMPARE(entry->text(), QStringLiteral("Saturation Index"));
+    QVERIFY(!entry->isEnabled());
+    entry->trigger();
+    QCOMPARE(keeper.openWindow(WindowKind::SaturationIndex), nullptr);
+
+    // Made through the keeper, as only code can, it is loaded like any other window.
+    settings.store(QString(), QString(), QStringLiteral("Imperial"));
+    auto* window = qobject_cast<SaturationWindow*>(keeper.show(WindowKind::SaturationIndex));
+    QVERIFY(window != nullptr);
+    QCOMPARE(window->findChild<QLabel*>("Label2")->text(), QStringLiteral("Temp, Deg F"));
+    QCOMPARE(keeper.show(WindowKind::SaturationIndex), window);
+
+    keeper.close(WindowKind::SaturationIndex);
+    keeper.close(WindowKind::Main);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(feedback.errors, QStringList());
+}
+
+QTEST_MAIN(SaturationWindowTest)
+#include "tst_saturationwindow.moc"
