@@ -17,9 +17,10 @@ enum class UnitSystem { Imperial, Metric };
 // empty text of a fresh installation, is Metric.
 UnitSystem UnitSystemFromText(const QString& uomText);
 
-// The number in a box: a finite decimal number in the locale's notation, leading and
-// trailing blanks ignored. Anything else (letters, a lone blank, "inf", "nan", hex, group
-// separators, a value beyond the range of a double) gives no number.
+// The number in a box: a finite decimal number in the locale's notation (its decimal
+// separator, digits and signs) or in plain ASCII digits, leading and trailing blanks ignored.
+// Anything else (letters, a lone blank, "inf", "nan", hex, group separators, a value beyond
+// the range of a double) gives no number.
 std::optional<double> ParseNumber(const QString& text, const QLocale& locale = QLocale());
 
 // Up to 15 significant digits, no group separators, no trailing zeros, the locale's decimal

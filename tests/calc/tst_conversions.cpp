@@ -67,6 +67,9 @@ void ConversionsTest::parseNumber_data()
                                     << std::numeric_limits<double>::max();
     QTest::newRow("decimal comma") << "de_DE" << "1,5" << 1.5;
     QTest::newRow("C locale") << "C" << "0.25" << 0.25;
+    QTest::newRow("plain ASCII under a decimal comma") << "de_DE" << "-12" << -12.0;
+    QTest::newRow("Arabic-Indic digits and separator") << "ar_EG" << QString::fromUtf8("\u0661\u066b\u0665") << 1.5;
+    QTest::newRow("typographic minus") << "en_US" << QString::fromUtf8("\u22123") << -3.0;
 }
 
 void ConversionsTest::parseNumber()
@@ -144,7 +147,8 @@ void ConversionsTest::numberTextReadsBack_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<double>("number");
-    for (const char* locale : {"en_US", "de_DE", "C"}) {
+    // Among them locales that write direction marks, other digits and other exponents.
+    for (const char* locale : {"en_US", "de_DE", "C", "ar_EG", "fa_IR", "he_IL"}) {
         for (double number : {0.3, -1234.5, 1e20, 1e-7, 6.02e23, 987654.321}) {
             QTest::addRow("%s %g", locale, number) << QString::fromLatin1(locale) << number;
         }

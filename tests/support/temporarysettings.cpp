@@ -3,14 +3,15 @@
 #include "settings/activestore.h"
 #include "settings/defaults.h"
 
-TemporarySettings::TemporarySettings() : m_store(std::make_unique<IniStore>(m_dir.path()))
+TemporarySettings::TemporarySettings()
+    : m_store(std::make_unique<IniStore>(m_dir.path())), m_previous(&ActiveStore())
 {
     ReplaceActiveStore(m_store.get());
 }
 
 TemporarySettings::~TemporarySettings()
 {
-    ReplaceActiveStore(nullptr);
+    ReplaceActiveStore(m_previous);
 }
 
 void TemporarySettings::store(const QString& poolSize, const QString& bleachStrength,

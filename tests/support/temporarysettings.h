@@ -22,4 +22,5 @@ public:
 private:
     QTemporaryDir m_dir;
     std::unique_ptr<IniStore> m_store;
+    SettingsStore* m_previous; // nested settings give the store back in turn
 };
