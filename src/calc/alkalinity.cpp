@@ -12,12 +12,12 @@ constexpr double kGramsPerKilogram = 1000.0;
 
 double BicarbonateOunces(double gallons, double ppmChange)
 {
-    return Finite(Finite(gallons * ppmChange) * kOuncesPerGallonPpm);
+    return ProportionalDose(gallons, ppmChange, kOuncesPerGallonPpm);
 }
 
 double BicarbonateKilograms(double litres, double ppmChange)
 {
-    return Finite(Finite(litres * ppmChange) * kGramsPerLitrePpm) / kGramsPerKilogram;
+    return ProportionalDose(litres, ppmChange, kGramsPerLitrePpm) / kGramsPerKilogram;
 }
 
 } // namespace calc

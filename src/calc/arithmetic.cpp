@@ -19,6 +19,11 @@ double Finite(double value)
     return value;
 }
 
+double ProportionalDose(double volume, double ppmChange, double factor)
+{
+    return Finite(Finite(volume * ppmChange) * factor);
+}
+
 double Remainder(double a, double b)
 {
     const double q = a / b;

@@ -20,6 +20,10 @@ double Quotient(double dividend, double divisor, const char* zeroDivisorMessage)
 // value itself when finite; otherwise (an overflow, nan) raises a CalculationError.
 double Finite(double value);
 
+// A dose proportional to the pool and the rise: (volume * ppmChange) * factor, multiplied in
+// that order, refusing an overflow. The factor is the calculator's own constant.
+double ProportionalDose(double volume, double ppmChange, double factor);
+
 // The floating remainder of a by b: (a / b - floor(a / b)) * b, so that it stays
 // non-negative for a positive divisor (Remainder(-1, 16) = 15), unlike std::fmod.
 double Remainder(double a, double b);

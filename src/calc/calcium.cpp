@@ -10,31 +10,26 @@ constexpr double kDihydrateOuncesPerGallonPpm = 0.0002;
 constexpr double kChlorideGramsPerLitrePpm = 0.0012;
 constexpr double kDihydrateGramsPerLitrePpm = 0.0015;
 constexpr double kGramsPerKilogram = 1000.0;
-
-double Dose(double volume, double ppmChange, double factor)
-{
-    return Finite(Finite(volume * ppmChange) * factor);
-}
 } // namespace
 
 double CalciumChlorideOunces(double gallons, double ppmChange)
 {
-    return Dose(gallons, ppmChange, kChlorideOuncesPerGallonPpm);
+    return ProportionalDose(gallons, ppmChange, kChlorideOuncesPerGallonPpm);
 }
 
 double CalciumChlorideDihydrateOunces(double gallons, double ppmChange)
 {
-    return Dose(gallons, ppmChange, kDihydrateOuncesPerGallonPpm);
+    return ProportionalDose(gallons, ppmChange, kDihydrateOuncesPerGallonPpm);
 }
 
 double CalciumChlorideKilograms(double litres, double ppmChange)
 {
-    return Dose(litres, ppmChange, kChlorideGramsPerLitrePpm) / kGramsPerKilogram;
+    return ProportionalDose(litres, ppmChange, kChlorideGramsPerLitrePpm) / kGramsPerKilogram;
 }
 
 double CalciumChlorideDihydrateKilograms(double litres, double ppmChange)
 {
-    return Dose(litres, ppmChange, kDihydrateGramsPerLitrePpm) / kGramsPerKilogram;
+    return ProportionalDose(litres, ppmChange, kDihydrateGramsPerLitrePpm) / kGramsPerKilogram;
 }
 
 } // namespace calc

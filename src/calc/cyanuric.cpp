@@ -12,12 +12,12 @@ constexpr double kGramsPerKilogram = 1000.0;
 
 double CyanuricAcidOunces(double gallons, double ppmChange)
 {
-    return Finite(Finite(gallons * ppmChange) * kOuncesPerGallonPpm);
+    return ProportionalDose(gallons, ppmChange, kOuncesPerGallonPpm);
 }
 
 double CyanuricAcidKilograms(double litres, double ppmChange)
 {
-    return Finite(Finite(litres * ppmChange) * kGramsPerLitrePpm) / kGramsPerKilogram;
+    return ProportionalDose(litres, ppmChange, kGramsPerLitrePpm) / kGramsPerKilogram;
 }
 
 } // namespace calc
