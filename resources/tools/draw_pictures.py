@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draw Poolwright's icon and the About-window picture.
+"""Draw Poolwright's icon (PNG in every size, and SVG) and the About-window picture.
 
 Run from the repository root:  python3 resources/tools/draw_pictures.py
 Needs only Pillow (Debian: python3-pil). Everything is drawn large and scaled down, so edges come
@@ -253,6 +253,104 @@ def draw_backyard():
     return img
 
 
+# --- Scalable icon ------------------------------------------------------------
+def trace_outline(mask, level=127.5):
+    """The outline of a mask as one closed list of points, at sub-pixel precision. The level
+    lies between grey values, so that the outline never runs through a grid point."""
+    w, h = mask.size
+    v = mask.load()
+    at = lambda x, y: v[x, y] if 0 <= x < w and 0 <= y < h else 0
+
+    def cut(p, q):   # where the level falls between grid points p and q
+        p, q = min(p, q), max(p, q)   # the same point from either neighbouring cell
+        a, b = at(*p), at(*q)
+        t = (level - a) / (b - a)
+        return (p[0] + t * (q[0] - p[0]), p[1] + t * (q[1] - p[1]))
+
+    following = {}
+    for y in range(-1, h):
+        for x in range(-1, w):
+            corners = [(x, y), (x + 1, y), (x + 1, y + 1), (x, y + 1)]
+            inside = [at(*c) >= level for c in corners]
+            crossings = [cut(corners[i], corners[(i + 1) % 4]) for i in range(4)
+                         if inside[i] != inside[(i + 1) % 4]]
+            if len(crossings) != 2:   # an empty, a full or (never here) a saddle cell
+                continue
+            # Orient each segment with the inside on its left, so they chain one way.
+            edges = [i for i in range(4) if inside[i] != inside[(i + 1) % 4]]
+            start = crossings[0] if inside[(edges[0] + 1) % 4] else crossings[1]
+            end = crossings[1] if start is crossings[0] else crossings[0]
+            following[start] = end
+    point = next(iter(following))
+    outline = []
+    while point in following:
+        outline.append(point)
+        point = following.pop(point)
+    return outline
+
+
+def smooth_path(points, count, scale):
+    """A closed path of cubic curves through `count` points spaced evenly along `points`."""
+    lengths = [0.0]
+    ring = points + points[:1]
+    for a, b in zip(ring, ring[1:]):
+        lengths.append(lengths[-1] + math.dist(a, b))
+    picked, j = [], 0
+    for k in range(count):
+        target = lengths[-1] * k / count
+        while lengths[j + 1] < target:
+            j += 1
+        t = (target - lengths[j]) / ((lengths[j + 1] - lengths[j]) or 1)
+        a, b = ring[j], ring[j + 1]
+        picked.append(((a[0] + t * (b[0] - a[0])) * scale, (a[1] + t * (b[1] - a[1])) * scale))
+    f = lambda p: f"{p[0]:.1f},{p[1]:.1f}"
+    path = [f"M{f(picked[0])}"]
+    for i in range(count):   # Catmull-Rom through the points, as Bezier curves
+        p0, p1, p2, p3 = (picked[(i + k) % count] for k in (-1, 0, 1, 2))
+        c1 = (p1[0] + (p2[0] - p0[0]) / 6, p1[1] + (p2[1] - p0[1]) / 6)
+        c2 = (p2[0] - (p3[0] - p1[0]) / 6, p2[1] - (p3[1] - p1[1]) / 6)
+        path.append(f"C{f(c1)} {f(c2)} {f(p2)}")
+    return " ".join(path) + "Z"
+
+
+def icon_svg(size=256):
+    """The icon as SVG Tiny: the same kidney, rim, lawn and wavelets, without the textures."""
+    m = 512
+    s = size / m
+    pool = smooth_path(trace_outline(kidney_mask(m)), 96, s)
+    rim_w, inset = m * 0.06 * s, m * 0.03 * s
+    waves = []
+    for x0, y0, length in ((0.24, 0.52, 0.26), (0.50, 0.66, 0.26)):
+        pts = [((x0 + length * i / 24) * size, (y0 + 0.018 * math.sin(i / 24 * 3 * math.pi)) * size)
+               for i in range(25)]
+        waves.append("M" + " L".join(f"{x:.1f},{y:.1f}" for x, y in pts))
+    n = lambda v: f"{v:.1f}"
+    return f"""<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny" width="{size}" height="{size}" viewBox="0 0 {size} {size}">
+  <title>Poolwright</title>
+  <defs>
+    <linearGradient id="lawn" x1="0" y1="0" x2="1" y2="1">
+      <stop offset="0" stop-color="#80cc54"/>
+      <stop offset="1" stop-color="#34862e"/>
+    </linearGradient>
+    <linearGradient id="water" x1="0.3" y1="0.1" x2="0.7" y2="0.9">
+      <stop offset="0" stop-color="#96e0fc"/>
+      <stop offset="1" stop-color="#166ccc"/>
+    </linearGradient>
+  </defs>
+  <rect x="{n(inset)}" y="{n(inset)}" width="{n(size - 2 * inset)}" height="{n(size - 2 * inset)}" rx="{n(size * 0.2)}" fill="url(#lawn)"/>
+  <path d="{pool}" transform="translate({n(size * 0.015)},{n(size * 0.03)})" fill="#18461c" fill-opacity="0.35" stroke="#18461c" stroke-opacity="0.35" stroke-width="{n(2 * rim_w)}" stroke-linejoin="round"/>
+  <path d="{pool}" fill="#96a8ac" stroke="#96a8ac" stroke-width="{n(2 * rim_w + m * 0.024 * s)}" stroke-linejoin="round"/>
+  <path d="{pool}" fill="#fcfcfa" stroke="#fcfcfa" stroke-width="{n(2 * rim_w)}" stroke-linejoin="round"/>
+  <path d="{pool}" fill="url(#water)"/>
+  <g fill="none" stroke="#ecfaff" stroke-width="{n(m * 0.022 * s)}" stroke-linecap="round" stroke-linejoin="round">
+    <path d="{waves[0]}"/>
+    <path d="{waves[1]}"/>
+  </g>
+</svg>
+"""
+
+
 def main():
     ICONS.mkdir(parents=True, exist_ok=True)
     PICTURES.mkdir(parents=True, exist_ok=True)
@@ -260,6 +358,7 @@ def main():
     for s in ICON_SIZES:
         name = "poolwright.png" if s == 32 else f"poolwright-{s}.png"
         icon.resize((s, s), Image.LANCZOS).save(ICONS / name, optimize=True)
+    (ICONS / "poolwright.svg").write_text(icon_svg())
 
     scene = draw_backyard()
     for scale, name in ((4, "backyard-pool@4x.jpg"), (1, "backyard-pool.jpg")):

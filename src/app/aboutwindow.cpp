@@ -3,11 +3,24 @@
 #include "ui/windowrules.h"
 #include "ui_aboutwindow.h"
 
+#include <QPixmap>
+
 AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent), m_ui(new Ui::Form2)
 {
     m_ui->setupUi(this);
     ui::SetUpWindow(this);
     ui::SetFont(m_ui->Label1, 18, true, true);
+
+    // On a high-density screen the photograph comes from a picture four times as large, so it
+    // keeps its place and size and stays sharp.
+    const qreal ratio = devicePixelRatio();
+    if (ratio > 1) {
+        const QSize shown = m_ui->Picture1->pixmap().deviceIndependentSize().toSize();
+        QPixmap sharp = QPixmap(QStringLiteral(":/pictures/backyard-pool@4x.jpg"))
+                            .scaled(shown * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        sharp.setDevicePixelRatio(ratio);
+        m_ui->Picture1->setPixmap(sharp);
+    }
 }
 
 AboutWindow::~AboutWindow() = default;

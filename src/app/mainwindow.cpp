@@ -8,6 +8,8 @@
 #include "ui_mainwindow.h"
 
 #include <QLayout>
+#include <QMenuBar>
+#include <QShortcut>
 
 #include <optional>
 #include <utility>
@@ -26,8 +28,21 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(new Ui::Form
 
     connect(m_ui->Command1, &QPushButton::clicked, this,
             [this] { ui::RunHandler(this, [this] { calculate(); }); });
+    ui::PressOnEnter({m_ui->txtGal, m_ui->txtChlorPerc, m_ui->txtQuantBleach, m_ui->txtPPMTarget},
+                     m_ui->Command1);
+    ui::NameByCaptions({{m_ui->txtGal, m_ui->Label1},
+                        {m_ui->txtChlorPerc, m_ui->Label2},
+                        {m_ui->txtQuantBleach, m_ui->Label3},
+                        {m_ui->txtPPMTarget, m_ui->Label4},
+                        {m_ui->txtPPM, m_ui->Label5},
+                        {m_ui->txtGalReq, m_ui->Label6},
+                        {m_ui->txtLongGal, m_ui->Label6}});
 
     addMenuEntries();
+    // Alt reaches the menu as in every Qt program; F10 as on the GNOME and KDE desktops.
+    auto* openMenu = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(openMenu, &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(m_ui->man->menuAction()); });
 }
 
 MainWindow::~MainWindow() = default;

@@ -15,6 +15,9 @@ SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent), m_ui(new Ui::
                        QStringLiteral("The settings could not be saved. What you typed is kept, "
                                       "so you can try again."));
     });
+    ui::PressOnEnter({m_ui->txtPoolSize, m_ui->txtBleachStrength}, m_ui->Command1);
+    ui::NameByCaptions({{m_ui->txtPoolSize, m_ui->Label1},
+                        {m_ui->txtBleachStrength, m_ui->Label3}});
 }
 
 SettingsWindow::~SettingsWindow() = default;

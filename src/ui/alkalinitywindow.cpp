@@ -8,6 +8,9 @@ AlkalinityWindow::AlkalinityWindow(QWidget* parent) : CalculatorWindow(parent), 
 {
     m_ui->setupUi(this);
     setUpCalculator({m_ui->Command1}, {m_ui->txtOz});
+    ui::NameByCaptions({{m_ui->txtGal, m_ui->Label2},
+                        {m_ui->txtPPM, m_ui->Label3},
+                        {m_ui->txtOz, m_ui->Label5, m_ui->Label4}});
     ui::SetFont(m_ui->Label1, 18, true, true);
     ui::SetFont(m_ui->Label4, 8.25, true, false);
 }

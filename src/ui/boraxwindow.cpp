@@ -9,6 +9,9 @@ BoraxWindow::BoraxWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new U
 {
     m_ui->setupUi(this);
     setUpCalculator({m_ui->Command1}, {m_ui->txtPPM});
+    ui::NameByCaptions({{m_ui->txtGal, m_ui->Label1},
+                        {m_ui->txtNa2B4O7, m_ui->Label2},
+                        {m_ui->txtPPM, m_ui->Label4}});
     ui::SetFont(m_ui->Label3, 18, true, true);
 }
 

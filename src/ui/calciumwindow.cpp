@@ -8,6 +8,10 @@ CalciumWindow::CalciumWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(n
 {
     m_ui->setupUi(this);
     setUpCalculator({m_ui->Command1}, {m_ui->txtCaCl, m_ui->txtCaCl2});
+    ui::NameByCaptions({{m_ui->txtGal, m_ui->Label2},
+                        {m_ui->txtPPM, m_ui->Label3},
+                        {m_ui->txtCaCl, m_ui->Label4},
+                        {m_ui->txtCaCl2, m_ui->Label5}});
     ui::SetFont(m_ui->Label1, 18, true, true);
 }
 

@@ -9,7 +9,8 @@
 class QPushButton;
 
 // What the calculator windows of the "More Calcs" menu share: a fixed size and the pool icon,
-// grey output boxes, and a Calculate button whose press runs calculate() under RunHandler.
+// grey output boxes, and a Calculate button whose press runs calculate() under RunHandler, as
+// does Enter in a white box.
 // A window states only its own boxes, captions, messages and formulas.
 class CalculatorWindow : public QWidget, public LoadStep
 {
@@ -18,7 +19,7 @@ class CalculatorWindow : public QWidget, public LoadStep
 protected:
     explicit CalculatorWindow(QWidget* parent = nullptr) : QWidget(parent) {}
 
-    // Called once the form is set up.
+    // Called once the form is set up. With one button, Enter in any white box presses it.
     void setUpCalculator(std::initializer_list<QPushButton*> calculateButtons,
                          std::initializer_list<QWidget*> outputs, bool withIcon = true);
 

@@ -8,6 +8,9 @@ CyanuricWindow::CyanuricWindow(QWidget* parent) : CalculatorWindow(parent), m_ui
 {
     m_ui->setupUi(this);
     setUpCalculator({m_ui->Command1}, {m_ui->txtCya});
+    ui::NameByCaptions({{m_ui->txtGal, m_ui->Label2},
+                        {m_ui->txtPPM, m_ui->Label3},
+                        {m_ui->txtCya, m_ui->Label4}});
     ui::SetFont(m_ui->Label1, 18, true, true);
 }
 

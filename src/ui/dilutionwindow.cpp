@@ -8,6 +8,12 @@ DilutionWindow::DilutionWindow(QWidget* parent) : CalculatorWindow(parent), m_ui
 {
     m_ui->setupUi(this);
     setUpCalculator({m_ui->Command1}, {m_ui->txtPercDrain, m_ui->txtVolDrain});
+    ui::NameByCaptions({{m_ui->txtGal, m_ui->Label1},
+                        {m_ui->txtPr, m_ui->Label3},
+                        {m_ui->txtSr, m_ui->Label4},
+                        {m_ui->txtFr, m_ui->Label5},
+                        {m_ui->txtPercDrain, m_ui->Label6},
+                        {m_ui->txtVolDrain, m_ui->Label7}});
     ui::SetFont(m_ui->Label2, 18, true, true);
 }
 

@@ -8,6 +8,10 @@ PhWindow::PhWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::For
 {
     m_ui->setupUi(this);
     setUpCalculator({m_ui->Command1}, {m_ui->txtNa2CO3, m_ui->txtNaHSO4, m_ui->txtHCl});
+    ui::NameByCaptions({{m_ui->txtGal, m_ui->Label2},
+                        {m_ui->txtNa2CO3, m_ui->Label5},
+                        {m_ui->txtNaHSO4, m_ui->Label8},
+                        {m_ui->txtHCl, m_ui->Label9}});
     ui::SetFont(m_ui->Label1, 18, true, true);
     ui::SetFont(m_ui->Label3, 8.25, true, false);
     ui::SetFont(m_ui->Label7, 8.25, true, false);

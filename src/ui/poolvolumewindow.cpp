@@ -9,6 +9,21 @@ PoolVolumeWindow::PoolVolumeWindow(QWidget* parent) : CalculatorWindow(parent), 
     m_ui->setupUi(this);
     setUpCalculator({m_ui->Command1, m_ui->Command2, m_ui->Command3},
                     {m_ui->txtRVolume, m_ui->txtOVolume, m_ui->txtVolume});
+    // Every row has the same column captions, so the row's heading joins each name.
+    ui::NameByCaptions({{m_ui->txtRLength, m_ui->Label3, m_ui->Label2},
+                        {m_ui->txtRWidth, m_ui->Label4, m_ui->Label2},
+                        {m_ui->txtRAvgDepth, m_ui->lblRAveDepth, m_ui->Label2},
+                        {m_ui->txtRVolume, m_ui->Label6, m_ui->Label2},
+                        {m_ui->txtOLength, m_ui->Label9, m_ui->Label10},
+                        {m_ui->txtOWidth, m_ui->Label8, m_ui->Label10},
+                        {m_ui->txtOAvgDepth, m_ui->Label5, m_ui->Label10},
+                        {m_ui->txtOVolume, m_ui->Label7, m_ui->Label10},
+                        {m_ui->txtDiam, m_ui->Label14, m_ui->Label15},
+                        {m_ui->txtDepth, m_ui->lblRoundHt, m_ui->Label15},
+                        {m_ui->txtVolume, m_ui->Label12, m_ui->Label15}});
+    ui::PressOnEnter({m_ui->txtRLength, m_ui->txtRWidth, m_ui->txtRAvgDepth}, m_ui->Command1);
+    ui::PressOnEnter({m_ui->txtOLength, m_ui->txtOWidth, m_ui->txtOAvgDepth}, m_ui->Command2);
+    ui::PressOnEnter({m_ui->txtDiam, m_ui->txtDepth}, m_ui->Command3);
     ui::SetFont(m_ui->Label1, 18, true, false);
     for (QWidget* rowHeading : {m_ui->Label2, m_ui->Label10, m_ui->Label15})
         ui::SetFont(rowHeading, 8.25, true, false);

@@ -11,6 +11,11 @@ SaltWindow::SaltWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui:
 {
     m_ui->setupUi(this);
     setUpCalculator({m_ui->Command1}, {m_ui->txtPPMup, m_ui->txtLbsNeeded});
+    ui::NameByCaptions({{m_ui->txtGal, m_ui->Label1},
+                        {m_ui->txtSalt, m_ui->Label2},
+                        {m_ui->txtPPMInc, m_ui->Label3},
+                        {m_ui->txtPPMup, m_ui->Label5},
+                        {m_ui->txtLbsNeeded, m_ui->Label6}});
     ui::SetFont(m_ui->Label8, 13.5, true, true);
     ui::SetFont(m_ui->Label4, 12, true, false);
 }

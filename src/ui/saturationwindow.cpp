@@ -9,6 +9,14 @@ SaturationWindow::SaturationWindow(QWidget* parent) : CalculatorWindow(parent), 
     m_ui->setupUi(this);
     // The index box stays white and editable; the next press overwrites whatever is typed.
     setUpCalculator({m_ui->Command1}, {}, /*withIcon=*/false);
+    // The index has no caption of its own; the window's heading names it.
+    ui::NameByCaptions({{m_ui->txtpH, m_ui->Label1},
+                        {m_ui->txtTemp, m_ui->Label2},
+                        {m_ui->txtCa, m_ui->Label3},
+                        {m_ui->txtTa, m_ui->Label4},
+                        {m_ui->txtSI, m_ui->Label8}});
+    // Its caption is a placeholder; a screen reader says what the button does.
+    m_ui->Command1->setAccessibleName(QStringLiteral("Calculate"));
     ui::SetFont(m_ui->Label8, 13.5, true, true);
 }
 

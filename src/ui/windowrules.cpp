@@ -9,10 +9,13 @@
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStyleFactory>
 
 namespace ui {
@@ -30,6 +33,10 @@ constexpr char kReferenceFont[] = "MS Sans Serif";
 constexpr char kScalableFont[] = "Microsoft Sans Serif";
 constexpr const char* kReferenceFontFiles[] = {"/usr/share/wine/fonts/ms_sans_serif.ttf",
                                                "/usr/local/share/wine/fonts/ms_sans_serif.ttf"};
+// A line the reference font sets in kSampleWidth pixels at 8.25 pt.
+constexpr char kWidthSample[] = "The quick brown fox jumps over the lazy dog. "
+                                "PACK MY BOX WITH FIVE DOZEN LIQUOR JUGS 0123456789 (%)";
+constexpr qreal kSampleWidth = 543;
 
 void Refuse(QWidget* window, const QString& message)
 {
@@ -64,11 +71,15 @@ QString ErrorNumberText(std::int32_t number)
 void ApplyProgramLook()
 {
     // The layout is measured in the reference font. Wine's font of that name shares its
-    // metrics, so every caption wraps as laid out; the others come close.
-    for (const char* path : kReferenceFontFiles) {
-        if (QFile::exists(QString::fromLatin1(path))) {
-            QFontDatabase::addApplicationFont(QString::fromLatin1(path));
-            break;
+    // metrics, so every caption wraps as laid out. It is made of bitmaps for ordinary screens,
+    // which a high-density screen draws garbled; there a close font stands in.
+    bool referenceLoaded = false;
+    if (qGuiApp->devicePixelRatio() <= 1) {
+        for (const char* path : kReferenceFontFiles) {
+            if (QFile::exists(QString::fromLatin1(path))) {
+                referenceLoaded = QFontDatabase::addApplicationFont(QString::fromLatin1(path)) >= 0;
+                break;
+            }
         }
     }
     const QStringList closeFonts{QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
@@ -78,6 +89,12 @@ void ApplyProgramLook()
     QFont::insertSubstitutions(QString::fromLatin1(kScalableFont), closeFonts);
     QFont font(QString::fromLatin1(kReferenceFont));
     font.setPointSizeF(8.25);
+    // The close fonts run wider, which would push captions out of their boxes: a stand-in is
+    // made smaller until it sets a line no wider than the reference font does.
+    const QString sample = QString::fromLatin1(kWidthSample);
+    while (!referenceLoaded && font.pointSizeF() > 6 &&
+           QFontMetricsF(font).horizontalAdvance(sample) > kSampleWidth)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
     QApplication::setFont(font);
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
@@ -92,7 +109,21 @@ void SetUpWindow(QWidget* window, bool withIcon)
 
 QIcon PoolIcon()
 {
-    return QIcon(QStringLiteral(":/icons/poolwright.png"));
+    // The sizes the screen can show, so that a high-density screen or a task switcher never
+    // enlarges the 32-pixel picture. Qt decodes each file as it is added, which made the large
+    // ones most of the cost of starting, so they are added only where pixels are dense, and the
+    // icon is made once and shared until the application ends.
+    static QIcon icon;
+    if (icon.isNull()) {
+        icon.addFile(QStringLiteral(":/icons/poolwright.png"), QSize(32, 32));
+        QList<int> sizes{16, 48};
+        if (qGuiApp->devicePixelRatio() > 1)
+            sizes << 64 << 128 << 256;
+        for (const int size : sizes)
+            icon.addFile(QStringLiteral(":/icons/poolwright-%1.png").arg(size), QSize(size, size));
+        qAddPostRoutine([] { icon = QIcon(); });
+    }
+    return icon;
 }
 
 void SetFont(QWidget* widget, qreal points, bool bold, bool italic)
@@ -115,6 +146,26 @@ void MakeOutputBoxes(std::initializer_list<QWidget*> boxes)
         else if (auto* text = qobject_cast<QPlainTextEdit*>(box))
             text->setReadOnly(true);
     }
+}
+
+void NameByCaptions(std::initializer_list<Caption> captions)
+{
+    for (const Caption& caption : captions) {
+        if (caption.heading == nullptr && caption.label->buddy() == nullptr) {
+            caption.label->setBuddy(caption.box);
+        } else {
+            caption.box->setAccessibleName(
+                caption.heading == nullptr
+                    ? caption.label->text()
+                    : caption.heading->text() + QLatin1Char(' ') + caption.label->text());
+        }
+    }
+}
+
+void PressOnEnter(const QList<QLineEdit*>& boxes, QPushButton* button)
+{
+    for (QLineEdit* box : boxes)
+        QObject::connect(box, &QLineEdit::returnPressed, button, &QPushButton::click);
 }
 
 calc::UnitSystem ReadUnitSystem()

@@ -8,7 +8,9 @@
 #include <initializer_list>
 
 class QIcon;
+class QLabel;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 // The behaviour every window shares: its look, the unit system, the required-field check,
@@ -32,6 +34,23 @@ void SetFont(QWidget* widget, qreal points, bool bold, bool italic);
 
 // Grey, read-only boxes that a calculation writes and never reads.
 void MakeOutputBoxes(std::initializer_list<QWidget*> boxes);
+
+// A box and the caption a screen reader names it by. A heading adds the row the box stands in
+// where the caption alone is ambiguous: "Oval" and "Length" name the box "Oval Length".
+struct Caption
+{
+    QWidget* box;
+    QLabel* label;
+    QLabel* heading = nullptr;
+};
+
+// Names each box by its caption. A caption becomes its box's buddy, so the name follows the
+// caption's text as a load step sets it for the unit system. A caption shared with a box
+// before, or joined with a heading, is copied once: those captions never change.
+void NameByCaptions(std::initializer_list<Caption> captions);
+
+// Enter (or Return) in any of boxes presses button.
+void PressOnEnter(const QList<QLineEdit*>& boxes, QPushButton* button);
 
 // The unit system of the stored "UOM", read afresh at every call.
 calc::UnitSystem ReadUnitSystem();

@@ -1,0 +1,301 @@
+// In-process latencies of Poolwright, started as a user starts it: every "More Calcs" entry
+// from its choice to the new window's first frame, and every Calculate button from its press
+// to the outputs written. Prints medians and spread; never fails on a time.
+// Usage: poolwright_bench_latency [--presses N] [--opens N]
+#include "app/startup.h"
+#include "firstframe.h"
+#include "stats.h"
+#include "ui/userfeedback.h"
+#include "ui/windowkeeper.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// A refused press would otherwise wait on a modal box; here it is counted as a failure.
+class CountingFeedback : public UserFeedback
+{
+public:
+    void beep() override { ++complaints; }
+    void warn(QWidget*, const QString&) override { ++complaints; }
+    void inform(QWidget*, const QString&) override {}
+    void reportError(QWidget*, const QString&) override { ++complaints; }
+    int complaints = 0;
+};
+
+struct Calculator
+{
+    const char* name;
+    WindowKind kind;
+    const char* button;
+    std::vector<std::pair<const char*, const char*>> inputs;
+    std::vector<const char*> outputs;
+};
+
+// One valid set of readings per Calculate button, so that every press writes its outputs.
+const std::vector<Calculator> kCalculators = {
+    {"Chlorine (main)", WindowKind::Main, "Command1",
+     {{"txtGal", "20000"}, {"txtChlorPerc", "6"}, {"txtQuantBleach", "1"}, {"txtPPMTarget", "2"}},
+     {"txtPPM", "txtGalReq", "txtLongGal"}},
+    {"Alkalinity", WindowKind::Alkalinity, "Command1", {{"txtGal", "10000"}, {"txtPPM", "10"}},
+     {"txtOz"}},
+    {"Calcium Hardness", WindowKind::CalciumHardness, "Command1",
+     {{"txtGal", "25000"}, {"txtPPM", "30"}}, {"txtCaCl", "txtCaCl2"}},
+    {"Cyanuric Acid", WindowKind::CyanuricAcid, "Command1", {{"txtGal", "20000"}, {"txtPPM", "10"}},
+     {"txtCya"}},
+    {"pH", WindowKind::Ph, "Command1", {{"txtGal", "12345"}}, {"txtNa2CO3", "txtNaHSO4", "txtHCl"}},
+    {"Borax", WindowKind::Borax, "Command1", {{"txtGal", "10000"}, {"txtNa2B4O7", "100"}},
+     {"txtPPM"}},
+    {"Salt Calcs", WindowKind::Salt, "Command1",
+     {{"txtGal", "10000"}, {"txtSalt", "10"}, {"txtPPMInc", "3000"}},
+     {"txtPPMup", "txtLbsNeeded"}},
+    {"Dilution", WindowKind::Dilution, "Command1",
+     {{"txtGal", "20000"}, {"txtPr", "100"}, {"txtSr", "0"}, {"txtFr", "75"}},
+     {"txtPercDrain", "txtVolDrain"}},
+    {"Pool Volume, rectangle", WindowKind::PoolVolume, "Command1",
+     {{"txtRLength", "20"}, {"txtRWidth", "10"}, {"txtRAvgDepth", "5"}}, {"txtRVolume"}},
+    {"Pool Volume, oval", WindowKind::PoolVolume, "Command2",
+     {{"txtOLength", "30"}, {"txtOWidth", "15"}, {"txtOAvgDepth", "4.5"}}, {"txtOVolume"}},
+    {"Pool Volume, round", WindowKind::PoolVolume, "Command3", {{"txtDiam", "24"}, {"txtDepth", "4"}},
+     {"txtVolume"}},
+    {"Saturation Index", WindowKind::SaturationIndex, "Command1",
+     {{"txtpH", "7.6"}, {"txtTemp", "84"}, {"txtCa", "400"}, {"txtTa", "150"}}, {"txtSI"}},
+};
+
+// The offscreen platform says at every window that it cannot raise it; that is no news here.
+void QuietAboutThePlatform(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtWarningMsg && text.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+}
+
+double Milliseconds(std::chrono::steady_clock::duration duration)
+{
+    return std::chrono::duration<double, std::milli>(duration).count();
+}
+
+int ArgumentValue(int argc, char* argv[], const char* name, int fallback)
+{
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], name) == 0)
+            return std::atoi(argv[i + 1]);
+    return fallback;
+}
+
+// Waits for the first frame of the window that action (or open) brings up; the time from
+// the choice to that frame, in milliseconds, or nothing after two seconds.
+class Opener
+{
+public:
+    Opener()
+        : m_watch([this](QWidget* window, std::int64_t nanoseconds) {
+              m_window = window;
+              m_frame = nanoseconds;
+              m_loop.quit();
+          })
+    {
+    }
+
+    std::optional<double> open(const std::function<void()>& choose, const QWidget* ignored)
+    {
+        m_window = nullptr;
+        m_frame = 0;
+        m_watch.arm(ignored);
+        const std::int64_t chosen = MonotonicNanoseconds();
+        choose();
+        if (m_frame == 0) {
+            QTimer::singleShot(2000, &m_loop, &QEventLoop::quit);
+            m_loop.exec();
+        }
+        if (m_frame == 0)
+            return std::nullopt;
+        return static_cast<double>(m_frame - chosen) / 1e6;
+    }
+
+private:
+    FirstFrameWatch m_watch;
+    QEventLoop m_loop;
+    QWidget* m_window = nullptr;
+    std::int64_t m_frame = 0;
+};
+
+void Settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+void PrintHeader(const char* unit)
+{
+    std::printf("  %-26s %8s %8s %8s %8s %8s %8s   (%s)\n", "", "first", "median", "p25", "p75",
+                "min", "max", unit);
+}
+
+void PrintRow(const char* name, double first, const Summary& s, int decimals)
+{
+    std::printf("  %-26s %8.*f %8.*f %8.*f %8.*f %8.*f %8.*f\n", name, decimals, first, decimals,
+                s.median, decimals, s.p25, decimals, s.p75, decimals, s.min, decimals, s.max);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const int presses = ArgumentValue(argc, argv, "--presses", 1000);
+    const int opens = ArgumentValue(argc, argv, "--opens", 20);
+
+    // Settings of its own unless the caller already gave some.
+    QTemporaryDir ownSettings;
+    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME")) {
+        QDir(ownSettings.path()).mkpath(QStringLiteral("Poolwright"));
+        QFile ini(ownSettings.path() + QStringLiteral("/Poolwright/Poolwright.ini"));
+        if (ini.open(QIODevice::WriteOnly))
+            ini.write("[Defaults]\nBleachStrength=6\nPoolSize=20000\nUOM=Imperial\n");
+        ini.close();
+        qputenv("XDG_CONFIG_HOME", ownSettings.path().toLocal8Bit());
+    }
+
+    qInstallMessageHandler(QuietAboutThePlatform);
+    QApplication app(argc, argv);
+    CountingFeedback feedback;
+    ReplaceFeedback(&feedback);
+    Opener opener;
+    WindowKeeper& keeper = WindowKeeper::instance();
+    QWidget* main = nullptr;
+    if (!opener.open([&] { main = StartPoolwright(app); }, nullptr)) {
+        std::fprintf(stderr, "the main window never painted\n");
+        return 1;
+    }
+    // Closing the last window here is part of the benchmark, not the end of it.
+    QObject::disconnect(&keeper, &WindowKeeper::lastWindowClosed, &app, nullptr);
+    int failures = 0;
+
+    std::printf("Menu choice to the window's first painted frame, ms "
+                "(first open in the process, then %d opens of a new window)\n",
+                opens);
+    PrintHeader("ms");
+    // Copied, as the Settings entry closes (and so deletes) the window that holds the menu.
+    struct Entry
+    {
+        QString name;
+        QString caption;
+        bool switchedOff;
+    };
+    std::vector<Entry> entries;
+    if (auto* menu = main->findChild<QMenu*>(QStringLiteral("man")))
+        for (const QAction* action : menu->actions())
+            entries.push_back({action->objectName(), action->text(), !action->isEnabled()});
+    if (entries.empty())
+        ++failures;
+    for (const auto& [name, caption, switchedOff] : entries) {
+        std::vector<double> times;
+        double first = 0;
+        for (int attempt = 0; attempt <= opens; ++attempt) {
+            main = keeper.show(WindowKind::Main);
+            if (!QTest::qWaitForWindowExposed(main)) {
+                ++failures;
+                break;
+            }
+            Settle();
+            QAction* action = main->findChild<QAction*>(name);
+            // The Saturation index entry is switched off, so its window is opened the way the
+            // entry would open it.
+            const auto choose = [&] {
+                if (switchedOff)
+                    keeper.show(WindowKind::SaturationIndex);
+                else
+                    action->trigger();
+            };
+            const std::optional<double> time = opener.open(choose, main);
+            if (!time) {
+                ++failures;
+                break;
+            }
+            (attempt == 0 ? first : times.emplace_back()) = *time;
+            for (int kind = int(WindowKind::About); kind <= int(WindowKind::SaturationIndex); ++kind)
+                keeper.close(WindowKind(kind));
+            Settle();
+        }
+        const QByteArray label = (caption + (switchedOff ? QStringLiteral(" (entry off)") : QString()))
+                                     .toUtf8();
+        PrintRow(label.constData(), first, Summarize(times), 2);
+    }
+    std::fflush(stdout);
+
+    std::printf("\nCalculate press to the outputs written, ms (first press, then %d presses)\n",
+                presses);
+    PrintHeader("ms");
+    for (const Calculator& calculator : kCalculators) {
+        keeper.closeAllExcept(WindowKind::Main);
+        QWidget* window = keeper.show(calculator.kind);
+        if (!QTest::qWaitForWindowExposed(window)) {
+            ++failures;
+            continue;
+        }
+        Settle();
+        for (const auto& [box, text] : calculator.inputs) {
+            auto* line = window->findChild<QLineEdit*>(QString::fromLatin1(box));
+            line->clear();
+            QTest::keyClicks(line, QString::fromLatin1(text));
+        }
+        auto* button = window->findChild<QPushButton*>(QString::fromLatin1(calculator.button));
+        const auto clearOutputs = [&] {
+            for (const char* box : calculator.outputs) {
+                if (auto* line = window->findChild<QLineEdit*>(QString::fromLatin1(box)))
+                    line->clear();
+                else if (auto* plain = window->findChild<QPlainTextEdit*>(QString::fromLatin1(box)))
+                    plain->clear();
+            }
+        };
+        const auto allWritten = [&] {
+            for (const char* box : calculator.outputs) {
+                auto* line = window->findChild<QLineEdit*>(QString::fromLatin1(box));
+                auto* plain = window->findChild<QPlainTextEdit*>(QString::fromLatin1(box));
+                if ((line != nullptr && line->text().isEmpty()) ||
+                    (plain != nullptr && plain->toPlainText().isEmpty()))
+                    return false;
+            }
+            return true;
+        };
+        std::vector<double> times;
+        double first = 0;
+        bool written = true;
+        for (int press = 0; press <= presses && written; ++press) {
+            clearOutputs();
+            const auto start = std::chrono::steady_clock::now();
+            button->click();
+            const double time = Milliseconds(std::chrono::steady_clock::now() - start);
+            written = allWritten() && feedback.complaints == 0;
+            (press == 0 ? first : times.emplace_back()) = time;
+            if (press % 50 == 0)
+                QCoreApplication::processEvents(); // let the repaints happen, as between presses
+        }
+        if (!written) {
+            std::fprintf(stderr, "%s: a press did not write its outputs\n", calculator.name);
+            ++failures;
+            feedback.complaints = 0;
+        }
+        PrintRow(calculator.name, first, Summarize(times), 3);
+    }
+    std::fflush(stdout);
+    ReplaceFeedback(nullptr);
+    return failures > 0 ? 1 : 0;
+}

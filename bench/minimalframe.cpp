@@ -1,0 +1,39 @@
+// The floor for any Qt Widgets program here: a main window with a menu bar, four labels, four
+// line edits and a button, in Qt's own font and style. Prints the monotonic time of its first
+// frame on standard output and quits. Started by poolwright_bench.
+#include "firstframe.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    FirstFrameWatch watch([](QWidget*, std::int64_t nanoseconds) {
+        std::printf("first-frame %lld\n", static_cast<long long>(nanoseconds));
+        std::fflush(stdout);
+        QCoreApplication::quit();
+    });
+    watch.arm();
+
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("Minimal"));
+    window.menuBar()->addMenu(QStringLiteral("Menu"))->addAction(QStringLiteral("Entry"));
+    auto* central = new QWidget;
+    auto* grid = new QGridLayout(central);
+    for (int row = 0; row < 4; ++row) {
+        grid->addWidget(new QLabel(QStringLiteral("Label %1").arg(row + 1)), row, 0);
+        grid->addWidget(new QLineEdit, row, 1);
+    }
+    grid->addWidget(new QPushButton(QStringLiteral("Calculate")), 4, 1);
+    window.setCentralWidget(central);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,44 @@
+# What `cmake --install` puts beside the program on a freedesktop system, and the Debian
+# package `cpack -G DEB` makes of it.
+include(GNUInstallDirs)
+
+set(POOLWRIGHT_APP_ID org.poolwright.Poolwright)
+
+if(UNIX AND NOT APPLE)
+    set(resources ${PROJECT_SOURCE_DIR}/resources)
+    install(FILES ${resources}/${POOLWRIGHT_APP_ID}.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${resources}/${POOLWRIGHT_APP_ID}.metainfo.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    install(FILES ${resources}/icons/poolwright.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps
+            RENAME ${POOLWRIGHT_APP_ID}.png)
+    foreach(size 16 48 64 128 256)
+        install(FILES ${resources}/icons/poolwright-${size}.png
+                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+                RENAME ${POOLWRIGHT_APP_ID}.png)
+    endforeach()
+    install(FILES ${resources}/icons/poolwright.svg
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+            RENAME ${POOLWRIGHT_APP_ID}.svg)
+endif()
+
+set(CPACK_PACKAGE_NAME poolwright)
+set(CPACK_PACKAGE_VENDOR "The Poolwright developers")
+set(CPACK_PACKAGE_CONTACT "The Poolwright developers <poolwright@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Calculator for the chemicals a swimming pool needs")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Poolwright turns a pool's size and a wanted change in the water into the quantity of a "
+    "chemical to add: bleach, bicarbonate, calcium chloride, cyanuric acid, pH adjusters, borax "
+    "and salt, in Imperial or Metric units. It also works out a pool's volume and how much "
+    "water to drain to dilute it.")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+# The libraries come from dpkg-shlibdeps. The font is read at run time, not linked: the
+# windows are laid out in it.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine")
+# On a high-density screen a scalable font stands in for the bitmap one.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+include(CPack)

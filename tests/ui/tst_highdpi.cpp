@@ -1,0 +1,168 @@
+// Every window on a screen of twice the usual density (CTest runs this with QT_SCALE_FACTOR=2):
+// drawn at double size in scalable fonts, no caption clipped, the icon and the About photograph
+// sharp.
+#include "app/windowcatalog.h"
+#include "support/recordingfeedback.h"
+#include "support/temporarysettings.h"
+#include "support/windowchecks.h"
+#include "ui/windowkeeper.h"
+#include "ui/windowrules.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLabel>
+#include <QTest>
+
+Q_DECLARE_METATYPE(WindowKind)
+
+namespace {
+
+constexpr qreal kRatio = 2;
+
+const std::pair<const char*, WindowKind> kWindows[] = {
+    {"main", WindowKind::Main},
+    {"about", WindowKind::About},
+    {"alkalinity", WindowKind::Alkalinity},
+    {"calcium", WindowKind::CalciumHardness},
+    {"cyanuric", WindowKind::CyanuricAcid},
+    {"pH", WindowKind::Ph},
+    {"dilution", WindowKind::Dilution},
+    {"borax", WindowKind::Borax},
+    {"pool volume", WindowKind::PoolVolume},
+    {"salt", WindowKind::Salt},
+    {"settings", WindowKind::Settings},
+    {"saturation", WindowKind::SaturationIndex},
+};
+
+// The mean difference in grey between horizontal neighbours.
+double Sharpness(const QImage& image)
+{
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    double sum = 0;
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar* line = grey.constScanLine(y);
+        for (int x = 1; x < grey.width(); ++x)
+            sum += std::abs(line[x] - line[x - 1]);
+    }
+    return sum / (grey.height() * (grey.width() - 1));
+}
+
+} // namespace
+
+class HighDpiTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void everyWindowDoubles_data();
+    void everyWindowDoubles();
+    void iconIsSharp();
+    void aboutPhotographIsSharp();
+
+private:
+    QWidget* open(WindowKind kind, const QString& uom);
+
+    std::unique_ptr<TemporarySettings> m_settings;
+    std::unique_ptr<RecordingFeedback> m_feedback;
+};
+
+void HighDpiTest::initTestCase()
+{
+    QVERIFY2(qFuzzyCompare(qApp->devicePixelRatio(), kRatio),
+             "run with QT_SCALE_FACTOR=2 (ctest sets it)");
+    ui::ApplyProgramLook();
+    RegisterWindows();
+}
+
+void HighDpiTest::init()
+{
+    m_settings = std::make_unique<TemporarySettings>();
+    m_feedback = std::make_unique<RecordingFeedback>();
+}
+
+void HighDpiTest::cleanup()
+{
+    for (const auto& [name, kind] : kWindows)
+        WindowKeeper::instance().close(kind);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_feedback.reset();
+    m_settings.reset();
+}
+
+QWidget* HighDpiTest::open(WindowKind kind, const QString& uom)
+{
+    m_settings->store(QStringLiteral("20000"), QStringLiteral("6"), uom);
+    QWidget* window = WindowKeeper::instance().show(kind);
+    return window != nullptr && QTest::qWaitForWindowExposed(window) ? window : nullptr;
+}
+
+void HighDpiTest::everyWindowDoubles_data()
+{
+    QTest::addColumn<WindowKind>("kind");
+    QTest::addColumn<QString>("uom");
+    // The captions differ between the unit systems, so both are measured.
+    for (const auto& [name, kind] : kWindows)
+        for (const char* uom : {"Imperial", "Metric"})
+            QTest::addRow("%s, %s", name, uom) << kind << QString::fromLatin1(uom);
+}
+
+void HighDpiTest::everyWindowDoubles()
+{
+    QFETCH(WindowKind, kind);
+    QFETCH(QString, uom);
+
+    QWidget* window = open(kind, uom);
+    QVERIFY(window != nullptr);
+    QCOMPARE(window->devicePixelRatio(), kRatio);
+    const QPixmap picture = window->grab();
+    QCOMPARE(picture.devicePixelRatio(), kRatio);
+    QCOMPARE(picture.size(), window->size() * kRatio);
+    const QStringList clipped = ClippedLabels(window);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1String("; "))));
+    // A bitmap font would be drawn at its ordinary size on twice the pixels: garbled.
+    for (const QWidget* control : window->findChildren<QWidget*>()) {
+        const QFontInfo font(control->font());
+        QVERIFY2(QFontDatabase::isSmoothlyScalable(font.family(), font.styleName()),
+                 qPrintable(control->objectName() + " is set in " + font.family()));
+    }
+}
+
+void HighDpiTest::iconIsSharp()
+{
+    // Shown at 32 logical pixels, the icon has a picture of its own at 64 device pixels, and
+    // larger ones for the task switcher; it is never an enlarged 32-pixel picture.
+    QWidget* window = open(WindowKind::Main, QStringLiteral("Metric"));
+    QVERIFY(window != nullptr);
+    const QIcon icon = window->windowIcon();
+    QCOMPARE(icon.pixmap(QSize(32, 32), kRatio).size(), QSize(64, 64));
+    QVERIFY(icon.availableSizes().contains(QSize(256, 256)));
+    QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
+}
+
+void HighDpiTest::aboutPhotographIsSharp()
+{
+    QWidget* window = open(WindowKind::About, QStringLiteral("Metric"));
+    QVERIFY(window != nullptr);
+    const auto* picture = window->findChild<QLabel*>(QStringLiteral("Picture1"));
+    const QPixmap photo = picture->pixmap();
+    // The same place on screen as at normal density, with a device pixel for each one.
+    QCOMPARE(photo.deviceIndependentSize().toSize(), QSize(156, 117));
+    QCOMPARE(photo.devicePixelRatio(), kRatio);
+    QCOMPARE(photo.size(), QSize(312, 234));
+
+    // Drawn from the large picture, not the small one enlarged: neighbouring pixels differ
+    // more, as they do in a sharper picture.
+    const QImage enlarged =
+        QImage(QStringLiteral(":/pictures/backyard-pool.jpg"))
+            .scaled(photo.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const double shown = Sharpness(photo.toImage());
+    QVERIFY2(shown > 1.3 * Sharpness(enlarged),
+             qPrintable(QStringLiteral("%1 against %2").arg(shown).arg(Sharpness(enlarged))));
+}
+
+QTEST_MAIN(HighDpiTest)
+#include "tst_highdpi.moc"
