@@ -1,5 +1,6 @@
 #include "app/windowcatalog.h"
 #include "settings/defaults.h"
+#include "support/windowchecks.h"
 #include "support/recordingfeedback.h"
 #include "support/temporarysettings.h"
 #include "ui/windowkeeper.h"
@@ -54,9 +55,7 @@ void FlowsTest::init()
 
 void FlowsTest::cleanup()
 {
-    for (int kind = 0; kind <= static_cast<int>(WindowKind::SaturationIndex); ++kind)
-        keeper().close(static_cast<WindowKind>(kind));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    CloseEveryWindow();
     QCOMPARE(keeper().openCount(), 0);
     QCOMPARE(m_feedback->errors, QStringList());
     m_feedback.reset();

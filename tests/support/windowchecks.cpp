@@ -1,5 +1,7 @@
 #include "support/windowchecks.h"
 
+#include "ui/windowkeeper.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QPalette>
@@ -66,6 +68,14 @@ QStringList TabOrder(QWidget* window, QWidget* start, int count)
                                                 : QStringLiteral("(none)"));
     }
     return visited;
+}
+
+void CloseEveryWindow()
+{
+    for (int kind = static_cast<int>(WindowKind::Main);
+         kind <= static_cast<int>(WindowKind::SaturationIndex); ++kind)
+        WindowKeeper::instance().close(static_cast<WindowKind>(kind));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 bool IsGrey(const QWidget* box)

@@ -22,5 +22,8 @@ QStringList ClippedLabels(const QWidget* window);
 // The names of the widgets that Tab visits, starting at start, for `count` presses.
 QStringList TabOrder(QWidget* window, QWidget* start, int count);
 
+// Closes every window the window keeper holds, and lets Qt delete them.
+void CloseEveryWindow();
+
 // Grey (RGB 192, 192, 192) background of a text box.
 bool IsGrey(const QWidget* box);

@@ -1,6 +1,7 @@
 // What a screen reader hears: every box named by its caption, in the caption's current words,
 // and buttons and menu entries without the ampersands of their captions.
 #include "app/windowcatalog.h"
+#include "support/windowchecks.h"
 #include "support/recordingfeedback.h"
 #include "support/temporarysettings.h"
 #include "ui/windowkeeper.h"
@@ -18,15 +19,6 @@
 Q_DECLARE_METATYPE(WindowKind)
 
 namespace {
-
-const WindowKind kAllKinds[] = {
-    WindowKind::Main,         WindowKind::About,
-    WindowKind::Alkalinity,   WindowKind::CalciumHardness,
-    WindowKind::CyanuricAcid, WindowKind::Ph,
-    WindowKind::Dilution,     WindowKind::Borax,
-    WindowKind::PoolVolume,   WindowKind::Salt,
-    WindowKind::Settings,     WindowKind::SaturationIndex,
-};
 
 QString AccessibleName(QObject* object)
 {
@@ -82,9 +74,7 @@ void AccessibilityTest::init()
 
 void AccessibilityTest::cleanup()
 {
-    for (const WindowKind kind : kAllKinds)
-        WindowKeeper::instance().close(kind);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    CloseEveryWindow();
     m_feedback.reset();
     m_settings.reset();
 }

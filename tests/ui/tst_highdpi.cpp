@@ -86,9 +86,7 @@ void HighDpiTest::init()
 
 void HighDpiTest::cleanup()
 {
-    for (const auto& [name, kind] : kWindows)
-        WindowKeeper::instance().close(kind);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    CloseEveryWindow();
     m_feedback.reset();
     m_settings.reset();
 }

@@ -1,6 +1,7 @@
 // The program without a mouse: Enter in a white box presses its window's button, Escape
 // loses nothing, and the menu opens from the keyboard.
 #include "app/windowcatalog.h"
+#include "support/windowchecks.h"
 #include "support/recordingfeedback.h"
 #include "support/temporarysettings.h"
 #include "ui/windowkeeper.h"
@@ -20,15 +21,6 @@
 Q_DECLARE_METATYPE(WindowKind)
 
 namespace {
-
-const WindowKind kAllKinds[] = {
-    WindowKind::Main,         WindowKind::About,
-    WindowKind::Alkalinity,   WindowKind::CalciumHardness,
-    WindowKind::CyanuricAcid, WindowKind::Ph,
-    WindowKind::Dilution,     WindowKind::Borax,
-    WindowKind::PoolVolume,   WindowKind::Salt,
-    WindowKind::Settings,     WindowKind::SaturationIndex,
-};
 
 struct WhiteBoxes
 {
@@ -105,9 +97,7 @@ void KeyboardTest::init()
 
 void KeyboardTest::cleanup()
 {
-    for (const WindowKind kind : kAllKinds)
-        WindowKeeper::instance().close(kind);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    CloseEveryWindow();
     m_feedback.reset();
     m_settings.reset();
 }
