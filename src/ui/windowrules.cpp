@@ -109,18 +109,18 @@ void SetUpWindow(QWidget* window, bool withIcon)
 
 QIcon PoolIcon()
 {
-    // The sizes the screen can show, so that a high-density screen or a task switcher never
-    // enlarges the 32-pixel picture. Qt decodes each file as it is added, which made the large
-    // ones most of the cost of starting, so they are added only where pixels are dense, and the
-    // icon is made once and shared until the application ends.
+    // Where pixels are dense, every size drawn, so that the 32-pixel picture is never enlarged.
+    // Qt decodes each file as it is added, which made the other sizes most of the cost of
+    // starting; an ordinary screen shows the 32-pixel one. The icon is made once and shared
+    // until the application ends.
     static QIcon icon;
     if (icon.isNull()) {
         icon.addFile(QStringLiteral(":/icons/poolwright.png"), QSize(32, 32));
-        QList<int> sizes{16, 48};
-        if (qGuiApp->devicePixelRatio() > 1)
-            sizes << 64 << 128 << 256;
-        for (const int size : sizes)
-            icon.addFile(QStringLiteral(":/icons/poolwright-%1.png").arg(size), QSize(size, size));
+        if (qGuiApp->devicePixelRatio() > 1) {
+            for (const int size : {16, 48, 64, 128, 256})
+                icon.addFile(QStringLiteral(":/icons/poolwright-%1.png").arg(size),
+                             QSize(size, size));
+        }
         qAddPostRoutine([] { icon = QIcon(); });
     }
     return icon;
