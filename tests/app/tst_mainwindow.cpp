@@ -54,6 +54,8 @@ private:
     QString box(const char* name) const;
     void type(const char* name, const QString& text);
     QString outputs() const;
+    // Loads the window with uom stored, types the four white boxes, and marks the outputs old.
+    void loadAndType(const QString& uom, const QStringList& inputs);
 
     std::unique_ptr<TemporarySettings> m_settings;
     std::unique_ptr<RecordingFeedback> m_feedback;
@@ -93,6 +95,18 @@ void MainWindowTest::type(const char* name, const QString& text)
     auto* line = m_window->findChild<QLineEdit*>(QLatin1String(name));
     line->clear();
     QTest::keyClicks(line, text);
+}
+
+void MainWindowTest::loadAndType(const QString& uom, const QStringList& inputs)
+{
+    m_settings->store(QString(), QString(), uom);
+    m_window->load();
+    const char* boxes[] = {"txtGal", "txtChlorPerc", "txtQuantBleach", "txtPPMTarget"};
+    for (int i = 0; i < 4; ++i)
+        type(boxes[i], inputs[i]);
+    m_window->findChild<QLineEdit*>("txtPPM")->setText(kOld);
+    m_window->findChild<QLineEdit*>("txtGalReq")->setText(kOld);
+    m_window->findChild<QPlainTextEdit*>("txtLongGal")->setPlainText(kOld);
 }
 
 QString MainWindowTest::outputs() const
@@ -215,16 +229,7 @@ void MainWindowTest::calculate()
     QFETCH(QString, quantity);
     QFETCH(QString, target);
     QFETCH(QString, outputs);
-    m_settings->store(QString(), QString(), uom);
-    m_window->load();
-    type("txtGal", pool);
-    type("txtChlorPerc", strength);
-    type("txtQuantBleach", quantity);
-    type("txtPPMTarget", target);
-    m_window->findChild<QLineEdit*>("txtPPM")->setText(kOld);
-    m_window->findChild<QLineEdit*>("txtGalReq")->setText(kOld);
-    m_window->findChild<QPlainTextEdit*>("txtLongGal")->setPlainText(kOld);
-
+    loadAndType(uom, {pool, strength, quantity, target});
     QTest::mouseClick(m_window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     QCOMPARE(this->outputs(), outputs);
     QCOMPARE(m_feedback->beeps, 0);
@@ -272,16 +277,7 @@ void MainWindowTest::refused()
     QFETCH(QString, quantity);
     QFETCH(QString, target);
     QFETCH(QString, message);
-    m_settings->store(QString(), QString(), QStringLiteral("Imperial"));
-    m_window->load();
-    type("txtGal", pool);
-    type("txtChlorPerc", strength);
-    type("txtQuantBleach", quantity);
-    type("txtPPMTarget", target);
-    m_window->findChild<QLineEdit*>("txtPPM")->setText(kOld);
-    m_window->findChild<QLineEdit*>("txtGalReq")->setText(kOld);
-    m_window->findChild<QPlainTextEdit*>("txtLongGal")->setPlainText(kOld);
-
+    loadAndType(QStringLiteral("Imperial"), {pool, strength, quantity, target});
     QTest::mouseClick(m_window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     QCOMPARE(m_feedback->beeps, 1);
     QCOMPARE(m_feedback->warnings, QStringList{message});
