@@ -1,9 +1,7 @@
 // What a screen reader hears: every box named by its caption, in the caption's current words,
 // and buttons and menu entries without the ampersands of their captions.
 #include "app/windowcatalog.h"
-#include "support/windowchecks.h"
-#include "support/recordingfeedback.h"
-#include "support/temporarysettings.h"
+#include "support/keptwindows.h"
 #include "ui/windowkeeper.h"
 #include "ui/windowrules.h"
 
@@ -56,8 +54,7 @@ private Q_SLOTS:
 private:
     QWidget* open(WindowKind kind, const QString& uom);
 
-    std::unique_ptr<TemporarySettings> m_settings;
-    std::unique_ptr<RecordingFeedback> m_feedback;
+    std::unique_ptr<KeptWindows> m_windows;
 };
 
 void AccessibilityTest::initTestCase()
@@ -68,21 +65,17 @@ void AccessibilityTest::initTestCase()
 
 void AccessibilityTest::init()
 {
-    m_settings = std::make_unique<TemporarySettings>();
-    m_feedback = std::make_unique<RecordingFeedback>();
+    m_windows = std::make_unique<KeptWindows>();
 }
 
 void AccessibilityTest::cleanup()
 {
-    CloseEveryWindow();
-    m_feedback.reset();
-    m_settings.reset();
+    m_windows.reset();
 }
 
 QWidget* AccessibilityTest::open(WindowKind kind, const QString& uom)
 {
-    m_settings->store(QStringLiteral("20000"), QStringLiteral("6"), uom);
-    return WindowKeeper::instance().show(kind);
+    return m_windows->open(kind, uom);
 }
 
 void AccessibilityTest::everyBoxIsNamed_data()
@@ -221,7 +214,7 @@ void AccessibilityTest::nameFollowsTheUnitSystem()
     QWidget* window = open(kind, QStringLiteral("Imperial"));
     QCOMPARE(AccessibleName(window, box), imperial);
     // The same window loaded again after another writer changed the unit system.
-    m_settings->store(QStringLiteral("20000"), QStringLiteral("6"), QStringLiteral("Metric"));
+    m_windows->settings.store(QStringLiteral("20000"), QStringLiteral("6"), QStringLiteral("Metric"));
     dynamic_cast<LoadStep*>(window)->load();
     QCOMPARE(AccessibleName(window, box), metric);
 }

@@ -2,8 +2,7 @@
 // drawn at double size in scalable fonts, no caption clipped, the icon and the About photograph
 // sharp.
 #include "app/windowcatalog.h"
-#include "support/recordingfeedback.h"
-#include "support/temporarysettings.h"
+#include "support/keptwindows.h"
 #include "support/windowchecks.h"
 #include "ui/windowkeeper.h"
 #include "ui/windowrules.h"
@@ -66,8 +65,7 @@ private Q_SLOTS:
 private:
     QWidget* open(WindowKind kind, const QString& uom);
 
-    std::unique_ptr<TemporarySettings> m_settings;
-    std::unique_ptr<RecordingFeedback> m_feedback;
+    std::unique_ptr<KeptWindows> m_windows;
 };
 
 void HighDpiTest::initTestCase()
@@ -80,21 +78,17 @@ void HighDpiTest::initTestCase()
 
 void HighDpiTest::init()
 {
-    m_settings = std::make_unique<TemporarySettings>();
-    m_feedback = std::make_unique<RecordingFeedback>();
+    m_windows = std::make_unique<KeptWindows>();
 }
 
 void HighDpiTest::cleanup()
 {
-    CloseEveryWindow();
-    m_feedback.reset();
-    m_settings.reset();
+    m_windows.reset();
 }
 
 QWidget* HighDpiTest::open(WindowKind kind, const QString& uom)
 {
-    m_settings->store(QStringLiteral("20000"), QStringLiteral("6"), uom);
-    QWidget* window = WindowKeeper::instance().show(kind);
+    QWidget* window = m_windows->open(kind, uom);
     return window != nullptr && QTest::qWaitForWindowExposed(window) ? window : nullptr;
 }
 

@@ -1,9 +1,7 @@
 // The program without a mouse: Enter in a white box presses its window's button, Escape
 // loses nothing, and the menu opens from the keyboard.
 #include "app/windowcatalog.h"
-#include "support/windowchecks.h"
-#include "support/recordingfeedback.h"
-#include "support/temporarysettings.h"
+#include "support/keptwindows.h"
 #include "ui/windowkeeper.h"
 #include "ui/windowrules.h"
 
@@ -78,8 +76,7 @@ private Q_SLOTS:
 private:
     QWidget* open(WindowKind kind);
 
-    std::unique_ptr<TemporarySettings> m_settings;
-    std::unique_ptr<RecordingFeedback> m_feedback;
+    std::unique_ptr<KeptWindows> m_windows;
 };
 
 void KeyboardTest::initTestCase()
@@ -91,21 +88,17 @@ void KeyboardTest::initTestCase()
 
 void KeyboardTest::init()
 {
-    m_settings = std::make_unique<TemporarySettings>();
-    m_feedback = std::make_unique<RecordingFeedback>();
+    m_windows = std::make_unique<KeptWindows>();
 }
 
 void KeyboardTest::cleanup()
 {
-    CloseEveryWindow();
-    m_feedback.reset();
-    m_settings.reset();
+    m_windows.reset();
 }
 
 QWidget* KeyboardTest::open(WindowKind kind)
 {
-    m_settings->store(QStringLiteral("20000"), QStringLiteral("6"), QStringLiteral("Imperial"));
-    return WindowKeeper::instance().show(kind);
+    return m_windows->open(kind, QStringLiteral("Imperial"));
 }
 
 void KeyboardTest::enterPressesTheBoxsButton_data()
@@ -165,7 +158,7 @@ void KeyboardTest::enterInAGreyBoxPressesNothing()
     QTest::keyClick(line, Qt::Key_Return);
     for (const auto& spy : presses)
         QCOMPARE(spy->count(), 0);
-    QCOMPARE(m_feedback->beeps, 0);
+    QCOMPARE(m_windows->feedback.beeps, 0);
 }
 
 void KeyboardTest::enterCalculates()
@@ -174,7 +167,7 @@ void KeyboardTest::enterCalculates()
     QWidget* window = open(WindowKind::Alkalinity);
     auto* ppm = window->findChild<QLineEdit*>(QStringLiteral("txtPPM"));
     QTest::keyClick(ppm, Qt::Key_Enter); // the keypad's Enter
-    QCOMPARE(m_feedback->warnings, QStringList{QString::fromLatin1(ui::kFillAllWhiteBoxes)});
+    QCOMPARE(m_windows->feedback.warnings, QStringList{QString::fromLatin1(ui::kFillAllWhiteBoxes)});
     QTest::keyClicks(ppm, QStringLiteral("10"));
     QTest::keyClick(ppm, Qt::Key_Enter);
     QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("txtOz"))->text(),
@@ -209,8 +202,8 @@ void KeyboardTest::escapeLosesNothing()
     QCOMPARE(WindowKeeper::instance().openWindow(kind), window);
     QVERIFY(window->isVisible());
     QCOMPARE(line->text(), typed);
-    QCOMPARE(m_feedback->beeps, 0);
-    QVERIFY(m_feedback->warnings.isEmpty());
+    QCOMPARE(m_windows->feedback.beeps, 0);
+    QVERIFY(m_windows->feedback.warnings.isEmpty());
 }
 
 void KeyboardTest::menuOpensWithTheKeyboard_data()

@@ -1,0 +1,14 @@
+#include "support/keptwindows.h"
+
+#include "support/windowchecks.h"
+
+KeptWindows::~KeptWindows()
+{
+    CloseEveryWindow();
+}
+
+QWidget* KeptWindows::open(WindowKind kind, const QString& uom)
+{
+    settings.store(QStringLiteral("20000"), QStringLiteral("6"), uom);
+    return WindowKeeper::instance().show(kind);
+}
