@@ -145,13 +145,13 @@ void Settle()
 
 void PrintHeader(const char* unit)
 {
-    std::printf("  %-26s %8s %8s %8s %8s %8s %8s   (%s)\n", "", "first", "median", "p25", "p75",
+    std::printf("  %-28s %8s %8s %8s %8s %8s %8s   (%s)\n", "", "first", "median", "p25", "p75",
                 "min", "max", unit);
 }
 
 void PrintRow(const char* name, double first, const Summary& s, int decimals)
 {
-    std::printf("  %-26s %8.*f %8.*f %8.*f %8.*f %8.*f %8.*f\n", name, decimals, first, decimals,
+    std::printf("  %-28s %8.*f %8.*f %8.*f %8.*f %8.*f %8.*f\n", name, decimals, first, decimals,
                 s.median, decimals, s.p25, decimals, s.p75, decimals, s.min, decimals, s.max);
 }
 

@@ -12,6 +12,7 @@
 #include <QPushButton>
 
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char* argv[])
 {
@@ -34,6 +35,12 @@ int main(int argc, char* argv[])
     }
     grid->addWidget(new QPushButton(QStringLiteral("Calculate")), 4, 1);
     window.setCentralWidget(central);
+    // "--size WxH" opens it as large as Poolwright's main window: the cost of a window's first
+    // paint grows with its area.
+    int width = 0, height = 0;
+    if (argc == 3 && std::strcmp(argv[1], "--size") == 0 &&
+        std::sscanf(argv[2], "%dx%d", &width, &height) == 2)
+        window.resize(width, height);
     window.show();
     return QApplication::exec();
 }

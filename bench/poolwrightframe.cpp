@@ -1,5 +1,5 @@
-// Poolwright as a user starts it, which prints the monotonic time of its first frame on
-// standard output and quits. Started by poolwright_bench.
+// Poolwright as a user starts it, which prints the monotonic time of its first frame and the
+// window's size on standard output and quits. Started by poolwright_bench.
 #include "app/startup.h"
 #include "firstframe.h"
 
@@ -10,8 +10,10 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    FirstFrameWatch watch([](QWidget*, std::int64_t nanoseconds) {
-        std::printf("first-frame %lld\n", static_cast<long long>(nanoseconds));
+    FirstFrameWatch watch([](QWidget* window, std::int64_t nanoseconds) {
+        // The size lets the driver start the minimal window as large.
+        std::printf("first-frame %lld %dx%d\n", static_cast<long long>(nanoseconds),
+                    window->width(), window->height());
         std::fflush(stdout);
         QCoreApplication::quit();
     });

@@ -1,6 +1,7 @@
-// Starts Poolwright and a minimal Qt window in turn (A B A B ...), each until its first frame,
-// and compares their start-up times and peak memory; then runs the in-process latency
-// benchmark. It prints and never fails on a time.
+// Starts Poolwright and a minimal Qt window in turn (A B C A B C ...), each until its first
+// frame, and compares their start-up times and peak memory; C is the minimal window again, made
+// as large as Poolwright's, which tells the cost of the larger window from the cost of the
+// rest. Then runs the in-process latency benchmark. It prints and never fails on a time.
 // Usage: poolwright_bench [--runs N] [--warmups N] [--presses N] [--opens N]
 //                         [--app PROGRAM] [--minimal PROGRAM] [--no-latency] [--verbose]
 //                         [--cpu N]
@@ -43,10 +44,11 @@ struct Launch
     bool ok = false;
     double milliseconds = 0;
     double residentMiB = 0;
+    std::string windowSize; // "WxH", where the program tells it
 };
 
 // One start of program, from just before it is spawned to the first frame it reports.
-Launch Start(const char* program)
+Launch Start(const char* program, const std::vector<std::string>& arguments = {})
 {
     Launch launch;
     int out[2];
@@ -57,10 +59,13 @@ Launch Start(const char* program)
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     // Qt's chatter about the platform would only interleave with the table.
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    char* const argv[] = {const_cast<char*>(program), nullptr};
+    std::vector<char*> argv{const_cast<char*>(program)};
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
     const std::int64_t started = MonotonicNanoseconds();
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, program, &actions, nullptr, argv, environ);
+    const int spawned = posix_spawn(&pid, program, &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(out[1]);
     if (spawned != 0) {
@@ -77,8 +82,10 @@ Launch Start(const char* program)
     rusage usage{};
     wait4(pid, &status, 0, &usage);
     long long frame = 0;
+    char size[32] = "";
     const std::size_t at = text.find("first-frame ");
-    if (at == std::string::npos || std::sscanf(text.c_str() + at, "first-frame %lld", &frame) != 1 ||
+    if (at == std::string::npos ||
+        std::sscanf(text.c_str() + at, "first-frame %lld %31s", &frame, size) < 1 ||
         !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         std::fprintf(stderr, "%s did not report a first frame (status %d)\n", program, status);
         return launch;
@@ -86,6 +93,7 @@ Launch Start(const char* program)
     launch.ok = true;
     launch.milliseconds = static_cast<double>(frame - started) / 1e6;
     launch.residentMiB = static_cast<double>(usage.ru_maxrss) / 1024.0; // kilobytes on Linux
+    launch.windowSize = size;
     return launch;
 }
 
@@ -155,17 +163,24 @@ int main(int argc, char* argv[])
 
     const char* programs[] = {ArgumentText(argc, argv, "--app", POOLWRIGHT_FRAME_PROGRAM),
                               ArgumentText(argc, argv, "--minimal", MINIMAL_FRAME_PROGRAM)};
-    std::vector<double> times[2], memory[2];
+    constexpr int kPrograms = 3; // Poolwright, the minimal window, the minimal window enlarged
+    std::vector<double> times[kPrograms], memory[kPrograms];
+    std::string poolwrightSize;
     int failures = 0;
     for (int run = 0; run < warmups + runs; ++run) {
-        for (int which = 0; which < 2; ++which) {
-            const Launch launch = Start(programs[which]);
+        for (int which = 0; which < kPrograms; ++which) {
+            if (which == 2 && poolwrightSize.empty())
+                continue; // Poolwright has not told its size
+            const Launch launch =
+                which == 2 ? Start(programs[1], {"--size", poolwrightSize}) : Start(programs[which]);
             if (!launch.ok) {
                 ++failures;
                 continue;
             }
+            if (which == 0)
+                poolwrightSize = launch.windowSize;
             if (verbose)
-                std::fprintf(stderr, "%s run %d: %.1f ms, %.2f MiB\n", which == 0 ? "A" : "B", run,
+                std::fprintf(stderr, "%c run %d: %.1f ms, %.2f MiB\n", "ABC"[which], run,
                              launch.milliseconds, launch.residentMiB);
             if (run >= warmups) {
                 times[which].push_back(launch.milliseconds);
@@ -176,6 +191,7 @@ int main(int argc, char* argv[])
 
     const Summary poolTime = Summarize(times[0]), minimalTime = Summarize(times[1]);
     const Summary poolMemory = Summarize(memory[0]), minimalMemory = Summarize(memory[1]);
+    const Summary enlargedTime = Summarize(times[2]);
     std::printf("CPU: %s\n", cpu >= 0 ? std::to_string(cpu).c_str() : "any");
     std::printf("Platform: %s\nPoolwright: %s\nminimal Qt window: %s\n\n", Platform().c_str(),
                 programs[0], programs[1]);
@@ -184,8 +200,16 @@ int main(int argc, char* argv[])
     std::printf("  %-22s %8s %8s %8s %8s %8s\n", "", "median", "p25", "p75", "min", "max");
     PrintRow("Poolwright", poolTime, 1);
     PrintRow("minimal Qt window", minimalTime, 1);
-    std::printf("  ratio of medians: %.2f\n\n",
+    std::printf("  ratio of medians: %.2f\n",
                 minimalTime.median > 0 ? poolTime.median / minimalTime.median : 0.0);
+    if (enlargedTime.count > 0) {
+        std::printf("  for comparison, the minimal window as large as Poolwright's (%s):\n",
+                    poolwrightSize.c_str());
+        PrintRow("minimal, enlarged", enlargedTime, 1);
+        std::printf("  ratio of medians, Poolwright to the enlarged window: %.2f\n",
+                    poolTime.median / enlargedTime.median);
+    }
+    std::printf("\n");
     std::printf("Peak resident memory, MiB\n");
     std::printf("  %-22s %8s %8s %8s %8s %8s\n", "", "median", "p25", "p75", "min", "max");
     PrintRow("Poolwright", poolMemory, 2);
