@@ -30,6 +30,7 @@ void ApplyProgramLook();
 // A fixed client size, as laid out, and the pool icon unless withIcon is false.
 void SetUpWindow(QWidget* window, bool withIcon = true);
 QIcon PoolIcon();
+// A heading's font: the scalable font closest to the program's, in the given size and style.
 void SetFont(QWidget* widget, qreal points, bool bold, bool italic);
 
 // Grey, read-only boxes that a calculation writes and never reads.
