@@ -72,7 +72,7 @@ QString ErrorNumberText(std::int32_t number)
 
 // The first scalable font this machine has, asked for by its own name. A family given with
 // substitutes makes Qt ask fontconfig for the fallbacks of every font it loads, and looking
-// up the missing ones costs as much again: together a tenth of the time to start.
+// up the missing ones costs as much again: together a tenth of the work of starting.
 QString ScalableFamily()
 {
     static const QString family = [] {
@@ -148,7 +148,7 @@ void SetFont(QWidget* widget, qreal points, bool bold, bool italic)
     font.setBold(bold);
     font.setItalic(italic);
     // Hinting fits a glyph to the pixel grid, which small captions need and headings do not;
-    // the hinter's first look at a face was a twentieth of the time to start.
+    // the hinter's first look at a face cost about a millisecond of starting.
     if (points > kLargestHintedPoints)
         font.setHintingPreference(QFont::PreferNoHinting);
     widget->setFont(font);
