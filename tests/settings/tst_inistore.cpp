@@ -195,6 +195,10 @@ void IniStoreTest::valueOfAnotherType_data()
         << -2147219504 + 11;
     QTest::newRow("list") << QByteArray("PoolSize=1, 2") << -2147219504 + 7;
     QTest::newRow("bytes") << QByteArray("PoolSize=@ByteArray(abc)") << -2147219504 + 3;
+    // A list of byte arrays claiming 4,294,967,295 entries: Qt asks for 96 GiB and must cope
+    // with the refusal.
+    QTest::newRow("list claiming billions of entries")
+        << QByteArray("PoolSize=@Variant(\\0\\0\\0\\x92\\xff\\xff\\xff\\xff)") << -2147219504 + 3;
 }
 
 void IniStoreTest::valueOfAnotherType()
