@@ -351,6 +351,16 @@ def icon_svg(size=256):
 """
 
 
+def write_windows_icon():
+    """The Windows icon (in the executable, the shortcuts and the installer): the PNGs above,
+    every size in one .ico file."""
+    images = [Image.open(ICONS / ("poolwright.png" if s == 32 else f"poolwright-{s}.png"))
+              for s in ICON_SIZES]
+    largest = images[-1]
+    largest.save(ICONS / "poolwright.ico", sizes=[(s, s) for s in ICON_SIZES],
+                 append_images=images[:-1])
+
+
 def main():
     ICONS.mkdir(parents=True, exist_ok=True)
     PICTURES.mkdir(parents=True, exist_ok=True)
@@ -358,6 +368,7 @@ def main():
     for s in ICON_SIZES:
         name = "poolwright.png" if s == 32 else f"poolwright-{s}.png"
         icon.resize((s, s), Image.LANCZOS).save(ICONS / name, optimize=True)
+    write_windows_icon()
     (ICONS / "poolwright.svg").write_text(icon_svg())
 
     scene = draw_backyard()

@@ -1,0 +1,399 @@
+// Uses the installed Poolwright as a person would, for tools/windows-test: finds its windows
+// by their titles, clicks into them, types, presses keys, and reads a box by selecting its
+// text and copying it to the clipboard. Qt draws its controls itself, so the controls are
+// found by their laid-out positions, which the caller takes from the forms.
+//
+// One command a line on standard input, one answer a line on standard output:
+//   wait SECONDS TITLE       a visible window of that title  -> "ok X Y W H" (its client area)
+//   gone SECONDS TITLE       no visible window of that title any more -> "ok"
+//   click TITLE X Y          a left click at X,Y of the window's client area
+//   type TEXT                the rest of the line, typed on the keyboard
+//   key NAME                 Return, Tab, Escape, Down, F10, or ctrl+a, ctrl+c, alt+f4
+//   read TITLE X Y           clicks the box at X,Y, selects all, copies -> "ok TEXT"
+//   copy TITLE               ctrl+c in the window (a message box copies its text) -> "ok TEXT"
+//   close TITLE              the window's close box
+//   grants KEY               whether the Users group has full access to HKLM\KEY -> "ok yes|no"
+//   titles                   the titles of the visible windows, for a failing test's report
+// A failure answers "error WHAT". Texts in answers have their line breaks written as \n.
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <aclapi.h>
+
+#include <cstdio>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::wstring Wide(const std::string& utf8)
+{
+    if (utf8.empty())
+        return {};
+    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
+    std::wstring wide(std::size_t(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), wide.data(), n);
+    return wide;
+}
+
+std::string Utf8(const std::wstring& wide)
+{
+    if (wide.empty())
+        return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), nullptr, 0,
+                                      nullptr, nullptr);
+    std::string text(std::size_t(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), text.data(), n, nullptr,
+                        nullptr);
+    return text;
+}
+
+std::string OneLine(const std::string& text)
+{
+    std::string out;
+    for (const char c : text) {
+        if (c == '\r')
+            continue;
+        if (c == '\n')
+            out += "\\n";
+        else if (c == '\\')
+            out += "\\\\";
+        else
+            out += c;
+    }
+    return out;
+}
+
+struct Search
+{
+    std::wstring title;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK Collect(HWND window, LPARAM parameter)
+{
+    auto* search = reinterpret_cast<Search*>(parameter);
+    if (!IsWindowVisible(window))
+        return TRUE;
+    wchar_t buffer[512];
+    const int length = GetWindowTextW(window, buffer, 512);
+    if (search->title.empty() || search->title == std::wstring(buffer, std::size_t(length)))
+        search->found.push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> Windows(const std::wstring& title)
+{
+    Search search{title, {}};
+    EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND Find(const std::string& title)
+{
+    const std::vector<HWND> found = Windows(Wide(title));
+    return found.empty() ? nullptr : found.front();
+}
+
+HWND WaitFor(const std::string& title, double seconds)
+{
+    const ULONGLONG deadline = GetTickCount64() + ULONGLONG(seconds * 1000);
+    for (;;) {
+        if (HWND window = Find(title))
+            return window;
+        if (GetTickCount64() > deadline)
+            return nullptr;
+        Sleep(50);
+    }
+}
+
+void Settle(DWORD milliseconds = 40)
+{
+    Sleep(milliseconds);
+}
+
+void Activate(HWND window)
+{
+    if (GetForegroundWindow() == window)
+        return;
+    SetForegroundWindow(window);
+    Settle(150);
+}
+
+void SendKey(WORD virtualKey, bool up)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof input);
+}
+
+void Press(std::vector<WORD> modifiers, WORD virtualKey)
+{
+    for (const WORD modifier : modifiers)
+        SendKey(modifier, false);
+    SendKey(virtualKey, false);
+    SendKey(virtualKey, true);
+    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it)
+        SendKey(*it, true);
+    Settle();
+}
+
+// Each character as the keys that make it on the keyboard layout, or as the character itself
+// where no key makes it.
+void Type(const std::wstring& text)
+{
+    for (const wchar_t c : text) {
+        const SHORT scan = VkKeyScanW(c);
+        if (scan == -1) {
+            INPUT input[2]{};
+            input[0].type = input[1].type = INPUT_KEYBOARD;
+            input[0].ki.wScan = input[1].ki.wScan = WORD(c);
+            input[0].ki.dwFlags = KEYEVENTF_UNICODE;
+            input[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+            SendInput(2, input, sizeof input[0]);
+            Settle(20);
+            continue;
+        }
+        std::vector<WORD> modifiers;
+        if (scan & 0x100)
+            modifiers.push_back(VK_SHIFT);
+        if (scan & 0x200)
+            modifiers.push_back(VK_CONTROL);
+        if (scan & 0x400)
+            modifiers.push_back(VK_MENU);
+        Press(modifiers, WORD(scan & 0xFF));
+    }
+}
+
+bool PressNamed(const std::string& name)
+{
+    struct Named
+    {
+        const char* name;
+        std::vector<WORD> modifiers;
+        WORD key;
+    };
+    static const Named keys[] = {
+        {"Return", {}, VK_RETURN},        {"Tab", {}, VK_TAB},
+        {"Escape", {}, VK_ESCAPE},        {"Down", {}, VK_DOWN},
+        {"Up", {}, VK_UP},                {"F10", {}, VK_F10},
+        {"ctrl+a", {VK_CONTROL}, 'A'},    {"ctrl+c", {VK_CONTROL}, 'C'},
+        {"alt+f4", {VK_MENU}, VK_F4},
+    };
+    for (const Named& key : keys) {
+        if (name == key.name) {
+            Press(key.modifiers, key.key);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Click(HWND window, int x, int y)
+{
+    Activate(window);
+    POINT point{x, y};
+    if (!ClientToScreen(window, &point))
+        return false;
+    SetCursorPos(point.x, point.y);
+    Settle(60);
+    INPUT input[2]{};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, input, sizeof input[0]);
+    Settle(120);
+    return true;
+}
+
+void ClearClipboard()
+{
+    if (OpenClipboard(nullptr)) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
+}
+
+std::string ClipboardText()
+{
+    std::wstring text;
+    for (int attempt = 0; attempt < 20 && text.empty(); ++attempt) {
+        Settle(50);
+        if (!OpenClipboard(nullptr))
+            continue;
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+                text = chars;
+                GlobalUnlock(data);
+            }
+        }
+        CloseClipboard();
+    }
+    return Utf8(text);
+}
+
+bool UsersHaveFullAccess(const std::string& keyPath)
+{
+    std::wstring object = L"MACHINE\\" + Wide(keyPath);
+    PACL dacl = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetNamedSecurityInfoW(object.c_str(), SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION,
+                              nullptr, nullptr, &dacl, nullptr, &descriptor) != ERROR_SUCCESS)
+        return false;
+    BYTE users[SECURITY_MAX_SID_SIZE];
+    DWORD usersSize = sizeof users;
+    CreateWellKnownSid(WinBuiltinUsersSid, nullptr, users, &usersSize);
+    bool granted = false;
+    for (DWORD i = 0; dacl != nullptr && i < dacl->AceCount && !granted; ++i) {
+        void* ace = nullptr;
+        if (!GetAce(dacl, i, &ace))
+            continue;
+        const auto* header = static_cast<ACE_HEADER*>(ace);
+        if (header->AceType != ACCESS_ALLOWED_ACE_TYPE)
+            continue;
+        const auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(ace);
+        const PSID sid = const_cast<DWORD*>(&allowed->SidStart);
+        granted = EqualSid(sid, users) && (allowed->Mask & KEY_ALL_ACCESS) == KEY_ALL_ACCESS;
+    }
+    LocalFree(descriptor);
+    return granted;
+}
+
+std::string Rest(std::istringstream& in)
+{
+    std::string rest;
+    std::getline(in, rest);
+    if (!rest.empty() && rest.front() == ' ')
+        rest.erase(0, 1);
+    return rest;
+}
+
+// TITLE X Y, where the title may hold blanks: the last two words are the position.
+bool TitleAndPoint(std::string arguments, std::string& title, int& x, int& y)
+{
+    while (!arguments.empty() && arguments.back() == ' ')
+        arguments.pop_back();
+    const std::size_t beforeY = arguments.rfind(' ');
+    if (beforeY == std::string::npos || beforeY == 0)
+        return false;
+    const std::size_t beforeX = arguments.rfind(' ', beforeY - 1);
+    if (beforeX == std::string::npos)
+        return false;
+    try {
+        x = std::stoi(arguments.substr(beforeX + 1, beforeY - beforeX - 1));
+        y = std::stoi(arguments.substr(beforeY + 1));
+    } catch (const std::exception&) {
+        return false;
+    }
+    title = arguments.substr(0, beforeX);
+    return true;
+}
+
+std::string Run(const std::string& line)
+{
+    std::istringstream in(line);
+    std::string command;
+    in >> command;
+    if (command == "wait" || command == "gone") {
+        double seconds = 0;
+        in >> seconds;
+        const std::string title = Rest(in);
+        if (command == "gone") {
+            const ULONGLONG deadline = GetTickCount64() + ULONGLONG(seconds * 1000);
+            while (Find(title) != nullptr) {
+                if (GetTickCount64() > deadline)
+                    return "error still open: " + title;
+                Sleep(50);
+            }
+            return "ok";
+        }
+        HWND window = WaitFor(title, seconds);
+        if (window == nullptr)
+            return "error no window: " + title;
+        RECT client{};
+        GetClientRect(window, &client);
+        POINT origin{0, 0};
+        ClientToScreen(window, &origin);
+        std::ostringstream out;
+        out << "ok " << origin.x << ' ' << origin.y << ' ' << client.right << ' '
+            << client.bottom;
+        return out.str();
+    }
+    if (command == "click" || command == "read") {
+        std::string title;
+        int x = 0;
+        int y = 0;
+        if (!TitleAndPoint(Rest(in), title, x, y))
+            return "error usage: " + command + " TITLE X Y";
+        HWND window = Find(title);
+        if (window == nullptr)
+            return "error no window: " + title;
+        if (command == "click")
+            return Click(window, x, y) ? "ok" : "error click";
+        ClearClipboard();
+        Click(window, x, y);
+        PressNamed("ctrl+a");
+        PressNamed("ctrl+c");
+        return "ok " + OneLine(ClipboardText());
+    }
+    if (command == "type") {
+        Type(Wide(Rest(in)));
+        return "ok";
+    }
+    if (command == "key")
+        return PressNamed(Rest(in)) ? "ok" : "error unknown key";
+    if (command == "copy" || command == "close") {
+        const std::string title = Rest(in);
+        HWND window = Find(title);
+        if (window == nullptr)
+            return "error no window: " + title;
+        if (command == "close") {
+            PostMessageW(window, WM_CLOSE, 0, 0);
+            return "ok";
+        }
+        Activate(window);
+        ClearClipboard();
+        PressNamed("ctrl+c");
+        return "ok " + OneLine(ClipboardText());
+    }
+    if (command == "grants")
+        return UsersHaveFullAccess(Rest(in)) ? "ok yes" : "ok no";
+    if (command == "titles") {
+        std::string titles;
+        for (HWND window : Windows(L"")) {
+            wchar_t buffer[512];
+            const int length = GetWindowTextW(window, buffer, 512);
+            if (length > 0)
+                titles += (titles.empty() ? "" : " | ") +
+                          Utf8(std::wstring(buffer, std::size_t(length)));
+        }
+        return "ok " + titles;
+    }
+    return "error unknown command: " + command;
+}
+
+} // namespace
+
+int main()
+{
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line == "quit")
+            break;
+        std::fputs((Run(line) + "\n").c_str(), stdout);
+        std::fflush(stdout);
+    }
+    return 0;
+}

@@ -1,0 +1,455 @@
+#!/usr/bin/env python3
+"""Poolwright's Windows installer and program under Wine, used as a person would.
+
+In a private Wine prefix on a private Xvfb display: installs with the installer in silent mode,
+starts the installed program, opens every window of the More Calcs menu, calculates once in
+each and compares the texts with those the Linux tests expect for the same inputs, saves the
+defaults in the Settings window and reads them back from the registry, starts again to see
+them pre-filled, checks that an empty box beeps and warns, and uninstalls. Pictures of the
+windows go to the screenshot folder, to be looked at.
+
+Run by tools/windows-test, which builds what it needs:
+  wine_gui_test.py --installer SETUP.EXE --driver WINDRIVER.EXE --version 1.0.0 --screenshots DIR
+"""
+import argparse
+import ctypes
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import xml.etree.ElementTree as ElementTree
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parents[2]
+INSTALL_DIR = r"C:\Program Files\Poolwright"
+SETTINGS_KEY = r"HKEY_LOCAL_MACHINE\SOFTWARE\Poolwright\Defaults"
+MAIN = "Poolwright!"
+MESSAGE_TITLE = "Poolwright"
+
+# The More Calcs entries that can be chosen, in menu order. The Saturation Index entry stands
+# between Dilution and pH, switched off: the arrow keys pass over it.
+MENU = ["About", "Alkalinity", "Borax", "Calcium Hardness", "Cyanuric Acid", "Dilution", "pH",
+        "Pool Volume", "Salt Calcs", "Settings"]
+
+# One case a window, in Imperial units, with the texts the Linux window tests expect for the
+# same readings: (menu entry, window title, form file, readings, button, expected outputs).
+CASES = [
+    ("Alkalinity", "Alkalinity calculation", "src/ui/alkalinitywindow.ui",
+     {"txtGal": "10000", "txtPPM": "10"}, "Command1",
+     {"txtOz": "1 pound(s) and 6 ounce(s)"}),
+    ("Borax", "Borax Calcs", "src/ui/boraxwindow.ui",
+     {"txtGal": "10000", "txtNa2B4O7": "100"}, "Command1", {"txtPPM": "30.6"}),
+    ("Calcium Hardness", "Calcium Hardness calcs", "src/ui/calciumwindow.ui",
+     {"txtGal": "25000", "txtPPM": "30"}, "Command1",
+     {"txtCaCl": "7 pound(s) and 8 ounce(s)", "txtCaCl2": "9 pound(s) and 6 ounce(s)"}),
+    ("Cyanuric Acid", "Cyanuric Acid Calc", "src/ui/cyanuricwindow.ui",
+     {"txtGal": "20000", "txtPPM": "10"}, "Command1", {"txtCya": "1 pound(s) and 9 ounce(s)"}),
+    ("Dilution", "Dilution Calcs", "src/ui/dilutionwindow.ui",
+     {"txtGal": "20000", "txtPr": "100", "txtSr": "0", "txtFr": "75"}, "Command1",
+     {"txtPercDrain": "0.25", "txtVolDrain": "5000"}),
+    ("pH", "pH Calcs", "src/ui/phwindow.ui", {"txtGal": "12345"}, "Command1",
+     {"txtNa2CO3": "9.876", "txtNaHSO4": "12.345", "txtHCl": "9.876"}),
+    ("Pool Volume", "Volume Calcs", "src/ui/poolvolumewindow.ui",
+     {"txtRLength": "20", "txtRWidth": "10", "txtRAvgDepth": "5"}, "Command1",
+     {"txtRVolume": "7500"}),
+    ("Salt Calcs", "Salt Calcs", "src/ui/saltwindow.ui",
+     {"txtGal": "10000", "txtSalt": "10", "txtPPMInc": "3000"}, "Command1",
+     {"txtPPMup": "120", "txtLbsNeeded": "250.1"}),
+]
+
+FAILURES = []
+
+
+def say(text):
+    print(f"\033[1m==> {text}\033[0m", flush=True)
+
+
+def check(condition, what):
+    print(("  ok    " if condition else "  FAIL  ") + what, flush=True)
+    if not condition:
+        FAILURES.append(what)
+    return condition
+
+
+class Form:
+    """A Designer form's controls and where they lie in the window's client area."""
+
+    def __init__(self, path):
+        self.controls = {}
+        top = ElementTree.parse(ROOT / path).getroot().find("widget")
+        self.main_window = top.get("class") == "QMainWindow"
+        self._collect(top, 0, 0, top=True)
+
+    def _collect(self, widget, x, y, top=False):
+        for child in widget.findall("widget"):
+            rect = child.find("property[@name='geometry']/rect")
+            cx, cy = x, y
+            if rect is not None:
+                cx += int(rect.findtext("x"))
+                cy += int(rect.findtext("y"))
+                width, height = int(rect.findtext("width")), int(rect.findtext("height"))
+                self.controls[child.get("name")] = (cx, cy, width, height)
+            self._collect(child, cx, cy)
+
+    def centre(self, name, offset=0):
+        x, y, width, height = self.controls[name]
+        return x + width // 2, y + height // 2 + offset
+
+
+class BellWatch:
+    """Counts the X server's bells, which is where Wine rings a program's beep."""
+
+    XKB_BELL_NOTIFY_MASK = 1 << 8
+    XKB_USE_CORE_KBD = 0x100
+    XKB_BELL_NOTIFY = 8
+
+    def __init__(self, display):
+        self.count = 0
+        self._stop = False
+        xlib = ctypes.CDLL("libX11.so.6")
+        xlib.XOpenDisplay.restype = ctypes.c_void_p
+        xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        self._xlib = xlib
+        self._display = xlib.XOpenDisplay(display.encode())
+        if not self._display:
+            raise RuntimeError("cannot open the display to listen for bells")
+        opcode, event_base, error_base = ctypes.c_int(), ctypes.c_int(), ctypes.c_int()
+        major, minor = ctypes.c_int(1), ctypes.c_int(0)
+        xlib.XkbQueryExtension.argtypes = [ctypes.c_void_p] + [ctypes.c_void_p] * 5
+        if not xlib.XkbQueryExtension(self._display, ctypes.byref(opcode),
+                                      ctypes.byref(event_base), ctypes.byref(error_base),
+                                      ctypes.byref(major), ctypes.byref(minor)):
+            raise RuntimeError("the display has no XKB, so bells cannot be heard")
+        self._event_base = event_base.value
+        xlib.XkbSelectEvents.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_ulong,
+                                         ctypes.c_ulong]
+        xlib.XkbSelectEvents(self._display, self.XKB_USE_CORE_KBD, self.XKB_BELL_NOTIFY_MASK,
+                             self.XKB_BELL_NOTIFY_MASK)
+        xlib.XPending.argtypes = [ctypes.c_void_p]
+        xlib.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.c_void_p]
+        self._thread = threading.Thread(target=self._listen, daemon=True)
+        self._thread.start()
+
+    def _listen(self):
+        event = (ctypes.c_long * 24)()
+        while not self._stop:
+            while self._xlib.XPending(self._display):
+                self._xlib.XNextEvent(self._display, event)
+                raw = bytes(event)
+                kind = int.from_bytes(raw[0:4], "little")
+                xkb_type = int.from_bytes(raw[40:44], "little")  # XkbAnyEvent.xkb_type
+                if kind == self._event_base and xkb_type == self.XKB_BELL_NOTIFY:
+                    self.count += 1
+            time.sleep(0.02)
+
+    def stop(self):
+        self._stop = True
+        self._thread.join()
+
+
+class Session:
+    """Xvfb, a Wine prefix, and the driver that uses the program's windows."""
+
+    def __init__(self, work, driver_exe, screenshots):
+        self.work = work
+        self.screenshots = screenshots
+        read, write = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten",
+             "tcp", "-noreset"], pass_fds=[write], stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as pipe:
+            self.display = ":" + pipe.readline().strip()
+        self.env = dict(os.environ, DISPLAY=self.display, WINEPREFIX=str(work / "prefix"),
+                        WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL="C.UTF-8")
+        self.env.pop("WAYLAND_DISPLAY", None)
+        self.bells = BellWatch(self.display)
+        self.driver_exe = driver_exe
+        self.driver = None
+        self.shot = 0
+
+    def wine(self, *arguments, check_status=True):
+        # Files, not pipes: the services that Wine starts outlive the command and keep its
+        # output open.
+        with tempfile.TemporaryFile("w+") as out, tempfile.TemporaryFile("w+") as err:
+            status = subprocess.run(["wine", *arguments], env=self.env, stdout=out, stderr=err,
+                                    stdin=subprocess.DEVNULL).returncode
+            out.seek(0)
+            err.seek(0)
+            result = subprocess.CompletedProcess(arguments, status, out.read(), err.read())
+        if check_status and result.returncode != 0:
+            raise RuntimeError(f"wine {' '.join(arguments)} exited with {result.returncode}: "
+                               f"{result.stderr[-2000:]}")
+        return result
+
+    def start_wineserver(self):
+        """A wineserver that stays for the whole test: Wine keeps the permissions the installer
+        gives a registry key only as long as its wineserver runs, and saves no more than the
+        keys and values."""
+        Path(self.env["WINEPREFIX"]).mkdir(parents=True, exist_ok=True)
+        subprocess.run(["wineserver", "-p"], env=self.env, check=True,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def start_driver(self):
+        self.driver = subprocess.Popen(["wine", str(self.driver_exe)], env=self.env,
+                                       stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                       stderr=subprocess.DEVNULL, text=True,
+                                       encoding="utf-8", bufsize=1)
+
+    def ask(self, command):
+        self.driver.stdin.write(command + "\n")
+        self.driver.stdin.flush()
+        answer = self.driver.stdout.readline().rstrip("\n")
+        if not answer:
+            raise RuntimeError(f"the driver ended at: {command}")
+        return answer
+
+    def must(self, command):
+        answer = self.ask(command)
+        if not answer.startswith("ok"):
+            raise RuntimeError(f"{command}: {answer} (open: {self.ask('titles')})")
+        return answer[3:]
+
+    def start_program(self):
+        return subprocess.Popen(["wine", INSTALL_DIR + r"\poolwright.exe"], env=self.env,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def screenshot(self, title, name):
+        x, y, width, height = map(int, self.must(f"wait 10 {title}").split())
+        self.shot += 1
+        path = self.screenshots / f"{self.shot:02d}-{name}.png"
+        # The client area and a margin round it: the program's own pixels, as Wine shows them.
+        margin = 4
+        subprocess.run(["import", "-display", self.display, "-window", "root", "-crop",
+                        f"{width + 2 * margin}x{height + 2 * margin}+{max(x - margin, 0)}+"
+                        f"{max(y - margin, 0)}", "+repage", str(path)], check=True)
+
+    def stop_driver(self):
+        if self.driver is None:
+            return
+        try:
+            self.driver.stdin.write("quit\n")
+            self.driver.stdin.close()
+            self.driver.wait(timeout=10)
+        except (BrokenPipeError, subprocess.TimeoutExpired):
+            self.driver.kill()
+        self.driver = None
+
+    def close(self):
+        self.stop_driver()
+        subprocess.run(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
+        self.bells.stop()
+        self.xvfb.terminate()
+        self.xvfb.wait()
+
+
+def registry_values(session):
+    result = session.wine("reg", "query", SETTINGS_KEY, check_status=False)
+    values = {}
+    for line in result.stdout.splitlines():
+        parts = line.split(None, 2)
+        if len(parts) >= 2 and parts[1].startswith("REG_"):
+            values[parts[0]] = (parts[1], parts[2].strip() if len(parts) > 2 else "")
+    return result.returncode == 0, values
+
+
+def set_box(session, title, form, name, text, offset=0):
+    x, y = form.centre(name, offset)
+    session.must(f"click {title} {x} {y}")
+    session.must("key ctrl+a")
+    session.must(f"type {text}")
+
+
+def read_box(session, title, form, name, expected, offset=0):
+    """The box's text, read again for a moment until it shows what is expected."""
+    x, y = form.centre(name, offset)
+    deadline = time.monotonic() + 3
+    while True:
+        text = session.must(f"read {title} {x} {y}")
+        if text == expected or time.monotonic() > deadline:
+            return text
+        time.sleep(0.2)
+
+
+def open_from_menu(session, entry, title):
+    """More Calcs: a click opens the menu, the arrow keys walk its entries."""
+    session.must(f"wait 10 {MAIN}")
+    session.must(f"click {MAIN} 30 10")
+    for _ in range(MENU.index(entry) + 1):
+        session.must("key Down")
+    session.must("key Return")
+    return session.ask(f"wait 10 {title}").startswith("ok")
+
+
+def main_offset(session, main_form):
+    """How far the menu bar pushes the main window's controls down."""
+    _, _, _, height = map(int, session.must(f"wait 10 {MAIN}").split())
+    central = main_form.controls.get("centralwidget")
+    return height - 368 if central is None else height - central[3]
+
+
+def run(arguments):
+    work = Path(tempfile.mkdtemp(prefix="poolwright-wine-gui."))
+    screenshots = Path(arguments.screenshots)
+    shutil.rmtree(screenshots, ignore_errors=True)
+    screenshots.mkdir(parents=True)
+    session = Session(work, Path(arguments.driver), screenshots)
+    prefix_c = work / "prefix" / "drive_c"
+    program = prefix_c / "Program Files" / "Poolwright"
+    shortcut = (prefix_c / "ProgramData" / "Microsoft" / "Windows" / "Start Menu" / "Programs" /
+                "Poolwright" / "Poolwright.lnk")
+    try:
+        say("Making a new Wine prefix")
+        started = time.monotonic()
+        session.start_wineserver()
+        session.wine("wineboot", "--init")
+        say(f"The prefix took {time.monotonic() - started:.0f} s")
+
+        say("Installing with the installer in silent mode")
+        session.wine(str(Path(arguments.installer).resolve()), "/S")
+        check((program / "poolwright.exe").is_file(), "poolwright.exe is in Program Files")
+        check((program / "uninstall.exe").is_file(), "the uninstaller is beside it")
+        check(shortcut.is_file(), "a Start-menu shortcut is made")
+        uninstall = session.wine("reg", "query",
+                                 r"HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Poolwright",
+                                 "/v", "DisplayVersion", check_status=False)
+        check(arguments.version in uninstall.stdout,
+              f"Apps & features lists Poolwright {arguments.version}")
+        present, values = registry_values(session)
+        check(present and not values, "the settings key is made, and empty")
+
+        session.start_driver()
+        check(session.ask(r"grants SOFTWARE\Poolwright\Defaults") == "ok yes",
+              "the Users group has full access to the settings key")
+
+        main_form = Form("src/app/mainwindow.ui")
+        say("First start: nothing stored")
+        app = session.start_program()
+        check(session.ask(f"wait 30 {MAIN}").startswith("ok"), "the main window appears")
+        offset = main_offset(session, main_form)
+        session.screenshot(MAIN, "main-window-metric")
+        check(read_box(session, MAIN, main_form, "txtGal", "", offset) == "",
+              "the pool size box starts empty")
+
+        say("An empty box: a beep and the exclamation box")
+        bells = session.bells.count
+        x, y = main_form.centre("Command1", offset)
+        session.must(f"click {MAIN} {x} {y}")
+        shown = session.ask(f"wait 10 {MESSAGE_TITLE}").startswith("ok")
+        check(shown, "a message box titled Poolwright appears")
+        if shown:
+            session.screenshot(MESSAGE_TITLE, "empty-box-message")
+            text = session.must(f"copy {MESSAGE_TITLE}")
+            wanted = "Please fill in how much PPM increase is required before hitting calculate!"
+            check(wanted in text, f"it asks for the PPM increase ({text!r})")
+            session.must("key Return")
+            check(session.ask(f"gone 5 {MESSAGE_TITLE}") == "ok", "OK closes it")
+        deadline = time.monotonic() + 3
+        while session.bells.count == bells and time.monotonic() < deadline:
+            time.sleep(0.1)
+        check(session.bells.count > bells, "the program beeps")
+
+        say("Settings: Save & Close writes the registry")
+        settings_form = Form("src/settings/settingswindow.ui")
+        if check(open_from_menu(session, "Settings", "Settings"), "the Settings window opens"):
+            set_box(session, "Settings", settings_form, "txtPoolSize", "10000")
+            set_box(session, "Settings", settings_form, "txtBleachStrength", "6")
+            x, y = settings_form.centre("optImperial")
+            session.must(f"click Settings {x} {y}")
+            session.screenshot("Settings", "settings-window")
+            x, y = settings_form.centre("Command1")
+            session.must(f"click Settings {x} {y}")
+            check(session.ask(f"wait 10 {MAIN}").startswith("ok"),
+                  "Save & Close brings back the main window")
+            present, values = registry_values(session)
+            check(values.get("PoolSize") == ("REG_SZ", "10000") and
+                  values.get("BleachStrength") == ("REG_SZ", "6") and
+                  values.get("UOM") == ("REG_SZ", "Imperial"),
+                  f"the key holds the three values as REG_SZ ({values})")
+
+        say("The chlorine dose")
+        offset = main_offset(session, main_form)
+        check(read_box(session, MAIN, main_form, "txtGal", "10000", offset) == "10000",
+              "the reopened main window shows the saved pool size")
+        set_box(session, MAIN, main_form, "txtPPMTarget", "2", offset)
+        x, y = main_form.centre("Command1", offset)
+        session.must(f"click {MAIN} {x} {y}")
+        for name, expected in (("txtGalReq", "0.3 Gallon(s)"),
+                               ("txtLongGal", "0 Gallon(s), 1 quart(s), 1 cup(s) and 3 ounce(s)")):
+            got = read_box(session, MAIN, main_form, name, expected, offset)
+            check(got == expected, f"main window {name} = {expected!r} (got {got!r})")
+        session.screenshot(MAIN, "main-window-imperial")
+
+        say("Every window of More Calcs")
+        if check(open_from_menu(session, "About", "About"), "About opens"):
+            session.screenshot("About", "about-window")
+            session.must("close About")
+            session.ask("gone 5 About")
+        for entry, title, form_path, readings, button, outputs in CASES:
+            form = Form(form_path)
+            if not check(open_from_menu(session, entry, title), f"{entry} opens as {title!r}"):
+                continue
+            for name, text in readings.items():
+                set_box(session, title, form, name, text)
+            x, y = form.centre(button)
+            session.must(f"click {title} {x} {y}")
+            for name, expected in outputs.items():
+                got = read_box(session, title, form, name, expected)
+                check(got == expected, f"{title}: {name} = {expected!r} (got {got!r})")
+            session.screenshot(title, re.sub(r"\W+", "-", title.lower()))
+            session.must(f"close {title}")
+            session.ask(f"gone 5 {title}")
+
+        say("The program ends with its last window")
+        session.must(f"close {MAIN}")
+        try:
+            app.wait(timeout=15)
+            check(True, "the program has ended")
+        except subprocess.TimeoutExpired:
+            check(False, "the program has ended")
+
+        say("The next start pre-fills from the registry")
+        app = session.start_program()
+        check(session.ask(f"wait 30 {MAIN}").startswith("ok"), "the main window appears again")
+        offset = main_offset(session, main_form)
+        check(read_box(session, MAIN, main_form, "txtGal", "10000", offset) == "10000",
+              "the pool size box holds 10000")
+        check(read_box(session, MAIN, main_form, "txtChlorPerc", "6", offset) == "6",
+              "the strength box holds 6")
+        session.must(f"close {MAIN}")
+        app.wait(timeout=15)
+
+        say("Uninstalling in silent mode")
+        session.stop_driver()
+        # The uninstaller runs a copy of itself from the temporary folder and returns at once.
+        session.wine(INSTALL_DIR + r"\uninstall.exe", "/S")
+        deadline = time.monotonic() + 30
+        while program.exists() and time.monotonic() < deadline:
+            time.sleep(0.2)
+        check(not (program / "poolwright.exe").exists(), "poolwright.exe is removed")
+        check(not program.exists(), "the Program Files folder is removed")
+        check(not shortcut.exists(), "the Start-menu shortcut is removed")
+        present, _ = registry_values(session)
+        check(not present, "the settings key is removed")
+    finally:
+        session.close()
+        shutil.rmtree(work, ignore_errors=True)
+    print(f"{len(FAILURES)} failed; pictures in {screenshots}")
+    return 1 if FAILURES else 0
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--installer", required=True)
+    parser.add_argument("--driver", required=True)
+    parser.add_argument("--version", required=True)
+    parser.add_argument("--screenshots", required=True)
+    return run(parser.parse_args())
+
+
+if __name__ == "__main__":
+    sys.exit(main())
