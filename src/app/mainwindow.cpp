@@ -4,7 +4,9 @@
 #include "calc/chlorine.h"
 #include "settings/defaults.h"
 #include "settings/mregistry.h"
-#include "ui/windowrules.h"
+#include "ui/captions.h"
+#include "ui/handlerrules.h"
+#include "ui/programlook.h"
 #include "ui_mainwindow.h"
 
 #include <QLayout>
@@ -26,10 +28,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(new Ui::Form
     // Two text lines fit the box only without the usual inner margin.
     m_ui->txtLongGal->document()->setDocumentMargin(1);
 
-    connect(m_ui->Command1, &QPushButton::clicked, this,
-            [this] { ui::RunHandler(this, [this] { calculate(); }); });
-    ui::PressOnEnter({m_ui->txtGal, m_ui->txtChlorPerc, m_ui->txtQuantBleach, m_ui->txtPPMTarget},
-                     m_ui->Command1);
+    ui::WireButton(this, m_ui->Command1,
+                   {m_ui->txtGal, m_ui->txtChlorPerc, m_ui->txtQuantBleach, m_ui->txtPPMTarget},
+                   [this] { calculate(); });
     ui::NameByCaptions({{m_ui->txtGal, m_ui->Label1},
                         {m_ui->txtChlorPerc, m_ui->Label2},
                         {m_ui->txtQuantBleach, m_ui->Label3},
@@ -85,8 +86,8 @@ void MainWindow::addMenuEntries()
 void MainWindow::load()
 {
     try {
-        showUnitCaptions(ui::ReadUnitSystem());
-        ui::FillPoolSize(m_ui->txtGal);
+        showUnitCaptions(defaults::ReadUnitSystem());
+        m_ui->txtGal->setText(defaults::ReadPoolSize());
         m_ui->txtChlorPerc->setText(defaults::Read(defaults::kBleachStrength));
     } catch (const SettingsError&) {
         // As on a fresh installation; the user is told why by whoever runs the load step.
@@ -99,15 +100,14 @@ void MainWindow::load()
 
 void MainWindow::showUnitCaptions(calc::UnitSystem units)
 {
-    const bool imperial = units == calc::UnitSystem::Imperial;
-    m_ui->Label1->setText(ui::PoolSizeCaption(units));
-    m_ui->Label3->setText(imperial ? QStringLiteral("Quantity of bleach (Gal.)")
-                                   : QStringLiteral("Quantity of bleach (L)"));
+    ui::ShowUnitCaptions(units, {ui::PoolSizeCaption(m_ui->Label1),
+                                 {m_ui->Label3, "Quantity of bleach (Gal.)",
+                                  "Quantity of bleach (L)"}});
 }
 
 void MainWindow::calculate()
 {
-    const calc::UnitSystem units = ui::ReadUnitSystem();
+    const calc::UnitSystem units = defaults::ReadUnitSystem();
     if (!ui::RequireFilled(this, {m_ui->txtGal, m_ui->txtChlorPerc}, ui::kFillPpmIncrease))
         return;
 
@@ -127,17 +127,9 @@ void MainWindow::calculate()
         const double required = calc::BleachRequired(ui::BoxNumber(m_ui->txtGal),
                                                      ui::BoxNumber(m_ui->txtChlorPerc),
                                                      ui::BoxNumber(m_ui->txtPPMTarget));
-        const QString rounded = calc::NumberText(calc::RoundHalfEven(required, 1));
-        if (units == calc::UnitSystem::Imperial) {
-            const calc::GallonParts parts = calc::GallonBreakdown(required);
-            gallonsRequired = rounded + QLatin1String(" Gallon(s)");
-            longForm = calc::NumberText(parts.gallons) + QLatin1String(" Gallon(s), ") +
-                       calc::NumberText(parts.quarts) + QLatin1String(" quart(s), ") +
-                       calc::NumberText(parts.cups) + QLatin1String(" cup(s) and ") +
-                       calc::NumberText(parts.ounces) + QLatin1String(" ounce(s)");
-        } else {
-            longForm = rounded + QLatin1String(" Litre(s)");
-        }
+        if (units == calc::UnitSystem::Imperial)
+            gallonsRequired = calc::GallonsText(required);
+        longForm = calc::LiquidMeasureText(units, required);
     }
 
     if (ppmIncrease)

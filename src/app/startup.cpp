@@ -2,7 +2,7 @@
 
 #include "app/windowcatalog.h"
 #include "ui/windowkeeper.h"
-#include "ui/windowrules.h"
+#include "ui/programlook.h"
 
 #include <QApplication>
 

@@ -22,6 +22,16 @@ void Write(const char* key, const QString& value)
     MRegistry(ActiveStore()).WriteSetting(kApplication, kSection, key, value.toStdString());
 }
 
+calc::UnitSystem ReadUnitSystem()
+{
+    return calc::UnitSystemFromText(Read(kUnitOfMeasure));
+}
+
+QString ReadPoolSize()
+{
+    return Read(kPoolSize);
+}
+
 QString TakeStoreNotice()
 {
     return QString::fromStdString(ActiveStore().TakeNotice());

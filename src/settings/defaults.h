@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/conversions.h"
+
 #include <QString>
 
 // The program's three defaults, kept in section "Defaults" of application "Poolwright".
@@ -13,6 +15,12 @@ inline constexpr char kUnitOfMeasure[] = "UOM"; // "Imperial" or "Metric"
 
 QString Read(const char* key, const QString& defaultValue = QString());
 void Write(const char* key, const QString& value);
+
+// The unit system of the stored "UOM", read afresh at every call.
+calc::UnitSystem ReadUnitSystem();
+
+// The stored "PoolSize" as it is: no parsing, no formatting.
+QString ReadPoolSize();
 
 // What the store has to tell the user after saving, or an empty text.
 QString TakeStoreNotice();

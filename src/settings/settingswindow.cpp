@@ -2,7 +2,9 @@
 
 #include "settings/defaults.h"
 #include "ui/userfeedback.h"
-#include "ui/windowrules.h"
+#include "ui/captions.h"
+#include "ui/handlerrules.h"
+#include "ui/programlook.h"
 #include "ui_settingswindow.h"
 
 SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent), m_ui(new Ui::Form11)
@@ -10,12 +12,10 @@ SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent), m_ui(new Ui::
     m_ui->setupUi(this);
     ui::SetUpWindow(this);
     ui::SetFont(m_ui->Label2, 13.5, true, false);
-    connect(m_ui->Command1, &QPushButton::clicked, this, [this] {
-        ui::RunHandler(this, [this] { saveAndClose(); },
-                       QStringLiteral("The settings could not be saved. What you typed is kept, "
-                                      "so you can try again."));
-    });
-    ui::PressOnEnter({m_ui->txtPoolSize, m_ui->txtBleachStrength}, m_ui->Command1);
+    ui::WireButton(this, m_ui->Command1, {m_ui->txtPoolSize, m_ui->txtBleachStrength},
+                   [this] { saveAndClose(); },
+                   QStringLiteral("The settings could not be saved. What you typed is kept, "
+                                  "so you can try again."));
     ui::NameByCaptions({{m_ui->txtPoolSize, m_ui->Label1},
                         {m_ui->txtBleachStrength, m_ui->Label3}});
 }
@@ -31,8 +31,7 @@ void SettingsWindow::load()
     m_ui->txtPoolSize->setText(defaults::Read(defaults::kPoolSize));
     m_ui->txtBleachStrength->setText(
         defaults::Read(defaults::kBleachStrength, m_ui->txtBleachStrength->text()));
-    const bool imperial =
-        ui::ReadUnitSystem() == calc::UnitSystem::Imperial;
+    const bool imperial = defaults::ReadUnitSystem() == calc::UnitSystem::Imperial;
     (imperial ? m_ui->optImperial : m_ui->optMetric)->setChecked(true);
 }
 

@@ -2,7 +2,10 @@
 
 #include "calc/arithmetic.h"
 #include "calc/borax.h"
-#include "ui/windowrules.h"
+#include "settings/defaults.h"
+#include "ui/captions.h"
+#include "ui/handlerrules.h"
+#include "ui/programlook.h"
 #include "ui_boraxwindow.h"
 
 BoraxWindow::BoraxWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form8)
@@ -19,19 +22,18 @@ BoraxWindow::~BoraxWindow() = default;
 
 void BoraxWindow::load()
 {
-    ui::FillPoolSize(m_ui->txtGal);
-    const calc::UnitSystem units = ui::ReadUnitSystem();
-    m_ui->Label1->setText(ui::PoolSizeCaption(units));
-    m_ui->Label2->setText(units == calc::UnitSystem::Imperial
-                              ? QStringLiteral("Sodium Tetraborate Decahydrate (Oz.)")
-                              : QStringLiteral("Sodium Tetraborate Decahydrate (k)"));
+    m_ui->txtGal->setText(defaults::ReadPoolSize());
+    ui::ShowUnitCaptions(defaults::ReadUnitSystem(),
+                         {ui::PoolSizeCaption(m_ui->Label1),
+                          {m_ui->Label2, "Sodium Tetraborate Decahydrate (Oz.)",
+                           "Sodium Tetraborate Decahydrate (k)"}});
 }
 
 void BoraxWindow::calculate(QPushButton*)
 {
     if (!ui::RequireFilled(this, {m_ui->txtGal, m_ui->txtNa2B4O7}, ui::kFillAllWhiteBoxes))
         return;
-    const calc::UnitSystem units = ui::ReadUnitSystem();
+    const calc::UnitSystem units = defaults::ReadUnitSystem();
     const double borax = ui::BoxNumber(m_ui->txtNa2B4O7);
     const double poolSize = ui::BoxNumber(m_ui->txtGal);
     const double ppm = units == calc::UnitSystem::Imperial

@@ -1,7 +1,10 @@
 #include "ui/calciumwindow.h"
 
 #include "calc/calcium.h"
-#include "ui/windowrules.h"
+#include "settings/defaults.h"
+#include "ui/captions.h"
+#include "ui/handlerrules.h"
+#include "ui/programlook.h"
 #include "ui_calciumwindow.h"
 
 CalciumWindow::CalciumWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form4)
@@ -19,13 +22,13 @@ CalciumWindow::~CalciumWindow() = default;
 
 void CalciumWindow::load()
 {
-    ui::FillPoolSize(m_ui->txtGal);
-    m_ui->Label2->setText(ui::PoolSizeCaption(ui::ReadUnitSystem()));
+    m_ui->txtGal->setText(defaults::ReadPoolSize());
+    ui::ShowUnitCaptions(defaults::ReadUnitSystem(), {ui::PoolSizeCaption(m_ui->Label2)});
 }
 
 void CalciumWindow::calculate(QPushButton*)
 {
-    const calc::UnitSystem units = ui::ReadUnitSystem();
+    const calc::UnitSystem units = defaults::ReadUnitSystem();
     if (!ui::RequireFilled(this, {m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))
         return;
     const double poolSize = ui::BoxNumber(m_ui->txtGal);

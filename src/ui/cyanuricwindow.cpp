@@ -1,7 +1,10 @@
 #include "ui/cyanuricwindow.h"
 
 #include "calc/cyanuric.h"
-#include "ui/windowrules.h"
+#include "settings/defaults.h"
+#include "ui/captions.h"
+#include "ui/handlerrules.h"
+#include "ui/programlook.h"
 #include "ui_cyanuricwindow.h"
 
 CyanuricWindow::CyanuricWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form5)
@@ -18,13 +21,13 @@ CyanuricWindow::~CyanuricWindow() = default;
 
 void CyanuricWindow::load()
 {
-    ui::FillPoolSize(m_ui->txtGal);
-    m_ui->Label2->setText(ui::PoolSizeCaption(ui::ReadUnitSystem()));
+    m_ui->txtGal->setText(defaults::ReadPoolSize());
+    ui::ShowUnitCaptions(defaults::ReadUnitSystem(), {ui::PoolSizeCaption(m_ui->Label2)});
 }
 
 void CyanuricWindow::calculate(QPushButton*)
 {
-    const calc::UnitSystem units = ui::ReadUnitSystem();
+    const calc::UnitSystem units = defaults::ReadUnitSystem();
     if (!ui::RequireFilled(this, {m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))
         return;
     const double poolSize = ui::BoxNumber(m_ui->txtGal);

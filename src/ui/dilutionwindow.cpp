@@ -1,7 +1,10 @@
 #include "ui/dilutionwindow.h"
 
 #include "calc/dilution.h"
-#include "ui/windowrules.h"
+#include "settings/defaults.h"
+#include "ui/captions.h"
+#include "ui/handlerrules.h"
+#include "ui/programlook.h"
 #include "ui_dilutionwindow.h"
 
 DilutionWindow::DilutionWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form7)
@@ -21,8 +24,8 @@ DilutionWindow::~DilutionWindow() = default;
 
 void DilutionWindow::load()
 {
-    ui::FillPoolSize(m_ui->txtGal);
-    m_ui->Label1->setText(ui::PoolSizeCaption(ui::ReadUnitSystem()));
+    m_ui->txtGal->setText(defaults::ReadPoolSize());
+    ui::ShowUnitCaptions(defaults::ReadUnitSystem(), {ui::PoolSizeCaption(m_ui->Label1)});
 }
 
 void DilutionWindow::calculate(QPushButton*)

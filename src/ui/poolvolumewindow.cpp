@@ -1,7 +1,10 @@
 #include "ui/poolvolumewindow.h"
 
 #include "calc/volume.h"
-#include "ui/windowrules.h"
+#include "settings/defaults.h"
+#include "ui/captions.h"
+#include "ui/handlerrules.h"
+#include "ui/programlook.h"
 #include "ui_poolvolumewindow.h"
 
 PoolVolumeWindow::PoolVolumeWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form9)
@@ -34,15 +37,15 @@ PoolVolumeWindow::~PoolVolumeWindow() = default;
 void PoolVolumeWindow::load()
 {
     // No pool size here: the window works it out.
-    m_ui->lblUOM->setText(ui::ReadUnitSystem() == calc::UnitSystem::Imperial
-                              ? QStringLiteral("All Measurements in FEET, volumes in GALLONS")
-                              : QStringLiteral("All Measurements in METRES, volumes in LITRES"));
+    ui::ShowUnitCaptions(defaults::ReadUnitSystem(),
+                         {{m_ui->lblUOM, "All Measurements in FEET, volumes in GALLONS",
+                           "All Measurements in METRES, volumes in LITRES"}});
     m_ui->txtRLength->setFocus();
 }
 
 void PoolVolumeWindow::calculate(QPushButton* button)
 {
-    const calc::UnitSystem units = ui::ReadUnitSystem();
+    const calc::UnitSystem units = defaults::ReadUnitSystem();
     if (button == m_ui->Command1) {
         if (!ui::RequireFilled(this, {m_ui->txtRLength, m_ui->txtRWidth, m_ui->txtRAvgDepth},
                                ui::kFillAllFields))

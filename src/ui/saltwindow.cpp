@@ -2,7 +2,10 @@
 
 #include "calc/arithmetic.h"
 #include "calc/salt.h"
-#include "ui/windowrules.h"
+#include "settings/defaults.h"
+#include "ui/captions.h"
+#include "ui/handlerrules.h"
+#include "ui/programlook.h"
 #include "ui_saltwindow.h"
 
 #include <optional>
@@ -25,19 +28,16 @@ SaltWindow::~SaltWindow() = default;
 void SaltWindow::load()
 {
     // The unit system first, then the pool size.
-    const calc::UnitSystem units = ui::ReadUnitSystem();
-    const bool imperial = units == calc::UnitSystem::Imperial;
-    m_ui->Label1->setText(ui::PoolSizeCaption(units));
-    m_ui->Label2->setText(imperial ? QStringLiteral("Pounds of salt")
-                                   : QStringLiteral("Kilos of salt"));
-    m_ui->Label6->setText(imperial ? QStringLiteral("Pounds of salt needed")
-                                   : QStringLiteral("Kilos of salt needed"));
-    ui::FillPoolSize(m_ui->txtGal);
+    ui::ShowUnitCaptions(defaults::ReadUnitSystem(),
+                         {ui::PoolSizeCaption(m_ui->Label1),
+                          {m_ui->Label2, "Pounds of salt", "Kilos of salt"},
+                          {m_ui->Label6, "Pounds of salt needed", "Kilos of salt needed"}});
+    m_ui->txtGal->setText(defaults::ReadPoolSize());
 }
 
 void SaltWindow::calculate(QPushButton*)
 {
-    const calc::UnitSystem units = ui::ReadUnitSystem();
+    const calc::UnitSystem units = defaults::ReadUnitSystem();
     if (!ui::RequireFilled(this, {m_ui->txtGal}, ui::kFillPpmIncrease))
         return;
 

@@ -1,10 +1,11 @@
 #include "ui/windowkeeper.h"
 
-#include "ui/windowrules.h"
+#include "ui/handlerrules.h"
 
 #include <QEvent>
 
 #include <algorithm>
+#include <vector>
 
 WindowKeeper& WindowKeeper::instance()
 {
@@ -45,10 +46,15 @@ void WindowKeeper::close(WindowKind kind)
 
 void WindowKeeper::closeAllExcept(WindowKind keep)
 {
-    for (int kind = static_cast<int>(WindowKind::Main);
-         kind <= static_cast<int>(WindowKind::SaturationIndex); ++kind) {
-        if (static_cast<WindowKind>(kind) != keep)
-            close(static_cast<WindowKind>(kind));
+    // Closing a window takes it out of m_open, so the ones to close are gathered first.
+    std::vector<QPointer<QWidget>> others;
+    for (const auto& [kind, window] : m_open) {
+        if (kind != keep && window)
+            others.push_back(window);
+    }
+    for (const QPointer<QWidget>& window : others) {
+        if (window)
+            window->close();
     }
 }
 

@@ -1,6 +1,6 @@
 #include "app/aboutwindow.h"
 #include "support/windowchecks.h"
-#include "ui/windowrules.h"
+#include "ui/programlook.h"
 
 #include <QLabel>
 #include <QTest>

@@ -4,7 +4,7 @@
 #include "support/recordingfeedback.h"
 #include "support/temporarysettings.h"
 #include "ui/windowkeeper.h"
-#include "ui/windowrules.h"
+#include "ui/programlook.h"
 
 #include <QAction>
 #include <QLineEdit>

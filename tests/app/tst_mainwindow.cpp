@@ -5,7 +5,8 @@
 #include "support/temporarysettings.h"
 #include "support/windowchecks.h"
 #include "settings/activestore.h"
-#include "ui/windowrules.h"
+#include "ui/handlerrules.h"
+#include "ui/programlook.h"
 
 #include <QAction>
 #include <QFontInfo>

@@ -5,7 +5,7 @@
 #include "support/recordingfeedback.h"
 #include "support/temporarysettings.h"
 #include "support/windowchecks.h"
-#include "ui/windowrules.h"
+#include "ui/programlook.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -3,7 +3,7 @@
 #include "app/windowcatalog.h"
 #include "support/keptwindows.h"
 #include "ui/windowkeeper.h"
-#include "ui/windowrules.h"
+#include "ui/programlook.h"
 
 #include <QAccessible>
 #include <QLineEdit>

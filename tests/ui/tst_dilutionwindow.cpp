@@ -5,7 +5,8 @@
 #include "support/windowdriver.h"
 #include "ui/dilutionwindow.h"
 #include "ui/windowkeeper.h"
-#include "ui/windowrules.h"
+#include "ui/handlerrules.h"
+#include "ui/programlook.h"
 
 #include <QAction>
 #include <QLabel>

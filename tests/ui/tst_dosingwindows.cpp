@@ -6,7 +6,8 @@
 #include "ui/cyanuricwindow.h"
 #include "ui/phwindow.h"
 #include "ui/saltwindow.h"
-#include "ui/windowrules.h"
+#include "ui/handlerrules.h"
+#include "ui/programlook.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -5,7 +5,7 @@
 #include "support/keptwindows.h"
 #include "support/windowchecks.h"
 #include "ui/windowkeeper.h"
-#include "ui/windowrules.h"
+#include "ui/programlook.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

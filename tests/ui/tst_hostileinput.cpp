@@ -10,7 +10,7 @@
 #include "ui/poolvolumewindow.h"
 #include "ui/saltwindow.h"
 #include "ui/saturationwindow.h"
-#include "ui/windowrules.h"
+#include "ui/programlook.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -3,7 +3,8 @@
 #include "app/windowcatalog.h"
 #include "support/keptwindows.h"
 #include "ui/windowkeeper.h"
-#include "ui/windowrules.h"
+#include "ui/handlerrules.h"
+#include "ui/programlook.h"
 
 #include <QLineEdit>
 #include <QMainWindow>

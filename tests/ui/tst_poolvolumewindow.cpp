@@ -3,7 +3,8 @@
 #include "support/windowdriver.h"
 #include "ui/poolvolumewindow.h"
 #include "ui/windowkeeper.h"
-#include "ui/windowrules.h"
+#include "ui/handlerrules.h"
+#include "ui/programlook.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "support/windowdriver.h"
 #include "ui/saturationwindow.h"
 #include "ui/windowkeeper.h"
-#include "ui/windowrules.h"
+#include "ui/programlook.h"
 
 #include <QAction>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // for the README. Usage: poolwright_snapshots OUTPUT_FOLDER (with a display, e.g. xvfb-run).
 #include "app/windowcatalog.h"
 #include "ui/windowkeeper.h"
-#include "ui/windowrules.h"
+#include "ui/programlook.h"
 
 #include <QApplication>
 #include <QDir>
