@@ -16,7 +16,8 @@
 #include <optional>
 #include <utility>
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(new Ui::Form1)
+MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
+    : QMainWindow(parent), m_services(services), m_ui(new Ui::Form1)
 {
     m_ui->setupUi(this);
     // The client area is fixed, with the menu bar above it.
@@ -28,7 +29,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(new Ui::Form
     // Two text lines fit the box only without the usual inner margin.
     m_ui->txtLongGal->document()->setDocumentMargin(1);
 
-    ui::WireButton(this, m_ui->Command1,
+    ui::WireButton(m_services.feedback, this, m_ui->Command1,
                    {m_ui->txtGal, m_ui->txtChlorPerc, m_ui->txtQuantBleach, m_ui->txtPPMTarget},
                    [this] { calculate(); });
     ui::NameByCaptions({{m_ui->txtGal, m_ui->Label1},
@@ -70,7 +71,7 @@ void MainWindow::addMenuEntries()
         {"salt", "Salt Calcs", WindowKind::Salt},
         {"settings", "Settings", WindowKind::Settings},
     };
-    WindowKeeper& keeper = WindowKeeper::instance();
+    WindowKeeper& keeper = m_services.keeper;
     for (const Entry& entry : kEntries) {
         if (!keeper.canMake(entry.opens))
             continue; // an entry comes with its window
@@ -79,16 +80,16 @@ void MainWindow::addMenuEntries()
         // The Saturation index window is complete, but its entry is switched off for good.
         action->setEnabled(entry.opens != WindowKind::SaturationIndex);
         const WindowKind kind = entry.opens;
-        connect(action, &QAction::triggered, this, [kind] { WindowKeeper::instance().show(kind); });
+        connect(action, &QAction::triggered, this, [&keeper, kind] { keeper.show(kind); });
     }
 }
 
 void MainWindow::load()
 {
     try {
-        showUnitCaptions(defaults::ReadUnitSystem());
-        m_ui->txtGal->setText(defaults::ReadPoolSize());
-        m_ui->txtChlorPerc->setText(defaults::Read(defaults::kBleachStrength));
+        showUnitCaptions(defaults::ReadUnitSystem(m_services.store));
+        m_ui->txtGal->setText(defaults::ReadPoolSize(m_services.store));
+        m_ui->txtChlorPerc->setText(defaults::Read(m_services.store, defaults::kBleachStrength));
     } catch (const SettingsError&) {
         // As on a fresh installation; the user is told why by whoever runs the load step.
         showUnitCaptions(calc::UnitSystem::Metric);
@@ -107,8 +108,8 @@ void MainWindow::showUnitCaptions(calc::UnitSystem units)
 
 void MainWindow::calculate()
 {
-    const calc::UnitSystem units = defaults::ReadUnitSystem();
-    if (!ui::RequireFilled(this, {m_ui->txtGal, m_ui->txtChlorPerc}, ui::kFillPpmIncrease))
+    const calc::UnitSystem units = defaults::ReadUnitSystem(m_services.store);
+    if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtGal, m_ui->txtChlorPerc}, ui::kFillPpmIncrease))
         return;
 
     // Every figure is worked out before any box is written, so that a failure leaves all

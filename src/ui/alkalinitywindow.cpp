@@ -7,7 +7,8 @@
 #include "ui/programlook.h"
 #include "ui_alkalinitywindow.h"
 
-AlkalinityWindow::AlkalinityWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form3)
+AlkalinityWindow::AlkalinityWindow(const WindowServices& services, QWidget* parent)
+    : CalculatorWindow(services, parent), m_ui(new Ui::Form3)
 {
     m_ui->setupUi(this);
     setUpCalculator({m_ui->Command1}, {m_ui->txtOz});
@@ -22,15 +23,15 @@ AlkalinityWindow::~AlkalinityWindow() = default;
 
 void AlkalinityWindow::load()
 {
-    m_ui->txtGal->setText(defaults::ReadPoolSize());
-    ui::ShowUnitCaptions(defaults::ReadUnitSystem(), {ui::PoolSizeCaption(m_ui->Label2)});
+    m_ui->txtGal->setText(defaults::ReadPoolSize(m_services.store));
+    ui::ShowUnitCaptions(defaults::ReadUnitSystem(m_services.store), {ui::PoolSizeCaption(m_ui->Label2)});
 }
 
 void AlkalinityWindow::calculate(QPushButton*)
 {
-    if (!ui::RequireFilled(this, {m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))
+    if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))
         return;
-    const calc::UnitSystem units = defaults::ReadUnitSystem();
+    const calc::UnitSystem units = defaults::ReadUnitSystem(m_services.store);
     const double poolSize = ui::BoxNumber(m_ui->txtGal);
     const double ppm = ui::BoxNumber(m_ui->txtPPM);
     const double dose = units == calc::UnitSystem::Imperial

@@ -8,7 +8,8 @@
 #include "ui/programlook.h"
 #include "ui_boraxwindow.h"
 
-BoraxWindow::BoraxWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form8)
+BoraxWindow::BoraxWindow(const WindowServices& services, QWidget* parent)
+    : CalculatorWindow(services, parent), m_ui(new Ui::Form8)
 {
     m_ui->setupUi(this);
     setUpCalculator({m_ui->Command1}, {m_ui->txtPPM});
@@ -22,8 +23,8 @@ BoraxWindow::~BoraxWindow() = default;
 
 void BoraxWindow::load()
 {
-    m_ui->txtGal->setText(defaults::ReadPoolSize());
-    ui::ShowUnitCaptions(defaults::ReadUnitSystem(),
+    m_ui->txtGal->setText(defaults::ReadPoolSize(m_services.store));
+    ui::ShowUnitCaptions(defaults::ReadUnitSystem(m_services.store),
                          {ui::PoolSizeCaption(m_ui->Label1),
                           {m_ui->Label2, "Sodium Tetraborate Decahydrate (Oz.)",
                            "Sodium Tetraborate Decahydrate (k)"}});
@@ -31,9 +32,9 @@ void BoraxWindow::load()
 
 void BoraxWindow::calculate(QPushButton*)
 {
-    if (!ui::RequireFilled(this, {m_ui->txtGal, m_ui->txtNa2B4O7}, ui::kFillAllWhiteBoxes))
+    if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtGal, m_ui->txtNa2B4O7}, ui::kFillAllWhiteBoxes))
         return;
-    const calc::UnitSystem units = defaults::ReadUnitSystem();
+    const calc::UnitSystem units = defaults::ReadUnitSystem(m_services.store);
     const double borax = ui::BoxNumber(m_ui->txtNa2B4O7);
     const double poolSize = ui::BoxNumber(m_ui->txtGal);
     const double ppm = units == calc::UnitSystem::Imperial

@@ -2,6 +2,7 @@
 
 #include "ui/handlerrules.h"
 #include "ui/programlook.h"
+#include "ui/windowservices.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,5 +19,5 @@ void CalculatorWindow::setUpCalculator(std::initializer_list<QPushButton*> calcu
         whiteBoxes.removeIf([](const QLineEdit* box) { return box->isReadOnly(); });
     }
     for (QPushButton* button : calculateButtons)
-        ui::WireButton(this, button, whiteBoxes, [this, button] { calculate(button); });
+        ui::WireButton(m_services.feedback, this, button, whiteBoxes, [this, button] { calculate(button); });
 }

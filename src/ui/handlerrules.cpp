@@ -18,10 +18,10 @@ struct NotANumber
     QLineEdit* box;
 };
 
-void Refuse(QWidget* window, const QString& message)
+void Refuse(UserFeedback& feedback, QWidget* window, const QString& message)
 {
-    Feedback().beep();
-    Feedback().warn(window, message);
+    feedback.beep();
+    feedback.warn(window, message);
 }
 
 QString NotANumberMessage(const QString& text)
@@ -54,12 +54,12 @@ void PressOnEnter(const QList<QLineEdit*>& boxes, QPushButton* button)
         QObject::connect(box, &QLineEdit::returnPressed, button, &QPushButton::click);
 }
 
-bool RequireFilled(QWidget* window, std::initializer_list<const QLineEdit*> boxes,
+bool RequireFilled(UserFeedback& feedback, QWidget* window, std::initializer_list<const QLineEdit*> boxes,
                    const char* message)
 {
     for (const QLineEdit* box : boxes) {
         if (box->text().isEmpty()) {
-            Refuse(window, QString::fromUtf8(message));
+            Refuse(feedback, window, QString::fromUtf8(message));
             return false;
         }
     }
@@ -74,31 +74,33 @@ double BoxNumber(QLineEdit* box)
     return *number;
 }
 
-void RunHandler(QWidget* window, const std::function<void()>& handler,
+void RunHandler(UserFeedback& feedback, QWidget* window, const std::function<void()>& handler,
                 const QString& settingsFailure)
 {
     try {
         handler();
     } catch (const NotANumber& failure) {
-        Refuse(window, NotANumberMessage(failure.box->text()));
+        Refuse(feedback, window, NotANumberMessage(failure.box->text()));
         failure.box->setFocus();
         failure.box->selectAll();
     } catch (const calc::CalculationError& failure) {
-        Refuse(window, QString::fromStdString(failure.what()));
+        Refuse(feedback, window, QString::fromStdString(failure.what()));
     } catch (const SettingsError& failure) {
-        Feedback().beep();
-        Feedback().reportError(window, settingsFailure + QLatin1String("\n\n") +
-                                           QString::fromStdString(failure.description()) +
-                                           QLatin1Char('\n') + ErrorNumberText(failure.number()));
+        feedback.beep();
+        feedback.reportError(window, settingsFailure + QLatin1String("\n\n") +
+                                         QString::fromStdString(failure.description()) +
+                                         QLatin1Char('\n') + ErrorNumberText(failure.number()));
     }
 }
 
-void WireButton(QWidget* window, QPushButton* button, const QList<QLineEdit*>& enterBoxes,
-                const std::function<void()>& handler, const QString& settingsFailure)
+void WireButton(UserFeedback& feedback, QWidget* window, QPushButton* button,
+                const QList<QLineEdit*>& enterBoxes, const std::function<void()>& handler,
+                const QString& settingsFailure)
 {
-    QObject::connect(button, &QPushButton::clicked, window, [window, handler, settingsFailure] {
-        RunHandler(window, handler, settingsFailure);
-    });
+    QObject::connect(button, &QPushButton::clicked, window,
+                     [&feedback, window, handler, settingsFailure] {
+                         RunHandler(feedback, window, handler, settingsFailure);
+                     });
     PressOnEnter(enterBoxes, button);
 }
 

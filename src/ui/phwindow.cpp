@@ -7,7 +7,8 @@
 #include "ui/programlook.h"
 #include "ui_phwindow.h"
 
-PhWindow::PhWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form6)
+PhWindow::PhWindow(const WindowServices& services, QWidget* parent)
+    : CalculatorWindow(services, parent), m_ui(new Ui::Form6)
 {
     m_ui->setupUi(this);
     setUpCalculator({m_ui->Command1}, {m_ui->txtNa2CO3, m_ui->txtNaHSO4, m_ui->txtHCl});
@@ -24,10 +25,10 @@ PhWindow::~PhWindow() = default;
 
 void PhWindow::load()
 {
-    m_ui->txtGal->setText(defaults::ReadPoolSize());
+    m_ui->txtGal->setText(defaults::ReadPoolSize(m_services.store));
     // The soda ash caption has no point after "Oz"; the acids' captions have one.
     ui::ShowUnitCaptions(
-        defaults::ReadUnitSystem(),
+        defaults::ReadUnitSystem(m_services.store),
         {ui::PoolSizeCaption(m_ui->Label2),
          {m_ui->Label5, "Sodium Carbonate (Oz)", "Sodium Carbonate (g)"},
          {m_ui->Label8, "Sodium Bisulfate (dry acid) (Oz.)", "Sodium Bisulfate (dry acid) (g)"},
@@ -36,9 +37,9 @@ void PhWindow::load()
 
 void PhWindow::calculate(QPushButton*)
 {
-    if (!ui::RequireFilled(this, {m_ui->txtGal}, ui::kFillAllWhiteBoxes))
+    if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtGal}, ui::kFillAllWhiteBoxes))
         return;
-    const calc::UnitSystem units = defaults::ReadUnitSystem();
+    const calc::UnitSystem units = defaults::ReadUnitSystem(m_services.store);
     const calc::PhDoses doses = calc::PhAdjustmentDoses(ui::BoxNumber(m_ui->txtGal), units);
     m_ui->txtNa2CO3->setText(calc::NumberText(doses.sodiumCarbonate));
     m_ui->txtNaHSO4->setText(calc::NumberText(doses.sodiumBisulfate));

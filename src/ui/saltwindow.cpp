@@ -10,7 +10,8 @@
 
 #include <optional>
 
-SaltWindow::SaltWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form10)
+SaltWindow::SaltWindow(const WindowServices& services, QWidget* parent)
+    : CalculatorWindow(services, parent), m_ui(new Ui::Form10)
 {
     m_ui->setupUi(this);
     setUpCalculator({m_ui->Command1}, {m_ui->txtPPMup, m_ui->txtLbsNeeded});
@@ -28,17 +29,17 @@ SaltWindow::~SaltWindow() = default;
 void SaltWindow::load()
 {
     // The unit system first, then the pool size.
-    ui::ShowUnitCaptions(defaults::ReadUnitSystem(),
+    ui::ShowUnitCaptions(defaults::ReadUnitSystem(m_services.store),
                          {ui::PoolSizeCaption(m_ui->Label1),
                           {m_ui->Label2, "Pounds of salt", "Kilos of salt"},
                           {m_ui->Label6, "Pounds of salt needed", "Kilos of salt needed"}});
-    m_ui->txtGal->setText(defaults::ReadPoolSize());
+    m_ui->txtGal->setText(defaults::ReadPoolSize(m_services.store));
 }
 
 void SaltWindow::calculate(QPushButton*)
 {
-    const calc::UnitSystem units = defaults::ReadUnitSystem();
-    if (!ui::RequireFilled(this, {m_ui->txtGal}, ui::kFillPpmIncrease))
+    const calc::UnitSystem units = defaults::ReadUnitSystem(m_services.store);
+    if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtGal}, ui::kFillPpmIncrease))
         return;
 
     // Both directions are worked out before either box is written, so that a failure in the

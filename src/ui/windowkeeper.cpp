@@ -7,12 +7,6 @@
 #include <algorithm>
 #include <vector>
 
-WindowKeeper& WindowKeeper::instance()
-{
-    static WindowKeeper keeper;
-    return keeper;
-}
-
 void WindowKeeper::setFactory(WindowKind kind, Factory factory)
 {
     m_factories[kind] = std::move(factory);
@@ -30,7 +24,7 @@ QWidget* WindowKeeper::show(WindowKind kind)
         window->installEventFilter(this);
         m_open[kind] = window;
         if (auto* loadStep = dynamic_cast<LoadStep*>(window))
-            ui::RunHandler(window, [loadStep] { loadStep->load(); });
+            ui::RunHandler(m_feedback, window, [loadStep] { loadStep->load(); });
     }
     window->show();
     window->raise();

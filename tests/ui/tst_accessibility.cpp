@@ -60,12 +60,12 @@ private:
 void AccessibilityTest::initTestCase()
 {
     ui::ApplyProgramLook();
-    RegisterWindows();
 }
 
 void AccessibilityTest::init()
 {
     m_windows = std::make_unique<KeptWindows>();
+    RegisterWindows(m_windows->services);
 }
 
 void AccessibilityTest::cleanup()

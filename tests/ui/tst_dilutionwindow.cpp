@@ -1,7 +1,7 @@
 #include "app/windowcatalog.h"
-#include "settings/activestore.h"
 #include "support/fakestore.h"
 #include "support/windowchecks.h"
+#include "support/keptwindows.h"
 #include "support/windowdriver.h"
 #include "ui/dilutionwindow.h"
 #include "ui/windowkeeper.h"
@@ -216,9 +216,9 @@ void DilutionWindowTest::noSettingIsReadOnCalculate()
                  QStringLiteral("75"));
     FakeStore broken; // any read would fail with a settings error
     broken.openResult = SettingsStore::kAccessDenied;
-    ReplaceActiveStore(&broken);
+    driver->settings().divertTo(&broken);
     driver->press();
-    ReplaceActiveStore(nullptr);
+    driver->settings().divertTo(nullptr);
     QCOMPARE(Outputs(*driver), QStringLiteral("0.25|5000"));
     QCOMPARE(broken.calls.size(), std::size_t{0});
     QCOMPARE(driver->feedback().errors, QStringList());
@@ -291,11 +291,12 @@ void DilutionWindowTest::tabOrder()
 
 void DilutionWindowTest::menuEntryOpensOneWindow()
 {
-    TemporarySettings settings;
-    RecordingFeedback feedback;
+    KeptWindows kept;
+    TemporarySettings& settings = kept.settings;
+    RecordingFeedback& feedback = kept.feedback;
     settings.store(QStringLiteral("30000"), QString(), QStringLiteral("Imperial"));
-    RegisterWindows();
-    WindowKeeper& keeper = WindowKeeper::instance();
+    RegisterWindows(kept.services);
+    WindowKeeper& keeper = kept.keeper;
     QWidget* main = keeper.show(WindowKind::Main);
     auto* entry = main->findChild<QAction*>(QStringLiteral("dilution"));
     QVERIFY(entry != nullptr);

@@ -73,12 +73,12 @@ void HighDpiTest::initTestCase()
     QVERIFY2(qFuzzyCompare(qApp->devicePixelRatio(), kRatio),
              "run with QT_SCALE_FACTOR=2 (ctest sets it)");
     ui::ApplyProgramLook();
-    RegisterWindows();
 }
 
 void HighDpiTest::init()
 {
     m_windows = std::make_unique<KeptWindows>();
+    RegisterWindows(m_windows->services);
 }
 
 void HighDpiTest::cleanup()

@@ -84,12 +84,12 @@ void KeyboardTest::initTestCase()
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     ui::ApplyProgramLook();
-    RegisterWindows();
 }
 
 void KeyboardTest::init()
 {
     m_windows = std::make_unique<KeptWindows>();
+    RegisterWindows(m_windows->services);
 }
 
 void KeyboardTest::cleanup()
@@ -200,7 +200,7 @@ void KeyboardTest::escapeLosesNothing()
     QTest::keyClick(line, Qt::Key_Escape);
     QTest::keyClick(window, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(WindowKeeper::instance().openWindow(kind), window);
+    QCOMPARE(m_windows->keeper.openWindow(kind), window);
     QVERIFY(window->isVisible());
     QCOMPARE(line->text(), typed);
     QCOMPARE(m_windows->feedback.beeps, 0);
@@ -236,7 +236,7 @@ void KeyboardTest::menuOpensWithTheKeyboard()
     QTest::keyClick(more, Qt::Key_Down);
     QCOMPARE(more->activeAction()->text(), QStringLiteral("Alkalinity"));
     QTest::keyClick(more, Qt::Key_Return);
-    QTRY_VERIFY(WindowKeeper::instance().openWindow(WindowKind::Alkalinity) != nullptr);
+    QTRY_VERIFY(m_windows->keeper.openWindow(WindowKind::Alkalinity) != nullptr);
     QVERIFY(!more->isVisible());
 }
 

@@ -1,5 +1,6 @@
 #include "app/windowcatalog.h"
 #include "support/windowchecks.h"
+#include "support/keptwindows.h"
 #include "support/windowdriver.h"
 #include "ui/poolvolumewindow.h"
 #include "ui/windowkeeper.h"
@@ -291,11 +292,12 @@ void PoolVolumeWindowTest::tabOrderAndFocus()
 
 void PoolVolumeWindowTest::menuEntryOpensOneWindow()
 {
-    TemporarySettings settings;
-    RecordingFeedback feedback;
+    KeptWindows kept;
+    TemporarySettings& settings = kept.settings;
+    RecordingFeedback& feedback = kept.feedback;
     settings.store(QString(), QString(), QStringLiteral("Imperial"));
-    RegisterWindows();
-    WindowKeeper& keeper = WindowKeeper::instance();
+    RegisterWindows(kept.services);
+    WindowKeeper& keeper = kept.keeper;
     QWidget* main = keeper.show(WindowKind::Main);
     auto* entry = main->findChild<QAction*>(QStringLiteral("volume"));
     QVERIFY(entry != nullptr);

@@ -1,5 +1,6 @@
 #include "app/windowcatalog.h"
 #include "support/windowchecks.h"
+#include "support/keptwindows.h"
 #include "support/windowdriver.h"
 #include "ui/saturationwindow.h"
 #include "ui/windowkeeper.h"
@@ -229,10 +230,11 @@ void SaturationWindowTest::tabOrder()
 // The window is complete, but the user cannot reach it: its entry is there, switched off.
 void SaturationWindowTest::menuEntryIsSwitchedOff()
 {
-    TemporarySettings settings;
-    RecordingFeedback feedback;
-    RegisterWindows();
-    WindowKeeper& keeper = WindowKeeper::instance();
+    KeptWindows kept;
+    TemporarySettings& settings = kept.settings;
+    RecordingFeedback& feedback = kept.feedback;
+    RegisterWindows(kept.services);
+    WindowKeeper& keeper = kept.keeper;
     QWidget* main = keeper.show(WindowKind::Main);
     auto* entry = main->findChild<QAction*>(QStringLiteral("satind"));
     QVERIFY(entry != nullptr);
