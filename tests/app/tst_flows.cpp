@@ -1,9 +1,9 @@
 #include "app/windowcatalog.h"
 #include "settings/defaults.h"
+#include "support/windowtests.h"
 #include "support/windowchecks.h"
 #include "support/keptwindows.h"
 #include "ui/windowkeeper.h"
-#include "ui/programlook.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -41,7 +41,7 @@ private:
 
 void FlowsTest::initTestCase()
 {
-    ui::ApplyProgramLook();
+    StartWindowTests();
 }
 
 void FlowsTest::init()

@@ -1,10 +1,10 @@
 #include "app/mainwindow.h"
 #include "app/windowcatalog.h"
+#include "support/windowtests.h"
 #include "support/fakestore.h"
 #include "support/keptwindows.h"
 #include "support/windowchecks.h"
 #include "ui/handlerrules.h"
-#include "ui/programlook.h"
 
 #include <QAction>
 #include <QFontInfo>
@@ -63,8 +63,7 @@ private:
 
 void MainWindowTest::initTestCase()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    ui::ApplyProgramLook();
+    StartWindowTests();
 }
 
 void MainWindowTest::init()

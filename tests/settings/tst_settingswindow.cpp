@@ -1,9 +1,9 @@
 #include "settings/defaults.h"
 #include "settings/settingswindow.h"
+#include "support/windowtests.h"
 #include "support/fakestore.h"
 #include "support/keptwindows.h"
 #include "support/windowchecks.h"
-#include "ui/programlook.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -40,7 +40,7 @@ private:
 
 void SettingsWindowTest::initTestCase()
 {
-    ui::ApplyProgramLook();
+    StartWindowTests();
 }
 
 void SettingsWindowTest::init()

@@ -1,9 +1,9 @@
 // What a screen reader hears: every box named by its caption, in the caption's current words,
 // and buttons and menu entries without the ampersands of their captions.
 #include "app/windowcatalog.h"
+#include "support/windowtests.h"
 #include "support/keptwindows.h"
 #include "ui/windowkeeper.h"
-#include "ui/programlook.h"
 
 #include <QAccessible>
 #include <QLineEdit>
@@ -59,7 +59,7 @@ private:
 
 void AccessibilityTest::initTestCase()
 {
-    ui::ApplyProgramLook();
+    StartWindowTests();
 }
 
 void AccessibilityTest::init()

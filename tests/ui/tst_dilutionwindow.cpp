@@ -1,4 +1,5 @@
 #include "app/windowcatalog.h"
+#include "support/windowtests.h"
 #include "support/fakestore.h"
 #include "support/windowchecks.h"
 #include "support/keptwindows.h"
@@ -6,7 +7,6 @@
 #include "ui/dilutionwindow.h"
 #include "ui/windowkeeper.h"
 #include "ui/handlerrules.h"
-#include "ui/programlook.h"
 
 #include <QAction>
 #include <QLabel>
@@ -72,8 +72,7 @@ private Q_SLOTS:
 
 void DilutionWindowTest::initTestCase()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    ui::ApplyProgramLook();
+    StartWindowTests();
 }
 
 void DilutionWindowTest::loadStep_data()

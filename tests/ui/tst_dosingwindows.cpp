@@ -1,3 +1,4 @@
+#include "support/windowtests.h"
 #include "support/windowchecks.h"
 #include "support/windowdriver.h"
 #include "ui/alkalinitywindow.h"
@@ -7,7 +8,6 @@
 #include "ui/phwindow.h"
 #include "ui/saltwindow.h"
 #include "ui/handlerrules.h"
-#include "ui/programlook.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -78,8 +78,7 @@ private Q_SLOTS:
 
 void DosingWindowsTest::initTestCase()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    ui::ApplyProgramLook();
+    StartWindowTests();
 }
 
 void DosingWindowsTest::captions_data()

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "calc/conversions.h"
+#include "support/windowtests.h"
 #include "support/windowdriver.h"
 #include "ui/alkalinitywindow.h"
 #include "ui/boraxwindow.h"
@@ -10,7 +11,6 @@
 #include "ui/poolvolumewindow.h"
 #include "ui/saltwindow.h"
 #include "ui/saturationwindow.h"
-#include "ui/programlook.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -129,7 +129,7 @@ private:
 
 void HostileInputTest::initTestCase()
 {
-    ui::ApplyProgramLook();
+    StartWindowTests();
 }
 
 void HostileInputTest::cleanup()

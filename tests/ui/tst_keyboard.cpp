@@ -1,10 +1,10 @@
 // The program without a mouse: Enter in a white box presses its window's button, Escape
 // loses nothing, and the menu opens from the keyboard.
 #include "app/windowcatalog.h"
+#include "support/windowtests.h"
 #include "support/keptwindows.h"
 #include "ui/windowkeeper.h"
 #include "ui/handlerrules.h"
-#include "ui/programlook.h"
 
 #include <QLineEdit>
 #include <QMainWindow>
@@ -82,8 +82,7 @@ private:
 
 void KeyboardTest::initTestCase()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    ui::ApplyProgramLook();
+    StartWindowTests();
 }
 
 void KeyboardTest::init()

@@ -1,11 +1,11 @@
 #include "app/windowcatalog.h"
+#include "support/windowtests.h"
 #include "support/windowchecks.h"
 #include "support/keptwindows.h"
 #include "support/windowdriver.h"
 #include "ui/poolvolumewindow.h"
 #include "ui/windowkeeper.h"
 #include "ui/handlerrules.h"
-#include "ui/programlook.h"
 
 #include <QAction>
 #include <QApplication>
@@ -66,8 +66,7 @@ private Q_SLOTS:
 
 void PoolVolumeWindowTest::initTestCase()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    ui::ApplyProgramLook();
+    StartWindowTests();
 }
 
 void PoolVolumeWindowTest::loadStep_data()

@@ -1,10 +1,10 @@
 #include "app/windowcatalog.h"
+#include "support/windowtests.h"
 #include "support/windowchecks.h"
 #include "support/keptwindows.h"
 #include "support/windowdriver.h"
 #include "ui/saturationwindow.h"
 #include "ui/windowkeeper.h"
-#include "ui/programlook.h"
 
 #include <QAction>
 #include <QLabel>
@@ -55,8 +55,7 @@ private Q_SLOTS:
 
 void SaturationWindowTest::initTestCase()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    ui::ApplyProgramLook();
+    StartWindowTests();
 }
 
 void SaturationWindowTest::loadStep_data()
