@@ -176,14 +176,19 @@ int main(int argc, char* argv[])
     qInstallMessageHandler(QuietAboutThePlatform);
     QApplication app(argc, argv);
     CountingFeedback feedback;
-    ReplaceFeedback(&feedback);
     Opener opener;
-    WindowKeeper& keeper = WindowKeeper::instance();
+    std::unique_ptr<Program> program;
     QWidget* main = nullptr;
-    if (!opener.open([&] { main = StartPoolwright(app); }, nullptr)) {
+    if (!opener.open(
+            [&] {
+                program = StartPoolwright(app, &feedback);
+                main = program->keeper().openWindow(WindowKind::Main);
+            },
+            nullptr)) {
         std::fprintf(stderr, "the main window never painted\n");
         return 1;
     }
+    WindowKeeper& keeper = program->keeper();
     // Closing the last window here is part of the benchmark, not the end of it.
     QObject::disconnect(&keeper, &WindowKeeper::lastWindowClosed, &app, nullptr);
     int failures = 0;
@@ -296,6 +301,5 @@ int main(int argc, char* argv[])
         PrintRow(calculator.name, first, Summarize(times), 3);
     }
     std::fflush(stdout);
-    ReplaceFeedback(nullptr);
     return failures > 0 ? 1 : 0;
 }

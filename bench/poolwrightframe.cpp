@@ -18,6 +18,6 @@ int main(int argc, char* argv[])
         QCoreApplication::quit();
     });
     watch.arm();
-    StartPoolwright(app);
+    const std::unique_ptr<Program> program = StartPoolwright(app);
     return QApplication::exec();
 }

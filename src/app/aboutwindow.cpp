@@ -1,6 +1,6 @@
 #include "app/aboutwindow.h"
 
-#include "ui/windowrules.h"
+#include "ui/programlook.h"
 #include "ui_aboutwindow.h"
 
 #include <QPixmap>

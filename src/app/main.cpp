@@ -5,6 +5,6 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    StartPoolwright(app);
+    const std::unique_ptr<Program> program = StartPoolwright(app);
     return QApplication::exec();
 }

@@ -4,7 +4,9 @@
 #include "calc/chlorine.h"
 #include "settings/defaults.h"
 #include "settings/mregistry.h"
-#include "ui/windowrules.h"
+#include "ui/captions.h"
+#include "ui/handlerrules.h"
+#include "ui/programlook.h"
 #include "ui_mainwindow.h"
 
 #include <QLayout>
@@ -14,7 +16,8 @@
 #include <optional>
 #include <utility>
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(new Ui::Form1)
+MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
+    : QMainWindow(parent), m_services(services), m_ui(new Ui::Form1)
 {
     m_ui->setupUi(this);
     // The client area is fixed, with the menu bar above it.
@@ -26,10 +29,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_ui(new Ui::Form
     // Two text lines fit the box only without the usual inner margin.
     m_ui->txtLongGal->document()->setDocumentMargin(1);
 
-    connect(m_ui->Command1, &QPushButton::clicked, this,
-            [this] { ui::RunHandler(this, [this] { calculate(); }); });
-    ui::PressOnEnter({m_ui->txtGal, m_ui->txtChlorPerc, m_ui->txtQuantBleach, m_ui->txtPPMTarget},
-                     m_ui->Command1);
+    ui::WireButton(m_services.feedback, this, m_ui->Command1,
+                   {m_ui->txtGal, m_ui->txtChlorPerc, m_ui->txtQuantBleach, m_ui->txtPPMTarget},
+                   [this] { calculate(); });
     ui::NameByCaptions({{m_ui->txtGal, m_ui->Label1},
                         {m_ui->txtChlorPerc, m_ui->Label2},
                         {m_ui->txtQuantBleach, m_ui->Label3},
@@ -69,7 +71,7 @@ void MainWindow::addMenuEntries()
         {"salt", "Salt Calcs", WindowKind::Salt},
         {"settings", "Settings", WindowKind::Settings},
     };
-    WindowKeeper& keeper = WindowKeeper::instance();
+    WindowKeeper& keeper = m_services.keeper;
     for (const Entry& entry : kEntries) {
         if (!keeper.canMake(entry.opens))
             continue; // an entry comes with its window
@@ -78,16 +80,16 @@ void MainWindow::addMenuEntries()
         // The Saturation index window is complete, but its entry is switched off for good.
         action->setEnabled(entry.opens != WindowKind::SaturationIndex);
         const WindowKind kind = entry.opens;
-        connect(action, &QAction::triggered, this, [kind] { WindowKeeper::instance().show(kind); });
+        connect(action, &QAction::triggered, this, [&keeper, kind] { keeper.show(kind); });
     }
 }
 
 void MainWindow::load()
 {
     try {
-        showUnitCaptions(ui::ReadUnitSystem());
-        ui::FillPoolSize(m_ui->txtGal);
-        m_ui->txtChlorPerc->setText(defaults::Read(defaults::kBleachStrength));
+        showUnitCaptions(defaults::ReadUnitSystem(m_services.store));
+        m_ui->txtGal->setText(defaults::ReadPoolSize(m_services.store));
+        m_ui->txtChlorPerc->setText(defaults::Read(m_services.store, defaults::kBleachStrength));
     } catch (const SettingsError&) {
         // As on a fresh installation; the user is told why by whoever runs the load step.
         showUnitCaptions(calc::UnitSystem::Metric);
@@ -99,16 +101,15 @@ void MainWindow::load()
 
 void MainWindow::showUnitCaptions(calc::UnitSystem units)
 {
-    const bool imperial = units == calc::UnitSystem::Imperial;
-    m_ui->Label1->setText(ui::PoolSizeCaption(units));
-    m_ui->Label3->setText(imperial ? QStringLiteral("Quantity of bleach (Gal.)")
-                                   : QStringLiteral("Quantity of bleach (L)"));
+    ui::ShowUnitCaptions(units, {ui::PoolSizeCaption(m_ui->Label1),
+                                 {m_ui->Label3, "Quantity of bleach (Gal.)",
+                                  "Quantity of bleach (L)"}});
 }
 
 void MainWindow::calculate()
 {
-    const calc::UnitSystem units = ui::ReadUnitSystem();
-    if (!ui::RequireFilled(this, {m_ui->txtGal, m_ui->txtChlorPerc}, ui::kFillPpmIncrease))
+    const calc::UnitSystem units = defaults::ReadUnitSystem(m_services.store);
+    if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtGal, m_ui->txtChlorPerc}, ui::kFillPpmIncrease))
         return;
 
     // Every figure is worked out before any box is written, so that a failure leaves all
@@ -127,17 +128,9 @@ void MainWindow::calculate()
         const double required = calc::BleachRequired(ui::BoxNumber(m_ui->txtGal),
                                                      ui::BoxNumber(m_ui->txtChlorPerc),
                                                      ui::BoxNumber(m_ui->txtPPMTarget));
-        const QString rounded = calc::NumberText(calc::RoundHalfEven(required, 1));
-        if (units == calc::UnitSystem::Imperial) {
-            const calc::GallonParts parts = calc::GallonBreakdown(required);
-            gallonsRequired = rounded + QLatin1String(" Gallon(s)");
-            longForm = calc::NumberText(parts.gallons) + QLatin1String(" Gallon(s), ") +
-                       calc::NumberText(parts.quarts) + QLatin1String(" quart(s), ") +
-                       calc::NumberText(parts.cups) + QLatin1String(" cup(s) and ") +
-                       calc::NumberText(parts.ounces) + QLatin1String(" ounce(s)");
-        } else {
-            longForm = rounded + QLatin1String(" Litre(s)");
-        }
+        if (units == calc::UnitSystem::Imperial)
+            gallonsRequired = calc::GallonsText(required);
+        longForm = calc::LiquidMeasureText(units, required);
     }
 
     if (ppmIncrease)

@@ -2,6 +2,7 @@
 
 #include "calc/conversions.h"
 #include "ui/windowkeeper.h"
+#include "ui/windowservices.h"
 
 #include <QMainWindow>
 
@@ -18,7 +19,7 @@ class MainWindow : public QMainWindow, public LoadStep
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    explicit MainWindow(const WindowServices& services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     void load() override;
@@ -28,5 +29,6 @@ private:
     void showUnitCaptions(calc::UnitSystem units);
     void calculate();
 
+    const WindowServices m_services;
     std::unique_ptr<Ui::Form1> m_ui;
 };

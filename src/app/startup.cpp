@@ -1,12 +1,22 @@
 #include "app/startup.h"
 
 #include "app/windowcatalog.h"
-#include "ui/windowkeeper.h"
-#include "ui/windowrules.h"
+#include "settings/platformstore.h"
+#include "settings/settingsstore.h"
+#include "ui/programlook.h"
 
 #include <QApplication>
 
-QWidget* StartPoolwright(QApplication& app)
+Program::Program(UserFeedback* feedback)
+    : m_store(MakePlatformStore()),
+      m_keeper(feedback != nullptr ? *feedback : m_desktopFeedback),
+      m_services{m_keeper, feedback != nullptr ? *feedback : m_desktopFeedback, *m_store}
+{
+}
+
+Program::~Program() = default;
+
+std::unique_ptr<Program> StartPoolwright(QApplication& app, UserFeedback* feedback)
 {
     QApplication::setApplicationName(QStringLiteral("Poolwright"));
     // Ties the windows to the installed desktop entry, its name and icon.
@@ -16,9 +26,11 @@ QWidget* StartPoolwright(QApplication& app)
     // The keeper, not Qt, says when the last window is gone: the Settings window closes all
     // others before it shows itself, and that must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    WindowKeeper& keeper = WindowKeeper::instance();
-    QObject::connect(&keeper, &WindowKeeper::lastWindowClosed, &app, &QCoreApplication::quit);
+    auto program = std::make_unique<Program>(feedback);
+    QObject::connect(&program->keeper(), &WindowKeeper::lastWindowClosed, &app,
+                     &QCoreApplication::quit);
 
-    RegisterWindows();
-    return keeper.show(WindowKind::Main);
+    RegisterWindows(program->services());
+    program->keeper().show(WindowKind::Main);
+    return program;
 }

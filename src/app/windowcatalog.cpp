@@ -13,20 +13,21 @@
 #include "ui/saltwindow.h"
 #include "ui/saturationwindow.h"
 #include "ui/windowkeeper.h"
+#include "ui/windowservices.h"
 
-void RegisterWindows()
+void RegisterWindows(const WindowServices& services)
 {
-    WindowKeeper& keeper = WindowKeeper::instance();
-    keeper.setFactory(WindowKind::Main, [] { return new MainWindow; });
+    WindowKeeper& keeper = services.keeper;
+    keeper.setFactory(WindowKind::Main, [services] { return new MainWindow(services); });
     keeper.setFactory(WindowKind::About, [] { return new AboutWindow; });
-    keeper.setFactory(WindowKind::Alkalinity, [] { return new AlkalinityWindow; });
-    keeper.setFactory(WindowKind::CalciumHardness, [] { return new CalciumWindow; });
-    keeper.setFactory(WindowKind::CyanuricAcid, [] { return new CyanuricWindow; });
-    keeper.setFactory(WindowKind::Ph, [] { return new PhWindow; });
-    keeper.setFactory(WindowKind::Borax, [] { return new BoraxWindow; });
-    keeper.setFactory(WindowKind::Salt, [] { return new SaltWindow; });
-    keeper.setFactory(WindowKind::Dilution, [] { return new DilutionWindow; });
-    keeper.setFactory(WindowKind::PoolVolume, [] { return new PoolVolumeWindow; });
-    keeper.setFactory(WindowKind::SaturationIndex, [] { return new SaturationWindow; });
-    keeper.setFactory(WindowKind::Settings, [] { return new SettingsWindow; });
+    keeper.setFactory(WindowKind::Alkalinity, [services] { return new AlkalinityWindow(services); });
+    keeper.setFactory(WindowKind::CalciumHardness, [services] { return new CalciumWindow(services); });
+    keeper.setFactory(WindowKind::CyanuricAcid, [services] { return new CyanuricWindow(services); });
+    keeper.setFactory(WindowKind::Ph, [services] { return new PhWindow(services); });
+    keeper.setFactory(WindowKind::Borax, [services] { return new BoraxWindow(services); });
+    keeper.setFactory(WindowKind::Salt, [services] { return new SaltWindow(services); });
+    keeper.setFactory(WindowKind::Dilution, [services] { return new DilutionWindow(services); });
+    keeper.setFactory(WindowKind::PoolVolume, [services] { return new PoolVolumeWindow(services); });
+    keeper.setFactory(WindowKind::SaturationIndex, [services] { return new SaturationWindow(services); });
+    keeper.setFactory(WindowKind::Settings, [services] { return new SettingsWindow(services); });
 }

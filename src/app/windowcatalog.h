@@ -1,4 +1,7 @@
 #pragma once
 
-// Tells the window keeper how to make each kind of window the program has.
-void RegisterWindows();
+struct WindowServices;
+
+// Tells the keeper of services how to make each kind of window the program has; every window
+// it makes is given services.
+void RegisterWindows(const WindowServices& services);

@@ -32,4 +32,12 @@ QString NumberText(std::int32_t value, const QLocale& locale = QLocale());
 // ("2 pound(s) and 0 ounce(s)" for 32.5). Metric: `weight` in kilograms, unrounded.
 QString WeightText(UnitSystem units, double weight, const QLocale& locale = QLocale());
 
+// US gallons rounded half to even at a tenth: "12.5 Gallon(s)".
+QString GallonsText(double gallons, const QLocale& locale = QLocale());
+
+// Imperial: `volume` in US gallons, as whole gallons, quarts and cups and the fluid ounces
+// left over ("2 Gallon(s), 1 quart(s), 0 cup(s) and 3 ounce(s)"). Metric: `volume` in litres,
+// rounded half to even at a tenth ("2.5 Litre(s)").
+QString LiquidMeasureText(UnitSystem units, double volume, const QLocale& locale = QLocale());
+
 } // namespace calc

@@ -1,6 +1,5 @@
 #include "settings/defaults.h"
 
-#include "settings/activestore.h"
 #include "settings/mregistry.h"
 #include "settings/settingsstore.h"
 
@@ -11,20 +10,30 @@ constexpr char kApplication[] = "Poolwright";
 constexpr char kSection[] = "Defaults";
 } // namespace
 
-QString Read(const char* key, const QString& defaultValue)
+QString Read(SettingsStore& store, const char* key, const QString& defaultValue)
 {
-    return QString::fromStdString(MRegistry(ActiveStore()).ReadSetting(
+    return QString::fromStdString(MRegistry(store).ReadSetting(
         kApplication, kSection, key, defaultValue.toStdString()));
 }
 
-void Write(const char* key, const QString& value)
+void Write(SettingsStore& store, const char* key, const QString& value)
 {
-    MRegistry(ActiveStore()).WriteSetting(kApplication, kSection, key, value.toStdString());
+    MRegistry(store).WriteSetting(kApplication, kSection, key, value.toStdString());
 }
 
-QString TakeStoreNotice()
+calc::UnitSystem ReadUnitSystem(SettingsStore& store)
 {
-    return QString::fromStdString(ActiveStore().TakeNotice());
+    return calc::UnitSystemFromText(Read(store, kUnitOfMeasure));
+}
+
+QString ReadPoolSize(SettingsStore& store)
+{
+    return Read(store, kPoolSize);
+}
+
+QString TakeStoreNotice(SettingsStore& store)
+{
+    return QString::fromStdString(store.TakeNotice());
 }
 
 } // namespace defaults

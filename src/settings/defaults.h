@@ -1,6 +1,10 @@
 #pragma once
 
+#include "calc/conversions.h"
+
 #include <QString>
+
+class SettingsStore;
 
 // The program's three defaults, kept in section "Defaults" of application "Poolwright".
 // Windows read and write them here, converting their texts at this edge; a failure of the
@@ -11,10 +15,16 @@ inline constexpr char kPoolSize[] = "PoolSize";
 inline constexpr char kBleachStrength[] = "BleachStrength";
 inline constexpr char kUnitOfMeasure[] = "UOM"; // "Imperial" or "Metric"
 
-QString Read(const char* key, const QString& defaultValue = QString());
-void Write(const char* key, const QString& value);
+QString Read(SettingsStore& store, const char* key, const QString& defaultValue = QString());
+void Write(SettingsStore& store, const char* key, const QString& value);
+
+// The unit system of the stored "UOM", read afresh at every call.
+calc::UnitSystem ReadUnitSystem(SettingsStore& store);
+
+// The stored "PoolSize" as it is: no parsing, no formatting.
+QString ReadPoolSize(SettingsStore& store);
 
 // What the store has to tell the user after saving, or an empty text.
-QString TakeStoreNotice();
+QString TakeStoreNotice(SettingsStore& store);
 
 } // namespace defaults

@@ -2,20 +2,21 @@
 
 #include "settings/defaults.h"
 #include "ui/userfeedback.h"
-#include "ui/windowrules.h"
+#include "ui/captions.h"
+#include "ui/handlerrules.h"
+#include "ui/programlook.h"
 #include "ui_settingswindow.h"
 
-SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent), m_ui(new Ui::Form11)
+SettingsWindow::SettingsWindow(const WindowServices& services, QWidget* parent)
+    : QWidget(parent), m_services(services), m_ui(new Ui::Form11)
 {
     m_ui->setupUi(this);
     ui::SetUpWindow(this);
     ui::SetFont(m_ui->Label2, 13.5, true, false);
-    connect(m_ui->Command1, &QPushButton::clicked, this, [this] {
-        ui::RunHandler(this, [this] { saveAndClose(); },
-                       QStringLiteral("The settings could not be saved. What you typed is kept, "
-                                      "so you can try again."));
-    });
-    ui::PressOnEnter({m_ui->txtPoolSize, m_ui->txtBleachStrength}, m_ui->Command1);
+    ui::WireButton(m_services.feedback, this, m_ui->Command1, {m_ui->txtPoolSize, m_ui->txtBleachStrength},
+                   [this] { saveAndClose(); },
+                   QStringLiteral("The settings could not be saved. What you typed is kept, "
+                                  "so you can try again."));
     ui::NameByCaptions({{m_ui->txtPoolSize, m_ui->Label1},
                         {m_ui->txtBleachStrength, m_ui->Label3}});
 }
@@ -25,28 +26,27 @@ SettingsWindow::~SettingsWindow() = default;
 void SettingsWindow::load()
 {
     // Whatever was typed into the other windows is discarded with them.
-    WindowKeeper::instance().closeAllExcept(WindowKind::Settings);
+    m_services.keeper.closeAllExcept(WindowKind::Settings);
     m_ui->txtPoolSize->setFocus();
 
-    m_ui->txtPoolSize->setText(defaults::Read(defaults::kPoolSize));
+    m_ui->txtPoolSize->setText(defaults::Read(m_services.store, defaults::kPoolSize));
     m_ui->txtBleachStrength->setText(
-        defaults::Read(defaults::kBleachStrength, m_ui->txtBleachStrength->text()));
-    const bool imperial =
-        ui::ReadUnitSystem() == calc::UnitSystem::Imperial;
+        defaults::Read(m_services.store, defaults::kBleachStrength, m_ui->txtBleachStrength->text()));
+    const bool imperial = defaults::ReadUnitSystem(m_services.store) == calc::UnitSystem::Imperial;
     (imperial ? m_ui->optImperial : m_ui->optMetric)->setChecked(true);
 }
 
 void SettingsWindow::saveAndClose()
 {
     // The values go in as typed; a failing write stops here and leaves the window as it is.
-    defaults::Write(defaults::kPoolSize, m_ui->txtPoolSize->text());
-    defaults::Write(defaults::kBleachStrength, m_ui->txtBleachStrength->text());
-    defaults::Write(defaults::kUnitOfMeasure, m_ui->optImperial->isChecked()
+    defaults::Write(m_services.store, defaults::kPoolSize, m_ui->txtPoolSize->text());
+    defaults::Write(m_services.store, defaults::kBleachStrength, m_ui->txtBleachStrength->text());
+    defaults::Write(m_services.store, defaults::kUnitOfMeasure, m_ui->optImperial->isChecked()
                                                   ? QStringLiteral("Imperial")
                                                   : QStringLiteral("Metric"));
-    const QString notice = defaults::TakeStoreNotice();
+    const QString notice = defaults::TakeStoreNotice(m_services.store);
     if (!notice.isEmpty())
-        Feedback().inform(this, notice);
-    WindowKeeper::instance().show(WindowKind::Main);
+        m_services.feedback.inform(this, notice);
+    m_services.keeper.show(WindowKind::Main);
     close();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/windowkeeper.h"
+#include "ui/windowservices.h"
 
 #include <QWidget>
 
@@ -17,7 +18,7 @@ class SettingsWindow : public QWidget, public LoadStep
     Q_OBJECT
 
 public:
-    explicit SettingsWindow(QWidget* parent = nullptr);
+    explicit SettingsWindow(const WindowServices& services, QWidget* parent = nullptr);
     ~SettingsWindow() override;
 
     void load() override;
@@ -25,5 +26,6 @@ public:
 private:
     void saveAndClose();
 
+    const WindowServices m_services;
     std::unique_ptr<Ui::Form11> m_ui;
 };

@@ -1,10 +1,14 @@
 #include "ui/alkalinitywindow.h"
 
 #include "calc/alkalinity.h"
-#include "ui/windowrules.h"
+#include "settings/defaults.h"
+#include "ui/captions.h"
+#include "ui/handlerrules.h"
+#include "ui/programlook.h"
 #include "ui_alkalinitywindow.h"
 
-AlkalinityWindow::AlkalinityWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form3)
+AlkalinityWindow::AlkalinityWindow(const WindowServices& services, QWidget* parent)
+    : CalculatorWindow(services, parent), m_ui(new Ui::Form3)
 {
     m_ui->setupUi(this);
     setUpCalculator({m_ui->Command1}, {m_ui->txtOz});
@@ -19,15 +23,15 @@ AlkalinityWindow::~AlkalinityWindow() = default;
 
 void AlkalinityWindow::load()
 {
-    ui::FillPoolSize(m_ui->txtGal);
-    m_ui->Label2->setText(ui::PoolSizeCaption(ui::ReadUnitSystem()));
+    m_ui->txtGal->setText(defaults::ReadPoolSize(m_services.store));
+    ui::ShowUnitCaptions(defaults::ReadUnitSystem(m_services.store), {ui::PoolSizeCaption(m_ui->Label2)});
 }
 
 void AlkalinityWindow::calculate(QPushButton*)
 {
-    if (!ui::RequireFilled(this, {m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))
+    if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))
         return;
-    const calc::UnitSystem units = ui::ReadUnitSystem();
+    const calc::UnitSystem units = defaults::ReadUnitSystem(m_services.store);
     const double poolSize = ui::BoxNumber(m_ui->txtGal);
     const double ppm = ui::BoxNumber(m_ui->txtPPM);
     const double dose = units == calc::UnitSystem::Imperial

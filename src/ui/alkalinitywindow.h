@@ -14,7 +14,7 @@ class AlkalinityWindow : public CalculatorWindow
     Q_OBJECT
 
 public:
-    explicit AlkalinityWindow(QWidget* parent = nullptr);
+    explicit AlkalinityWindow(const WindowServices& services, QWidget* parent = nullptr);
     ~AlkalinityWindow() override;
 
     void load() override;

@@ -2,10 +2,14 @@
 
 #include "calc/arithmetic.h"
 #include "calc/borax.h"
-#include "ui/windowrules.h"
+#include "settings/defaults.h"
+#include "ui/captions.h"
+#include "ui/handlerrules.h"
+#include "ui/programlook.h"
 #include "ui_boraxwindow.h"
 
-BoraxWindow::BoraxWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form8)
+BoraxWindow::BoraxWindow(const WindowServices& services, QWidget* parent)
+    : CalculatorWindow(services, parent), m_ui(new Ui::Form8)
 {
     m_ui->setupUi(this);
     setUpCalculator({m_ui->Command1}, {m_ui->txtPPM});
@@ -19,19 +23,18 @@ BoraxWindow::~BoraxWindow() = default;
 
 void BoraxWindow::load()
 {
-    ui::FillPoolSize(m_ui->txtGal);
-    const calc::UnitSystem units = ui::ReadUnitSystem();
-    m_ui->Label1->setText(ui::PoolSizeCaption(units));
-    m_ui->Label2->setText(units == calc::UnitSystem::Imperial
-                              ? QStringLiteral("Sodium Tetraborate Decahydrate (Oz.)")
-                              : QStringLiteral("Sodium Tetraborate Decahydrate (k)"));
+    m_ui->txtGal->setText(defaults::ReadPoolSize(m_services.store));
+    ui::ShowUnitCaptions(defaults::ReadUnitSystem(m_services.store),
+                         {ui::PoolSizeCaption(m_ui->Label1),
+                          {m_ui->Label2, "Sodium Tetraborate Decahydrate (Oz.)",
+                           "Sodium Tetraborate Decahydrate (k)"}});
 }
 
 void BoraxWindow::calculate(QPushButton*)
 {
-    if (!ui::RequireFilled(this, {m_ui->txtGal, m_ui->txtNa2B4O7}, ui::kFillAllWhiteBoxes))
+    if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtGal, m_ui->txtNa2B4O7}, ui::kFillAllWhiteBoxes))
         return;
-    const calc::UnitSystem units = ui::ReadUnitSystem();
+    const calc::UnitSystem units = defaults::ReadUnitSystem(m_services.store);
     const double borax = ui::BoxNumber(m_ui->txtNa2B4O7);
     const double poolSize = ui::BoxNumber(m_ui->txtGal);
     const double ppm = units == calc::UnitSystem::Imperial

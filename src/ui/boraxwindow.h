@@ -14,7 +14,7 @@ class BoraxWindow : public CalculatorWindow
     Q_OBJECT
 
 public:
-    explicit BoraxWindow(QWidget* parent = nullptr);
+    explicit BoraxWindow(const WindowServices& services, QWidget* parent = nullptr);
     ~BoraxWindow() override;
 
     void load() override;

@@ -14,7 +14,7 @@ class CalciumWindow : public CalculatorWindow
     Q_OBJECT
 
 public:
-    explicit CalciumWindow(QWidget* parent = nullptr);
+    explicit CalciumWindow(const WindowServices& services, QWidget* parent = nullptr);
     ~CalciumWindow() override;
 
     void load() override;

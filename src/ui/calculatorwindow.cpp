@@ -1,6 +1,8 @@
 #include "ui/calculatorwindow.h"
 
-#include "ui/windowrules.h"
+#include "ui/handlerrules.h"
+#include "ui/programlook.h"
+#include "ui/windowservices.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,14 +12,12 @@ void CalculatorWindow::setUpCalculator(std::initializer_list<QPushButton*> calcu
 {
     ui::SetUpWindow(this, withIcon);
     ui::MakeOutputBoxes(outputs);
-    for (QPushButton* button : calculateButtons)
-        connect(button, &QPushButton::clicked, this,
-                [this, button] { ui::RunHandler(this, [this, button] { calculate(button); }); });
-
     // A window with several buttons ties each white box to its own button itself.
+    QList<QLineEdit*> whiteBoxes;
     if (calculateButtons.size() == 1) {
-        QList<QLineEdit*> whiteBoxes = findChildren<QLineEdit*>();
+        whiteBoxes = findChildren<QLineEdit*>();
         whiteBoxes.removeIf([](const QLineEdit* box) { return box->isReadOnly(); });
-        ui::PressOnEnter(whiteBoxes, *calculateButtons.begin());
     }
+    for (QPushButton* button : calculateButtons)
+        ui::WireButton(m_services.feedback, this, button, whiteBoxes, [this, button] { calculate(button); });
 }

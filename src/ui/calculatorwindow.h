@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/windowkeeper.h"
+#include "ui/windowservices.h"
 
 #include <QWidget>
 
@@ -17,7 +18,10 @@ class CalculatorWindow : public QWidget, public LoadStep
     Q_OBJECT
 
 protected:
-    explicit CalculatorWindow(QWidget* parent = nullptr) : QWidget(parent) {}
+    CalculatorWindow(const WindowServices& services, QWidget* parent)
+        : QWidget(parent), m_services(services)
+    {
+    }
 
     // Called once the form is set up. With one button, Enter in any white box presses it.
     void setUpCalculator(std::initializer_list<QPushButton*> calculateButtons,
@@ -25,4 +29,6 @@ protected:
 
     // The press of one of the Calculate buttons.
     virtual void calculate(QPushButton* button) = 0;
+
+    const WindowServices m_services;
 };

@@ -1,10 +1,14 @@
 #include "ui/cyanuricwindow.h"
 
 #include "calc/cyanuric.h"
-#include "ui/windowrules.h"
+#include "settings/defaults.h"
+#include "ui/captions.h"
+#include "ui/handlerrules.h"
+#include "ui/programlook.h"
 #include "ui_cyanuricwindow.h"
 
-CyanuricWindow::CyanuricWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form5)
+CyanuricWindow::CyanuricWindow(const WindowServices& services, QWidget* parent)
+    : CalculatorWindow(services, parent), m_ui(new Ui::Form5)
 {
     m_ui->setupUi(this);
     setUpCalculator({m_ui->Command1}, {m_ui->txtCya});
@@ -18,14 +22,14 @@ CyanuricWindow::~CyanuricWindow() = default;
 
 void CyanuricWindow::load()
 {
-    ui::FillPoolSize(m_ui->txtGal);
-    m_ui->Label2->setText(ui::PoolSizeCaption(ui::ReadUnitSystem()));
+    m_ui->txtGal->setText(defaults::ReadPoolSize(m_services.store));
+    ui::ShowUnitCaptions(defaults::ReadUnitSystem(m_services.store), {ui::PoolSizeCaption(m_ui->Label2)});
 }
 
 void CyanuricWindow::calculate(QPushButton*)
 {
-    const calc::UnitSystem units = ui::ReadUnitSystem();
-    if (!ui::RequireFilled(this, {m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))
+    const calc::UnitSystem units = defaults::ReadUnitSystem(m_services.store);
+    if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))
         return;
     const double poolSize = ui::BoxNumber(m_ui->txtGal);
     const double ppm = ui::BoxNumber(m_ui->txtPPM);

@@ -14,7 +14,7 @@ class CyanuricWindow : public CalculatorWindow
     Q_OBJECT
 
 public:
-    explicit CyanuricWindow(QWidget* parent = nullptr);
+    explicit CyanuricWindow(const WindowServices& services, QWidget* parent = nullptr);
     ~CyanuricWindow() override;
 
     void load() override;

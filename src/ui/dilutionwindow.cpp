@@ -1,10 +1,14 @@
 #include "ui/dilutionwindow.h"
 
 #include "calc/dilution.h"
-#include "ui/windowrules.h"
+#include "settings/defaults.h"
+#include "ui/captions.h"
+#include "ui/handlerrules.h"
+#include "ui/programlook.h"
 #include "ui_dilutionwindow.h"
 
-DilutionWindow::DilutionWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form7)
+DilutionWindow::DilutionWindow(const WindowServices& services, QWidget* parent)
+    : CalculatorWindow(services, parent), m_ui(new Ui::Form7)
 {
     m_ui->setupUi(this);
     setUpCalculator({m_ui->Command1}, {m_ui->txtPercDrain, m_ui->txtVolDrain});
@@ -21,14 +25,14 @@ DilutionWindow::~DilutionWindow() = default;
 
 void DilutionWindow::load()
 {
-    ui::FillPoolSize(m_ui->txtGal);
-    m_ui->Label1->setText(ui::PoolSizeCaption(ui::ReadUnitSystem()));
+    m_ui->txtGal->setText(defaults::ReadPoolSize(m_services.store));
+    ui::ShowUnitCaptions(defaults::ReadUnitSystem(m_services.store), {ui::PoolSizeCaption(m_ui->Label1)});
 }
 
 void DilutionWindow::calculate(QPushButton*)
 {
     // The same in both unit systems, so no setting is read here.
-    if (!ui::RequireFilled(this, {m_ui->txtFr, m_ui->txtSr, m_ui->txtPr, m_ui->txtGal},
+    if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtFr, m_ui->txtSr, m_ui->txtPr, m_ui->txtGal},
                            ui::kFillAllWhiteBoxes))
         return;
     const double pool = ui::BoxNumber(m_ui->txtPr);

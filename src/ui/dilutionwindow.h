@@ -15,7 +15,7 @@ class DilutionWindow : public CalculatorWindow
     Q_OBJECT
 
 public:
-    explicit DilutionWindow(QWidget* parent = nullptr);
+    explicit DilutionWindow(const WindowServices& services, QWidget* parent = nullptr);
     ~DilutionWindow() override;
 
     void load() override;

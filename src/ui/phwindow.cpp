@@ -1,10 +1,14 @@
 #include "ui/phwindow.h"
 
 #include "calc/ph.h"
-#include "ui/windowrules.h"
+#include "settings/defaults.h"
+#include "ui/captions.h"
+#include "ui/handlerrules.h"
+#include "ui/programlook.h"
 #include "ui_phwindow.h"
 
-PhWindow::PhWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form6)
+PhWindow::PhWindow(const WindowServices& services, QWidget* parent)
+    : CalculatorWindow(services, parent), m_ui(new Ui::Form6)
 {
     m_ui->setupUi(this);
     setUpCalculator({m_ui->Command1}, {m_ui->txtNa2CO3, m_ui->txtNaHSO4, m_ui->txtHCl});
@@ -21,24 +25,21 @@ PhWindow::~PhWindow() = default;
 
 void PhWindow::load()
 {
-    ui::FillPoolSize(m_ui->txtGal);
-    const calc::UnitSystem units = ui::ReadUnitSystem();
-    const bool imperial = units == calc::UnitSystem::Imperial;
-    m_ui->Label2->setText(ui::PoolSizeCaption(units));
+    m_ui->txtGal->setText(defaults::ReadPoolSize(m_services.store));
     // The soda ash caption has no point after "Oz"; the acids' captions have one.
-    m_ui->Label5->setText(imperial ? QStringLiteral("Sodium Carbonate (Oz)")
-                                   : QStringLiteral("Sodium Carbonate (g)"));
-    m_ui->Label8->setText(imperial ? QStringLiteral("Sodium Bisulfate (dry acid) (Oz.)")
-                                   : QStringLiteral("Sodium Bisulfate (dry acid) (g)"));
-    m_ui->Label9->setText(imperial ? QStringLiteral("Muriatic Acid 31% (Oz.)")
-                                   : QStringLiteral("Muriatic Acid 31% (ml)"));
+    ui::ShowUnitCaptions(
+        defaults::ReadUnitSystem(m_services.store),
+        {ui::PoolSizeCaption(m_ui->Label2),
+         {m_ui->Label5, "Sodium Carbonate (Oz)", "Sodium Carbonate (g)"},
+         {m_ui->Label8, "Sodium Bisulfate (dry acid) (Oz.)", "Sodium Bisulfate (dry acid) (g)"},
+         {m_ui->Label9, "Muriatic Acid 31% (Oz.)", "Muriatic Acid 31% (ml)"}});
 }
 
 void PhWindow::calculate(QPushButton*)
 {
-    if (!ui::RequireFilled(this, {m_ui->txtGal}, ui::kFillAllWhiteBoxes))
+    if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtGal}, ui::kFillAllWhiteBoxes))
         return;
-    const calc::UnitSystem units = ui::ReadUnitSystem();
+    const calc::UnitSystem units = defaults::ReadUnitSystem(m_services.store);
     const calc::PhDoses doses = calc::PhAdjustmentDoses(ui::BoxNumber(m_ui->txtGal), units);
     m_ui->txtNa2CO3->setText(calc::NumberText(doses.sodiumCarbonate));
     m_ui->txtNaHSO4->setText(calc::NumberText(doses.sodiumBisulfate));

@@ -14,7 +14,7 @@ class PhWindow : public CalculatorWindow
     Q_OBJECT
 
 public:
-    explicit PhWindow(QWidget* parent = nullptr);
+    explicit PhWindow(const WindowServices& services, QWidget* parent = nullptr);
     ~PhWindow() override;
 
     void load() override;

@@ -1,10 +1,14 @@
 #include "ui/poolvolumewindow.h"
 
 #include "calc/volume.h"
-#include "ui/windowrules.h"
+#include "settings/defaults.h"
+#include "ui/captions.h"
+#include "ui/handlerrules.h"
+#include "ui/programlook.h"
 #include "ui_poolvolumewindow.h"
 
-PoolVolumeWindow::PoolVolumeWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form9)
+PoolVolumeWindow::PoolVolumeWindow(const WindowServices& services, QWidget* parent)
+    : CalculatorWindow(services, parent), m_ui(new Ui::Form9)
 {
     m_ui->setupUi(this);
     setUpCalculator({m_ui->Command1, m_ui->Command2, m_ui->Command3},
@@ -34,17 +38,17 @@ PoolVolumeWindow::~PoolVolumeWindow() = default;
 void PoolVolumeWindow::load()
 {
     // No pool size here: the window works it out.
-    m_ui->lblUOM->setText(ui::ReadUnitSystem() == calc::UnitSystem::Imperial
-                              ? QStringLiteral("All Measurements in FEET, volumes in GALLONS")
-                              : QStringLiteral("All Measurements in METRES, volumes in LITRES"));
+    ui::ShowUnitCaptions(defaults::ReadUnitSystem(m_services.store),
+                         {{m_ui->lblUOM, "All Measurements in FEET, volumes in GALLONS",
+                           "All Measurements in METRES, volumes in LITRES"}});
     m_ui->txtRLength->setFocus();
 }
 
 void PoolVolumeWindow::calculate(QPushButton* button)
 {
-    const calc::UnitSystem units = ui::ReadUnitSystem();
+    const calc::UnitSystem units = defaults::ReadUnitSystem(m_services.store);
     if (button == m_ui->Command1) {
-        if (!ui::RequireFilled(this, {m_ui->txtRLength, m_ui->txtRWidth, m_ui->txtRAvgDepth},
+        if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtRLength, m_ui->txtRWidth, m_ui->txtRAvgDepth},
                                ui::kFillAllFields))
             return;
         const double volume =
@@ -52,7 +56,7 @@ void PoolVolumeWindow::calculate(QPushButton* button)
                                     ui::BoxNumber(m_ui->txtRAvgDepth), units);
         m_ui->txtRVolume->setText(calc::NumberText(volume));
     } else if (button == m_ui->Command2) {
-        if (!ui::RequireFilled(this, {m_ui->txtOLength, m_ui->txtOWidth, m_ui->txtOAvgDepth},
+        if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtOLength, m_ui->txtOWidth, m_ui->txtOAvgDepth},
                                ui::kFillAllFields))
             return;
         const double volume =
@@ -60,7 +64,7 @@ void PoolVolumeWindow::calculate(QPushButton* button)
                              ui::BoxNumber(m_ui->txtOAvgDepth), units);
         m_ui->txtOVolume->setText(calc::NumberText(volume));
     } else {
-        if (!ui::RequireFilled(this, {m_ui->txtDiam, m_ui->txtDepth}, ui::kFillAllFields))
+        if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtDiam, m_ui->txtDepth}, ui::kFillAllFields))
             return;
         const double volume =
             calc::RoundVolume(ui::BoxNumber(m_ui->txtDiam), ui::BoxNumber(m_ui->txtDepth), units);

@@ -15,7 +15,7 @@ class PoolVolumeWindow : public CalculatorWindow
     Q_OBJECT
 
 public:
-    explicit PoolVolumeWindow(QWidget* parent = nullptr);
+    explicit PoolVolumeWindow(const WindowServices& services, QWidget* parent = nullptr);
     ~PoolVolumeWindow() override;
 
     void load() override;

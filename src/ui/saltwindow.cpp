@@ -2,12 +2,16 @@
 
 #include "calc/arithmetic.h"
 #include "calc/salt.h"
-#include "ui/windowrules.h"
+#include "settings/defaults.h"
+#include "ui/captions.h"
+#include "ui/handlerrules.h"
+#include "ui/programlook.h"
 #include "ui_saltwindow.h"
 
 #include <optional>
 
-SaltWindow::SaltWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form10)
+SaltWindow::SaltWindow(const WindowServices& services, QWidget* parent)
+    : CalculatorWindow(services, parent), m_ui(new Ui::Form10)
 {
     m_ui->setupUi(this);
     setUpCalculator({m_ui->Command1}, {m_ui->txtPPMup, m_ui->txtLbsNeeded});
@@ -25,20 +29,17 @@ SaltWindow::~SaltWindow() = default;
 void SaltWindow::load()
 {
     // The unit system first, then the pool size.
-    const calc::UnitSystem units = ui::ReadUnitSystem();
-    const bool imperial = units == calc::UnitSystem::Imperial;
-    m_ui->Label1->setText(ui::PoolSizeCaption(units));
-    m_ui->Label2->setText(imperial ? QStringLiteral("Pounds of salt")
-                                   : QStringLiteral("Kilos of salt"));
-    m_ui->Label6->setText(imperial ? QStringLiteral("Pounds of salt needed")
-                                   : QStringLiteral("Kilos of salt needed"));
-    ui::FillPoolSize(m_ui->txtGal);
+    ui::ShowUnitCaptions(defaults::ReadUnitSystem(m_services.store),
+                         {ui::PoolSizeCaption(m_ui->Label1),
+                          {m_ui->Label2, "Pounds of salt", "Kilos of salt"},
+                          {m_ui->Label6, "Pounds of salt needed", "Kilos of salt needed"}});
+    m_ui->txtGal->setText(defaults::ReadPoolSize(m_services.store));
 }
 
 void SaltWindow::calculate(QPushButton*)
 {
-    const calc::UnitSystem units = ui::ReadUnitSystem();
-    if (!ui::RequireFilled(this, {m_ui->txtGal}, ui::kFillPpmIncrease))
+    const calc::UnitSystem units = defaults::ReadUnitSystem(m_services.store);
+    if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtGal}, ui::kFillPpmIncrease))
         return;
 
     // Both directions are worked out before either box is written, so that a failure in the

@@ -14,7 +14,7 @@ class SaltWindow : public CalculatorWindow
     Q_OBJECT
 
 public:
-    explicit SaltWindow(QWidget* parent = nullptr);
+    explicit SaltWindow(const WindowServices& services, QWidget* parent = nullptr);
     ~SaltWindow() override;
 
     void load() override;

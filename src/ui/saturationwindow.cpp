@@ -1,10 +1,14 @@
 #include "ui/saturationwindow.h"
 
 #include "calc/saturation.h"
-#include "ui/windowrules.h"
+#include "settings/defaults.h"
+#include "ui/captions.h"
+#include "ui/handlerrules.h"
+#include "ui/programlook.h"
 #include "ui_saturationwindow.h"
 
-SaturationWindow::SaturationWindow(QWidget* parent) : CalculatorWindow(parent), m_ui(new Ui::Form12)
+SaturationWindow::SaturationWindow(const WindowServices& services, QWidget* parent)
+    : CalculatorWindow(services, parent), m_ui(new Ui::Form12)
 {
     m_ui->setupUi(this);
     // The index box stays white and editable; the next press overwrites whatever is typed.
@@ -24,15 +28,14 @@ SaturationWindow::~SaturationWindow() = default;
 
 void SaturationWindow::load()
 {
-    m_ui->Label2->setText(ui::ReadUnitSystem() == calc::UnitSystem::Imperial
-                              ? QStringLiteral("Temp, Deg F")
-                              : QStringLiteral("Temp, Deg C"));
+    ui::ShowUnitCaptions(defaults::ReadUnitSystem(m_services.store),
+                         {{m_ui->Label2, "Temp, Deg F", "Temp, Deg C"}});
 }
 
 void SaturationWindow::calculate(QPushButton*)
 {
     // No box is required: an empty one is met as a text that is no number, in this order.
-    const calc::UnitSystem units = ui::ReadUnitSystem();
+    const calc::UnitSystem units = defaults::ReadUnitSystem(m_services.store);
     const double temperature = ui::BoxNumber(m_ui->txtTemp);
     const double calciumHardness = ui::BoxNumber(m_ui->txtCa);
     const double totalAlkalinity = ui::BoxNumber(m_ui->txtTa);

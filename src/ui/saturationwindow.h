@@ -15,7 +15,7 @@ class SaturationWindow : public CalculatorWindow
     Q_OBJECT
 
 public:
-    explicit SaturationWindow(QWidget* parent = nullptr);
+    explicit SaturationWindow(const WindowServices& services, QWidget* parent = nullptr);
     ~SaturationWindow() override;
 
     void load() override;

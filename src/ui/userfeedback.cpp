@@ -5,44 +5,30 @@
 
 namespace {
 
-class DesktopFeedback : public UserFeedback
+void Show(QMessageBox::Icon icon, QWidget* parent, const QString& message)
 {
-public:
-    void beep() override { QApplication::beep(); }
-    void warn(QWidget* parent, const QString& message) override
-    {
-        show(QMessageBox::Warning, parent, message);
-    }
-    void inform(QWidget* parent, const QString& message) override
-    {
-        show(QMessageBox::Information, parent, message);
-    }
-    void reportError(QWidget* parent, const QString& message) override
-    {
-        show(QMessageBox::Critical, parent, message);
-    }
-
-private:
-    static void show(QMessageBox::Icon icon, QWidget* parent, const QString& message)
-    {
-        QMessageBox box(icon, QStringLiteral("Poolwright"), message, QMessageBox::Ok, parent);
-        box.exec();
-    }
-};
-
-UserFeedback* g_replacement = nullptr;
+    QMessageBox box(icon, QStringLiteral("Poolwright"), message, QMessageBox::Ok, parent);
+    box.exec();
+}
 
 } // namespace
 
-UserFeedback& Feedback()
+void DesktopFeedback::beep()
 {
-    if (g_replacement != nullptr)
-        return *g_replacement;
-    static DesktopFeedback desktop;
-    return desktop;
+    QApplication::beep();
 }
 
-void ReplaceFeedback(UserFeedback* feedback)
+void DesktopFeedback::warn(QWidget* parent, const QString& message)
 {
-    g_replacement = feedback;
+    Show(QMessageBox::Warning, parent, message);
+}
+
+void DesktopFeedback::inform(QWidget* parent, const QString& message)
+{
+    Show(QMessageBox::Information, parent, message);
+}
+
+void DesktopFeedback::reportError(QWidget* parent, const QString& message)
+{
+    Show(QMessageBox::Critical, parent, message);
 }

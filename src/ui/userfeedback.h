@@ -20,7 +20,12 @@ public:
     virtual void reportError(QWidget* parent, const QString& message) = 0;
 };
 
-UserFeedback& Feedback();
-
-// Puts feedback in place of the real beep and message boxes (nullptr restores them); for tests.
-void ReplaceFeedback(UserFeedback* feedback);
+// The system beep and Qt's message boxes, titled "Poolwright".
+class DesktopFeedback : public UserFeedback
+{
+public:
+    void beep() override;
+    void warn(QWidget* parent, const QString& message) override;
+    void inform(QWidget* parent, const QString& message) override;
+    void reportError(QWidget* parent, const QString& message) override;
+};

@@ -1,16 +1,11 @@
 #include "ui/windowkeeper.h"
 
-#include "ui/windowrules.h"
+#include "ui/handlerrules.h"
 
 #include <QEvent>
 
 #include <algorithm>
-
-WindowKeeper& WindowKeeper::instance()
-{
-    static WindowKeeper keeper;
-    return keeper;
-}
+#include <vector>
 
 void WindowKeeper::setFactory(WindowKind kind, Factory factory)
 {
@@ -29,7 +24,7 @@ QWidget* WindowKeeper::show(WindowKind kind)
         window->installEventFilter(this);
         m_open[kind] = window;
         if (auto* loadStep = dynamic_cast<LoadStep*>(window))
-            ui::RunHandler(window, [loadStep] { loadStep->load(); });
+            ui::RunHandler(m_feedback, window, [loadStep] { loadStep->load(); });
     }
     window->show();
     window->raise();
@@ -45,10 +40,15 @@ void WindowKeeper::close(WindowKind kind)
 
 void WindowKeeper::closeAllExcept(WindowKind keep)
 {
-    for (int kind = static_cast<int>(WindowKind::Main);
-         kind <= static_cast<int>(WindowKind::SaturationIndex); ++kind) {
-        if (static_cast<WindowKind>(kind) != keep)
-            close(static_cast<WindowKind>(kind));
+    // Closing a window takes it out of m_open, so the ones to close are gathered first.
+    std::vector<QPointer<QWidget>> others;
+    for (const auto& [kind, window] : m_open) {
+        if (kind != keep && window)
+            others.push_back(window);
+    }
+    for (const QPointer<QWidget>& window : others) {
+        if (window)
+            window->close();
     }
 }
 

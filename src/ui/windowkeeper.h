@@ -7,6 +7,8 @@
 #include <functional>
 #include <map>
 
+class UserFeedback;
+
 // Every kind of window, in the order of its form number (Form1 .. Form12).
 enum class WindowKind {
     Main,
@@ -42,7 +44,8 @@ class WindowKeeper : public QObject
 public:
     using Factory = std::function<QWidget*()>;
 
-    static WindowKeeper& instance();
+    // Failures of a window's load step are shown through feedback.
+    explicit WindowKeeper(UserFeedback& feedback) : m_feedback(feedback) {}
 
     void setFactory(WindowKind kind, Factory factory);
     bool canMake(WindowKind kind) const { return m_factories.contains(kind); }
@@ -63,6 +66,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    UserFeedback& m_feedback;
     std::map<WindowKind, Factory> m_factories;
     std::map<WindowKind, QPointer<QWidget>> m_open;
 };

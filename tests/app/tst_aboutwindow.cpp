@@ -1,6 +1,6 @@
 #include "app/aboutwindow.h"
+#include "support/windowtests.h"
 #include "support/windowchecks.h"
-#include "ui/windowrules.h"
 
 #include <QLabel>
 #include <QTest>
@@ -10,7 +10,7 @@ class AboutWindowTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { ui::ApplyProgramLook(); }
+    void initTestCase() { StartWindowTests(); }
     void texts();
     void layout();
     void photograph();

@@ -1,10 +1,9 @@
 #include "app/windowcatalog.h"
 #include "settings/defaults.h"
+#include "support/windowtests.h"
 #include "support/windowchecks.h"
-#include "support/recordingfeedback.h"
-#include "support/temporarysettings.h"
+#include "support/keptwindows.h"
 #include "ui/windowkeeper.h"
-#include "ui/windowrules.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -31,35 +30,32 @@ private Q_SLOTS:
     void nothingIsMadeBeforeItIsChosen();
 
 private:
-    static WindowKeeper& keeper() { return WindowKeeper::instance(); }
+    WindowKeeper& keeper() { return m_kept->keeper; }
     static void choose(QWidget* mainWindow, const char* entry)
     {
         mainWindow->findChild<QAction*>(QLatin1String(entry))->trigger();
     }
 
-    std::unique_ptr<TemporarySettings> m_settings;
-    std::unique_ptr<RecordingFeedback> m_feedback;
+    std::unique_ptr<KeptWindows> m_kept;
 };
 
 void FlowsTest::initTestCase()
 {
-    ui::ApplyProgramLook();
-    RegisterWindows();
+    StartWindowTests();
 }
 
 void FlowsTest::init()
 {
-    m_settings = std::make_unique<TemporarySettings>();
-    m_feedback = std::make_unique<RecordingFeedback>();
+    m_kept = std::make_unique<KeptWindows>();
+    RegisterWindows(m_kept->services);
 }
 
 void FlowsTest::cleanup()
 {
-    CloseEveryWindow();
+    CloseEveryWindow(keeper());
     QCOMPARE(keeper().openCount(), 0);
-    QCOMPARE(m_feedback->errors, QStringList());
-    m_feedback.reset();
-    m_settings.reset();
+    QCOMPARE(m_kept->feedback.errors, QStringList());
+    m_kept.reset();
 }
 
 void FlowsTest::oneWindowPerKind()
@@ -76,7 +72,7 @@ void FlowsTest::oneWindowPerKind()
 
 void FlowsTest::closedWindowComesBackFresh()
 {
-    m_settings->store(QStringLiteral("100"), QString(), QStringLiteral("Metric"));
+    m_kept->settings.store(QStringLiteral("100"), QString(), QStringLiteral("Metric"));
     QWidget* main = keeper().show(WindowKind::Main);
     auto* pool = main->findChild<QLineEdit*>("txtGal");
     QTest::keyClicks(pool, QStringLiteral("99"));
@@ -138,7 +134,7 @@ void FlowsTest::savingReopensAFreshMainWindow()
 
 void FlowsTest::closingTheMainWindowLeavesTheOthers()
 {
-    m_settings->store(QStringLiteral("10000"), QString(), QStringLiteral("Imperial"));
+    m_kept->settings.store(QStringLiteral("10000"), QString(), QStringLiteral("Imperial"));
     QSignalSpy ended(&keeper(), &WindowKeeper::lastWindowClosed);
     QWidget* main = keeper().show(WindowKind::Main);
     choose(main, "abt");
@@ -163,13 +159,13 @@ void FlowsTest::closingTheMainWindowLeavesTheOthers()
 
 void FlowsTest::closingSettingsAloneEndsTheProgram()
 {
-    m_settings->store(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("Imperial"));
+    m_kept->settings.store(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("Imperial"));
     QSignalSpy ended(&keeper(), &WindowKeeper::lastWindowClosed);
     QWidget* settings = keeper().show(WindowKind::Settings);
     QTest::keyClicks(settings->findChild<QLineEdit*>("txtPoolSize"), QStringLiteral("999"));
     settings->close();
     QCOMPARE(ended.count(), 1);
-    QCOMPARE(defaults::Read(defaults::kPoolSize), QStringLiteral("1")); // nothing stored
+    QCOMPARE(m_kept->settings.read(defaults::kPoolSize), QStringLiteral("1")); // nothing stored
 }
 
 void FlowsTest::nothingIsMadeBeforeItIsChosen()

@@ -26,6 +26,8 @@ private Q_SLOTS:
     void numberTextReadsBack();
     void weightText_data();
     void weightText();
+    void bleachTexts_data();
+    void bleachTexts();
     void remainder_data();
     void remainder();
     void roundHalfEven_data();
@@ -188,6 +190,37 @@ void ConversionsTest::weightText()
     QCOMPARE(calc::WeightText(imperial ? UnitSystem::Imperial : UnitSystem::Metric, weight,
                               QLocale(QStringLiteral("en_US"))),
              text);
+}
+
+void ConversionsTest::bleachTexts_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("volume");
+    QTest::addColumn<QString>("gallons");
+    QTest::addColumn<QString>("imperial");
+    QTest::addColumn<QString>("metric");
+    QTest::newRow("a third of a gallon") << "en_US" << 1.0 / 3 << "0.3 Gallon(s)"
+        << "0 Gallon(s), 1 quart(s), 1 cup(s) and 3 ounce(s)" << "0.3 Litre(s)";
+    QTest::newRow("nothing") << "en_US" << 0.0 << "0 Gallon(s)"
+        << "0 Gallon(s), 0 quart(s), 0 cup(s) and 0 ounce(s)" << "0 Litre(s)";
+    QTest::newRow("gallons and parts") << "en_US" << 2.0 + 75.0 / 128 << "2.6 Gallon(s)"
+        << "2 Gallon(s), 2 quart(s), 1 cup(s) and 3 ounce(s)" << "2.6 Litre(s)";
+    QTest::newRow("a tenth rounds half to even") << "en_US" << 0.25 << "0.2 Gallon(s)"
+        << "0 Gallon(s), 1 quart(s), 0 cup(s) and 0 ounce(s)" << "0.2 Litre(s)";
+    QTest::newRow("7.6 oz do not carry into the cups") << "en_US" << 7.6 / 128 << "0.1 Gallon(s)"
+        << "0 Gallon(s), 0 quart(s), 0 cup(s) and 0 ounce(s)" << "0.1 Litre(s)";
+    QTest::newRow("decimal comma") << "de_DE" << 12.5 + 1.0 / 128 << "12,5 Gallon(s)"
+        << "12 Gallon(s), 2 quart(s), 0 cup(s) and 1 ounce(s)" << "12,5 Litre(s)";
+}
+
+void ConversionsTest::bleachTexts()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, volume);
+    const QLocale in(locale);
+    QTEST(calc::GallonsText(volume, in), "gallons");
+    QTEST(calc::LiquidMeasureText(UnitSystem::Imperial, volume, in), "imperial");
+    QTEST(calc::LiquidMeasureText(UnitSystem::Metric, volume, in), "metric");
 }
 
 void ConversionsTest::remainder_data()

@@ -1,11 +1,9 @@
-#include "settings/activestore.h"
 #include "settings/defaults.h"
 #include "settings/settingswindow.h"
+#include "support/windowtests.h"
 #include "support/fakestore.h"
-#include "support/recordingfeedback.h"
-#include "support/temporarysettings.h"
+#include "support/keptwindows.h"
 #include "support/windowchecks.h"
-#include "ui/windowrules.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -36,29 +34,26 @@ private:
     QRadioButton* option(const char* name) const { return m_window->findChild<QRadioButton*>(name); }
     void save() { QTest::mouseClick(m_window->findChild<QPushButton*>("Command1"), Qt::LeftButton); }
 
-    std::unique_ptr<TemporarySettings> m_settings;
-    std::unique_ptr<RecordingFeedback> m_feedback;
+    std::unique_ptr<KeptWindows> m_kept;
     QPointer<SettingsWindow> m_window;
 };
 
 void SettingsWindowTest::initTestCase()
 {
-    ui::ApplyProgramLook();
+    StartWindowTests();
 }
 
 void SettingsWindowTest::init()
 {
-    m_settings = std::make_unique<TemporarySettings>();
-    m_feedback = std::make_unique<RecordingFeedback>();
-    m_window = new SettingsWindow;
+    m_kept = std::make_unique<KeptWindows>();
+    m_window = new SettingsWindow(m_kept->services);
     m_window->setAttribute(Qt::WA_DeleteOnClose);
 }
 
 void SettingsWindowTest::cleanup()
 {
     delete m_window;
-    m_feedback.reset();
-    m_settings.reset();
+    m_kept.reset();
 }
 
 void SettingsWindowTest::loadStep_data()
@@ -79,7 +74,7 @@ void SettingsWindowTest::loadStep()
     QFETCH(QString, uom);
     QFETCH(bool, imperial);
     if (stored)
-        m_settings->store(QStringLiteral(" 20000 "), QStringLiteral("six"), uom);
+        m_kept->settings.store(QStringLiteral(" 20000 "), QStringLiteral("six"), uom);
     m_window->load();
     QCOMPARE(box("txtPoolSize")->text(), stored ? QStringLiteral(" 20000 ") : QString());
     QCOMPARE(box("txtBleachStrength")->text(), stored ? QStringLiteral("six") : QString());
@@ -108,10 +103,10 @@ void SettingsWindowTest::savesAsTyped()
     if (imperial)
         QTest::mouseClick(option("optImperial"), Qt::LeftButton);
     save();
-    QCOMPARE(defaults::Read(defaults::kPoolSize, "unset"), poolSize);
-    QCOMPARE(defaults::Read(defaults::kBleachStrength, "unset"), strength);
-    QCOMPARE(defaults::Read(defaults::kUnitOfMeasure), imperial ? "Imperial" : "Metric");
-    QCOMPARE(m_feedback->errors, QStringList());
+    QCOMPARE(m_kept->settings.read(defaults::kPoolSize, "unset"), poolSize);
+    QCOMPARE(m_kept->settings.read(defaults::kBleachStrength, "unset"), strength);
+    QCOMPARE(m_kept->settings.read(defaults::kUnitOfMeasure), imperial ? "Imperial" : "Metric");
+    QCOMPARE(m_kept->feedback.errors, QStringList());
     QTRY_VERIFY(m_window.isNull()); // closed and discarded
 }
 
@@ -125,13 +120,13 @@ void SettingsWindowTest::failedSaveKeepsEverything()
 
     FakeStore refusing;
     refusing.createResult = SettingsStore::kAccessDenied;
-    ReplaceActiveStore(&refusing);
+    m_kept->settings.divertTo(&refusing);
     save();
-    ReplaceActiveStore(nullptr);
+    m_kept->settings.divertTo(nullptr);
 
-    QCOMPARE(m_feedback->beeps, 1);
-    QCOMPARE(m_feedback->errors.size(), 1);
-    const QString& error = m_feedback->errors.first();
+    QCOMPARE(m_kept->feedback.beeps, 1);
+    QCOMPARE(m_kept->feedback.errors.size(), 1);
+    const QString& error = m_kept->feedback.errors.first();
     QVERIFY2(error.startsWith(QStringLiteral("The settings could not be saved.")), qPrintable(error));
     QVERIFY2(error.contains(QStringLiteral("Could not open/create registry section")), qPrintable(error));
     QVERIFY2(error.contains(QStringLiteral("-2147219499 (0x800407D5)")), qPrintable(error));
@@ -145,8 +140,8 @@ void SettingsWindowTest::failedSaveKeepsEverything()
 
     // Once the store works again, the same press saves it all.
     save();
-    QCOMPARE(defaults::Read(defaults::kPoolSize), QStringLiteral("30000"));
-    QCOMPARE(defaults::Read(defaults::kUnitOfMeasure), QStringLiteral("Imperial"));
+    QCOMPARE(m_kept->settings.read(defaults::kPoolSize), QStringLiteral("30000"));
+    QCOMPARE(m_kept->settings.read(defaults::kUnitOfMeasure), QStringLiteral("Imperial"));
 }
 
 void SettingsWindowTest::optionButtonsFormOneGroup()

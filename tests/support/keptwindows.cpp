@@ -4,11 +4,11 @@
 
 KeptWindows::~KeptWindows()
 {
-    CloseEveryWindow();
+    CloseEveryWindow(keeper);
 }
 
 QWidget* KeptWindows::open(WindowKind kind, const QString& uom)
 {
     settings.store(QStringLiteral("20000"), QStringLiteral("6"), uom);
-    return WindowKeeper::instance().show(kind);
+    return keeper.show(kind);
 }

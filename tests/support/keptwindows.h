@@ -3,11 +3,12 @@
 #include "support/recordingfeedback.h"
 #include "support/temporarysettings.h"
 #include "ui/windowkeeper.h"
+#include "ui/windowservices.h"
 
 #include <QString>
 
-// The program's windows as the window keeper opens them, with the settings in a temporary
-// folder and beeps and messages recorded. Every window is closed again at the end.
+// What a test's windows are given: the settings in a temporary folder, beeps and messages
+// recorded, and a keeper of their own. Every window the keeper holds is closed at the end.
 class KeptWindows
 {
 public:
@@ -21,4 +22,6 @@ public:
 
     TemporarySettings settings;
     RecordingFeedback feedback;
+    WindowKeeper keeper{feedback};
+    const WindowServices services{keeper, feedback, settings};
 };

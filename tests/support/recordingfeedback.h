@@ -4,14 +4,10 @@
 
 #include <QStringList>
 
-// Records beeps and message boxes instead of sounding and showing them. Installed for the
-// lifetime of the object.
+// Records beeps and message boxes instead of sounding and showing them.
 class RecordingFeedback : public UserFeedback
 {
 public:
-    RecordingFeedback() { ReplaceFeedback(this); }
-    ~RecordingFeedback() override { ReplaceFeedback(nullptr); }
-
     void beep() override { ++beeps; }
     void warn(QWidget*, const QString& message) override { warnings << message; }
     void inform(QWidget*, const QString& message) override { notices << message; }

@@ -70,11 +70,11 @@ QStringList TabOrder(QWidget* window, QWidget* start, int count)
     return visited;
 }
 
-void CloseEveryWindow()
+void CloseEveryWindow(WindowKeeper& keeper)
 {
     for (int kind = static_cast<int>(WindowKind::Main);
          kind <= static_cast<int>(WindowKind::SaturationIndex); ++kind)
-        WindowKeeper::instance().close(static_cast<WindowKind>(kind));
+        keeper.close(static_cast<WindowKind>(kind));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class QWidget;
+class WindowKeeper;
 
 // Checks shared by the window tests. Each returns what is wrong, or an empty text/list.
 
@@ -22,8 +23,8 @@ QStringList ClippedLabels(const QWidget* window);
 // The names of the widgets that Tab visits, starting at start, for `count` presses.
 QStringList TabOrder(QWidget* window, QWidget* start, int count);
 
-// Closes every window the window keeper holds, and lets Qt delete them.
-void CloseEveryWindow();
+// Closes every window keeper holds, and lets Qt delete them.
+void CloseEveryWindow(WindowKeeper& keeper);
 
 // Grey (RGB 192, 192, 192) background of a text box.
 bool IsGrey(const QWidget* box);

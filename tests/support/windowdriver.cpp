@@ -9,13 +9,12 @@
 #include <QPushButton>
 #include <QTest>
 
-WindowDriver::WindowDriver(std::unique_ptr<QWidget> window, const QString& uom,
-                           const QString& poolSize)
-    : m_window(std::move(window))
+WindowDriver::WindowDriver(const Make& make, const QString& uom, const QString& poolSize)
 {
-    defaults::Write(defaults::kUnitOfMeasure, uom);
+    defaults::Write(m_kept.settings, defaults::kUnitOfMeasure, uom);
     if (!poolSize.isNull())
-        defaults::Write(defaults::kPoolSize, poolSize);
+        defaults::Write(m_kept.settings, defaults::kPoolSize, poolSize);
+    m_window = make(m_kept.services);
     if (auto* loadStep = dynamic_cast<LoadStep*>(m_window.get()))
         loadStep->load();
 }

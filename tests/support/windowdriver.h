@@ -1,12 +1,12 @@
 #pragma once
 
-#include "support/recordingfeedback.h"
-#include "support/temporarysettings.h"
+#include "support/keptwindows.h"
 
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class LoadStep;
@@ -16,13 +16,15 @@ class LoadStep;
 class WindowDriver
 {
 public:
-    // Stores "UOM" (and "PoolSize" when given) before the window is made and loaded.
-    WindowDriver(std::unique_ptr<QWidget> window, const QString& uom,
-                 const QString& poolSize = QString());
+    using Make = std::function<std::unique_ptr<QWidget>(const WindowServices&)>;
+
+    // Stores "UOM" (and "PoolSize" when given), then makes the window and loads it.
+    WindowDriver(const Make& make, const QString& uom, const QString& poolSize = QString());
 
     QWidget* window() const { return m_window.get(); }
-    RecordingFeedback& feedback() { return m_feedback; }
-    TemporarySettings& settings() { return m_settings; }
+    RecordingFeedback& feedback() { return m_kept.feedback; }
+    TemporarySettings& settings() { return m_kept.settings; }
+    const WindowServices& services() const { return m_kept.services; }
 
     // The text of a text box, multi-line box or label.
     QString text(const char* name) const;
@@ -35,14 +37,20 @@ public:
     QStringList boxTexts() const;
 
 private:
-    TemporarySettings m_settings;
-    RecordingFeedback m_feedback;
+    KeptWindows m_kept;
     std::unique_ptr<QWidget> m_window;
 };
+
+// Makes a new Window with the services it is given.
+template <typename Window>
+std::unique_ptr<QWidget> Make(const WindowServices& services)
+{
+    return std::make_unique<Window>(services);
+}
 
 // A new Window, loaded with "UOM" (and "PoolSize" when given) stored.
 template <typename Window>
 std::unique_ptr<WindowDriver> Drive(const QString& uom, const QString& poolSize = QString())
 {
-    return std::make_unique<WindowDriver>(std::make_unique<Window>(), uom, poolSize);
+    return std::make_unique<WindowDriver>(&Make<Window>, uom, poolSize);
 }

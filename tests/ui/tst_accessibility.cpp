@@ -1,9 +1,9 @@
 // What a screen reader hears: every box named by its caption, in the caption's current words,
 // and buttons and menu entries without the ampersands of their captions.
 #include "app/windowcatalog.h"
+#include "support/windowtests.h"
 #include "support/keptwindows.h"
 #include "ui/windowkeeper.h"
-#include "ui/windowrules.h"
 
 #include <QAccessible>
 #include <QLineEdit>
@@ -59,13 +59,13 @@ private:
 
 void AccessibilityTest::initTestCase()
 {
-    ui::ApplyProgramLook();
-    RegisterWindows();
+    StartWindowTests();
 }
 
 void AccessibilityTest::init()
 {
     m_windows = std::make_unique<KeptWindows>();
+    RegisterWindows(m_windows->services);
 }
 
 void AccessibilityTest::cleanup()

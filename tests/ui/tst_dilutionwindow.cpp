@@ -1,11 +1,12 @@
 #include "app/windowcatalog.h"
-#include "settings/activestore.h"
+#include "support/windowtests.h"
 #include "support/fakestore.h"
 #include "support/windowchecks.h"
+#include "support/keptwindows.h"
 #include "support/windowdriver.h"
 #include "ui/dilutionwindow.h"
 #include "ui/windowkeeper.h"
-#include "ui/windowrules.h"
+#include "ui/handlerrules.h"
 
 #include <QAction>
 #include <QLabel>
@@ -71,8 +72,7 @@ private Q_SLOTS:
 
 void DilutionWindowTest::initTestCase()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    ui::ApplyProgramLook();
+    StartWindowTests();
 }
 
 void DilutionWindowTest::loadStep_data()
@@ -215,9 +215,9 @@ void DilutionWindowTest::noSettingIsReadOnCalculate()
                  QStringLiteral("75"));
     FakeStore broken; // any read would fail with a settings error
     broken.openResult = SettingsStore::kAccessDenied;
-    ReplaceActiveStore(&broken);
+    driver->settings().divertTo(&broken);
     driver->press();
-    ReplaceActiveStore(nullptr);
+    driver->settings().divertTo(nullptr);
     QCOMPARE(Outputs(*driver), QStringLiteral("0.25|5000"));
     QCOMPARE(broken.calls.size(), std::size_t{0});
     QCOMPARE(driver->feedback().errors, QStringList());
@@ -290,11 +290,10 @@ void DilutionWindowTest::tabOrder()
 
 void DilutionWindowTest::menuEntryOpensOneWindow()
 {
-    TemporarySettings settings;
-    RecordingFeedback feedback;
-    settings.store(QStringLiteral("30000"), QString(), QStringLiteral("Imperial"));
-    RegisterWindows();
-    WindowKeeper& keeper = WindowKeeper::instance();
+    KeptWindows kept; // closes every window at the end
+    kept.settings.store(QStringLiteral("30000"), QString(), QStringLiteral("Imperial"));
+    RegisterWindows(kept.services);
+    WindowKeeper& keeper = kept.keeper;
     QWidget* main = keeper.show(WindowKind::Main);
     auto* entry = main->findChild<QAction*>(QStringLiteral("dilution"));
     QVERIFY(entry != nullptr);
@@ -311,11 +310,7 @@ void DilutionWindowTest::menuEntryOpensOneWindow()
     QCOMPARE(keeper.openWindow(WindowKind::Dilution), window);
     QCOMPARE(window->findChild<QLineEdit*>("txtPr")->text(), QStringLiteral("90"));
     QCOMPARE(keeper.openCount(), 2);
-
-    keeper.close(WindowKind::Dilution);
-    keeper.close(WindowKind::Main);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(feedback.errors, QStringList());
+    QCOMPARE(kept.feedback.errors, QStringList());
 }
 
 QTEST_MAIN(DilutionWindowTest)

@@ -1,3 +1,4 @@
+#include "support/windowtests.h"
 #include "support/windowchecks.h"
 #include "support/windowdriver.h"
 #include "ui/alkalinitywindow.h"
@@ -6,7 +7,7 @@
 #include "ui/cyanuricwindow.h"
 #include "ui/phwindow.h"
 #include "ui/saltwindow.h"
-#include "ui/windowrules.h"
+#include "ui/handlerrules.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -16,27 +17,27 @@
 // and case. Boxes are given as "name=text" pairs joined by '|'.
 namespace {
 
-std::unique_ptr<QWidget> Make(const QString& form)
+WindowDriver::Make Maker(const QString& form)
 {
     if (form == "Form3")
-        return std::make_unique<AlkalinityWindow>();
+        return &Make<AlkalinityWindow>;
     if (form == "Form4")
-        return std::make_unique<CalciumWindow>();
+        return &Make<CalciumWindow>;
     if (form == "Form5")
-        return std::make_unique<CyanuricWindow>();
+        return &Make<CyanuricWindow>;
     if (form == "Form6")
-        return std::make_unique<PhWindow>();
+        return &Make<PhWindow>;
     if (form == "Form8")
-        return std::make_unique<BoraxWindow>();
+        return &Make<BoraxWindow>;
     if (form == "Form10")
-        return std::make_unique<SaltWindow>();
+        return &Make<SaltWindow>;
     qFatal("unknown form");
 }
 
 std::unique_ptr<WindowDriver> Open(const QString& form, const QString& uom,
                                    const QString& poolSize = QString())
 {
-    return std::make_unique<WindowDriver>(Make(form), uom, poolSize);
+    return std::make_unique<WindowDriver>(Maker(form), uom, poolSize);
 }
 
 QList<std::pair<QByteArray, QString>> Pairs(const QString& boxes)
@@ -77,8 +78,7 @@ private Q_SLOTS:
 
 void DosingWindowsTest::initTestCase()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    ui::ApplyProgramLook();
+    StartWindowTests();
 }
 
 void DosingWindowsTest::captions_data()

@@ -2,10 +2,10 @@
 // drawn at double size in scalable fonts, no caption clipped, the icon and the About photograph
 // sharp.
 #include "app/windowcatalog.h"
+#include "support/windowtests.h"
 #include "support/keptwindows.h"
 #include "support/windowchecks.h"
 #include "ui/windowkeeper.h"
-#include "ui/windowrules.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -72,13 +72,13 @@ void HighDpiTest::initTestCase()
 {
     QVERIFY2(qFuzzyCompare(qApp->devicePixelRatio(), kRatio),
              "run with QT_SCALE_FACTOR=2 (ctest sets it)");
-    ui::ApplyProgramLook();
-    RegisterWindows();
+    StartWindowTests();
 }
 
 void HighDpiTest::init()
 {
     m_windows = std::make_unique<KeptWindows>();
+    RegisterWindows(m_windows->services);
 }
 
 void HighDpiTest::cleanup()

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "calc/conversions.h"
+#include "support/windowtests.h"
 #include "support/windowdriver.h"
 #include "ui/alkalinitywindow.h"
 #include "ui/boraxwindow.h"
@@ -10,7 +11,6 @@
 #include "ui/poolvolumewindow.h"
 #include "ui/saltwindow.h"
 #include "ui/saturationwindow.h"
-#include "ui/windowrules.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,7 +28,7 @@ namespace {
 struct WindowCase
 {
     const char* name;
-    std::function<std::unique_ptr<QWidget>()> make;
+    WindowDriver::Make make;
     // A valid figure for each white box, so that only the hostile box can go wrong.
     std::map<QString, QString> valid;
     // A box the window writes before it meets a pool size it cannot read.
@@ -36,9 +36,9 @@ struct WindowCase
 };
 
 template <typename Window>
-std::function<std::unique_ptr<QWidget>()> Maker()
+WindowDriver::Make Maker()
 {
-    return [] { return std::make_unique<Window>(); };
+    return &Make<Window>;
 }
 
 const std::vector<WindowCase>& Windows()
@@ -129,7 +129,7 @@ private:
 
 void HostileInputTest::initTestCase()
 {
-    ui::ApplyProgramLook();
+    StartWindowTests();
 }
 
 void HostileInputTest::cleanup()
@@ -157,7 +157,7 @@ void HostileInputTest::everyWhiteBox()
     const QRegularExpression groupSeparator(QStringLiteral("\\d,\\d\\d\\d(?!\\d)"));
 
     int tried = 0;
-    const auto probe = WindowDriver(subject.make(), QStringLiteral("Imperial"));
+    const auto probe = WindowDriver(subject.make, QStringLiteral("Imperial"));
     QStringList whiteBoxes, buttons;
     for (const QLineEdit* box : probe.window()->findChildren<QLineEdit*>())
         if (!box->isReadOnly())
@@ -173,7 +173,7 @@ void HostileInputTest::everyWhiteBox()
                 const QString where = QStringLiteral("%1 %2 <- \"%3\" (%4)")
                                           .arg(QLatin1String(subject.name), boxName,
                                                hostile.left(20), button);
-                WindowDriver driver(subject.make(), QStringLiteral("Imperial"));
+                WindowDriver driver(subject.make, QStringLiteral("Imperial"));
                 Fill(driver, subject);
                 driver.setText(box, hostile);
                 const QStringList before = driver.boxTexts();
@@ -201,7 +201,7 @@ void HostileInputTest::everyWhiteBox()
                 // that is no number must not have been read at all (another row's box, or an
                 // output box): the press then gives what it gives with a valid figure there.
                 const std::optional<double> figure = calc::ParseNumber(hostile);
-                WindowDriver reference(subject.make(), QStringLiteral("Imperial"));
+                WindowDriver reference(subject.make, QStringLiteral("Imperial"));
                 Fill(reference, subject);
                 if (figure)
                     reference.setText(box, calc::NumberText(*figure));
@@ -221,7 +221,7 @@ void HostileInputTest::everyWhiteBox()
 void HostileInputTest::decimalCommaLocale()
 {
     QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
-    WindowDriver driver(std::make_unique<MainWindow>(), QStringLiteral("Metric"));
+    WindowDriver driver(&Make<MainWindow>, QStringLiteral("Metric"));
     driver.type("txtGal", QStringLiteral("10000"));
     driver.type("txtChlorPerc", QStringLiteral("12,5"));
     driver.type("txtQuantBleach", QStringLiteral("0,5"));
@@ -231,7 +231,7 @@ void HostileInputTest::decimalCommaLocale()
     QCOMPARE(driver.text("txtLongGal"), QStringLiteral("0,2 Litre(s)"));
     QCOMPARE(driver.text("txtPPM"), QStringLiteral("6,2")); // 6.25 rounds half to even
 
-    WindowDriver alkalinity(std::make_unique<AlkalinityWindow>(), QStringLiteral("Metric"));
+    WindowDriver alkalinity(&Make<AlkalinityWindow>, QStringLiteral("Metric"));
     alkalinity.type("txtGal", QStringLiteral("50000"));
     alkalinity.type("txtPPM", QStringLiteral("10"));
     alkalinity.press();

@@ -1,9 +1,10 @@
 // The program without a mouse: Enter in a white box presses its window's button, Escape
 // loses nothing, and the menu opens from the keyboard.
 #include "app/windowcatalog.h"
+#include "support/windowtests.h"
 #include "support/keptwindows.h"
 #include "ui/windowkeeper.h"
-#include "ui/windowrules.h"
+#include "ui/handlerrules.h"
 
 #include <QLineEdit>
 #include <QMainWindow>
@@ -81,14 +82,13 @@ private:
 
 void KeyboardTest::initTestCase()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    ui::ApplyProgramLook();
-    RegisterWindows();
+    StartWindowTests();
 }
 
 void KeyboardTest::init()
 {
     m_windows = std::make_unique<KeptWindows>();
+    RegisterWindows(m_windows->services);
 }
 
 void KeyboardTest::cleanup()
@@ -199,7 +199,7 @@ void KeyboardTest::escapeLosesNothing()
     QTest::keyClick(line, Qt::Key_Escape);
     QTest::keyClick(window, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(WindowKeeper::instance().openWindow(kind), window);
+    QCOMPARE(m_windows->keeper.openWindow(kind), window);
     QVERIFY(window->isVisible());
     QCOMPARE(line->text(), typed);
     QCOMPARE(m_windows->feedback.beeps, 0);
@@ -235,7 +235,7 @@ void KeyboardTest::menuOpensWithTheKeyboard()
     QTest::keyClick(more, Qt::Key_Down);
     QCOMPARE(more->activeAction()->text(), QStringLiteral("Alkalinity"));
     QTest::keyClick(more, Qt::Key_Return);
-    QTRY_VERIFY(WindowKeeper::instance().openWindow(WindowKind::Alkalinity) != nullptr);
+    QTRY_VERIFY(m_windows->keeper.openWindow(WindowKind::Alkalinity) != nullptr);
     QVERIFY(!more->isVisible());
 }
 

@@ -1,9 +1,11 @@
 #include "app/windowcatalog.h"
+#include "support/windowtests.h"
 #include "support/windowchecks.h"
+#include "support/keptwindows.h"
 #include "support/windowdriver.h"
 #include "ui/poolvolumewindow.h"
 #include "ui/windowkeeper.h"
-#include "ui/windowrules.h"
+#include "ui/handlerrules.h"
 
 #include <QAction>
 #include <QApplication>
@@ -64,8 +66,7 @@ private Q_SLOTS:
 
 void PoolVolumeWindowTest::initTestCase()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    ui::ApplyProgramLook();
+    StartWindowTests();
 }
 
 void PoolVolumeWindowTest::loadStep_data()
@@ -290,11 +291,10 @@ void PoolVolumeWindowTest::tabOrderAndFocus()
 
 void PoolVolumeWindowTest::menuEntryOpensOneWindow()
 {
-    TemporarySettings settings;
-    RecordingFeedback feedback;
-    settings.store(QString(), QString(), QStringLiteral("Imperial"));
-    RegisterWindows();
-    WindowKeeper& keeper = WindowKeeper::instance();
+    KeptWindows kept; // closes every window at the end
+    kept.settings.store(QString(), QString(), QStringLiteral("Imperial"));
+    RegisterWindows(kept.services);
+    WindowKeeper& keeper = kept.keeper;
     QWidget* main = keeper.show(WindowKind::Main);
     auto* entry = main->findChild<QAction*>(QStringLiteral("volume"));
     QVERIFY(entry != nullptr);
@@ -310,11 +310,7 @@ void PoolVolumeWindowTest::menuEntryOpensOneWindow()
     QCOMPARE(keeper.openWindow(WindowKind::PoolVolume), window);
     QCOMPARE(window->findChild<QLineEdit*>("txtDiam")->text(), QStringLiteral("24"));
     QCOMPARE(keeper.openCount(), 2);
-
-    keeper.close(WindowKind::PoolVolume);
-    keeper.close(WindowKind::Main);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(feedback.errors, QStringList());
+    QCOMPARE(kept.feedback.errors, QStringList());
 }
 
 QTEST_MAIN(PoolVolumeWindowTest)

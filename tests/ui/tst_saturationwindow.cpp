@@ -1,9 +1,10 @@
 #include "app/windowcatalog.h"
+#include "support/windowtests.h"
 #include "support/windowchecks.h"
+#include "support/keptwindows.h"
 #include "support/windowdriver.h"
 #include "ui/saturationwindow.h"
 #include "ui/windowkeeper.h"
-#include "ui/windowrules.h"
 
 #include <QAction>
 #include <QLabel>
@@ -54,8 +55,7 @@ private Q_SLOTS:
 
 void SaturationWindowTest::initTestCase()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    ui::ApplyProgramLook();
+    StartWindowTests();
 }
 
 void SaturationWindowTest::loadStep_data()
@@ -229,10 +229,9 @@ void SaturationWindowTest::tabOrder()
 // The window is complete, but the user cannot reach it: its entry is there, switched off.
 void SaturationWindowTest::menuEntryIsSwitchedOff()
 {
-    TemporarySettings settings;
-    RecordingFeedback feedback;
-    RegisterWindows();
-    WindowKeeper& keeper = WindowKeeper::instance();
+    KeptWindows kept; // closes every window at the end
+    RegisterWindows(kept.services);
+    WindowKeeper& keeper = kept.keeper;
     QWidget* main = keeper.show(WindowKind::Main);
     auto* entry = main->findChild<QAction*>(QStringLiteral("satind"));
     QVERIFY(entry != nullptr);
@@ -242,16 +241,12 @@ void SaturationWindowTest::menuEntryIsSwitchedOff()
     QCOMPARE(keeper.openWindow(WindowKind::SaturationIndex), nullptr);
 
     // Made through the keeper, as only code can, it is loaded like any other window.
-    settings.store(QString(), QString(), QStringLiteral("Imperial"));
+    kept.settings.store(QString(), QString(), QStringLiteral("Imperial"));
     auto* window = qobject_cast<SaturationWindow*>(keeper.show(WindowKind::SaturationIndex));
     QVERIFY(window != nullptr);
     QCOMPARE(window->findChild<QLabel*>("Label2")->text(), QStringLiteral("Temp, Deg F"));
     QCOMPARE(keeper.show(WindowKind::SaturationIndex), window);
-
-    keeper.close(WindowKind::SaturationIndex);
-    keeper.close(WindowKind::Main);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(feedback.errors, QStringList());
+    QCOMPARE(kept.feedback.errors, QStringList());
 }
 
 QTEST_MAIN(SaturationWindowTest)

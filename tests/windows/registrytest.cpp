@@ -3,7 +3,7 @@
 // program's own settings are never touched. The bytes the registry ends up holding are
 // checked with the registry API itself.
 
-#include "settings/activestore.h"
+#include "settings/platformstore.h"
 #include "settings/mregistry.h"
 #include "settings/registrystore.h"
 
@@ -332,8 +332,9 @@ std::vector<Case> Cases(RegistryStore& store, MRegistry& settings)
     }});
 
     cases.push_back({"the program's store on Windows is the registry", [&] {
-        return Expect(dynamic_cast<RegistryStore*>(&ActiveStore()) != nullptr,
-                      "ActiveStore() is not a RegistryStore");
+        const std::unique_ptr<SettingsStore> store = MakePlatformStore();
+        return Expect(dynamic_cast<RegistryStore*>(store.get()) != nullptr,
+                      "MakePlatformStore() is not a RegistryStore");
     }});
 
     return cases;

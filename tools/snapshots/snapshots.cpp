@@ -1,8 +1,12 @@
 // Shows every window of the program and saves a picture of each, for looking at a change and
 // for the README. Usage: poolwright_snapshots OUTPUT_FOLDER (with a display, e.g. xvfb-run).
 #include "app/windowcatalog.h"
+#include "settings/platformstore.h"
+#include "settings/settingsstore.h"
+#include "ui/userfeedback.h"
+#include "ui/windowservices.h"
 #include "ui/windowkeeper.h"
-#include "ui/windowrules.h"
+#include "ui/programlook.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,7 +18,10 @@ int main(int argc, char* argv[])
     ui::ApplyProgramLook();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
-    RegisterWindows();
+    DesktopFeedback feedback;
+    WindowKeeper keeper(feedback);
+    const std::unique_ptr<SettingsStore> store = MakePlatformStore();
+    RegisterWindows({keeper, feedback, *store});
 
     const std::pair<WindowKind, const char*> windows[] = {
         {WindowKind::Main, "main"},
@@ -32,7 +39,7 @@ int main(int argc, char* argv[])
     };
     int saved = 0;
     for (const auto& [kind, name] : windows) {
-        QWidget* window = WindowKeeper::instance().show(kind);
+        QWidget* window = keeper.show(kind);
         if (window == nullptr || !QTest::qWaitForWindowExposed(window))
             continue;
         QTest::qWait(100);

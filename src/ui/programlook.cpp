@@ -1,9 +1,4 @@
-#include "ui/windowrules.h"
-
-#include "calc/arithmetic.h"
-#include "settings/defaults.h"
-#include "settings/mregistry.h"
-#include "ui/userfeedback.h"
+#include "ui/programlook.h"
 
 #include <QApplication>
 #include <QFile>
@@ -11,22 +6,14 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QIcon>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QStyleFactory>
 
 namespace ui {
 
 namespace {
-
-// Raised by BoxNumber and caught by RunHandler only.
-struct NotANumber
-{
-    QLineEdit* box;
-};
 
 constexpr char kReferenceFont[] = "MS Sans Serif";
 // Wine's reference font is drawn for the small sizes only. Headings take its scalable successor
@@ -41,34 +28,6 @@ constexpr char kWidthSample[] = "The quick brown fox jumps over the lazy dog. "
 constexpr qreal kSampleWidth = 543;
 // Text set larger than captions is drawn unhinted.
 constexpr qreal kLargestHintedPoints = 8.25;
-
-void Refuse(QWidget* window, const QString& message)
-{
-    Feedback().beep();
-    Feedback().warn(window, message);
-}
-
-QString NotANumberMessage(const QString& text)
-{
-    const QString shown = text.trimmed();
-    if (text.isEmpty())
-        return QStringLiteral("A white box is empty. Please fill in a number before hitting "
-                              "calculate!");
-    if (shown.isEmpty())
-        return QStringLiteral("A box holds only blanks, which is not a number. Please enter a "
-                              "number before hitting calculate!");
-    constexpr int kLongest = 24;
-    const QString quoted = shown.size() > kLongest ? shown.left(kLongest) + QChar(0x2026) : shown;
-    return QStringLiteral("\"%1\" is not a number. Please enter a number before hitting "
-                          "calculate!")
-        .arg(quoted);
-}
-
-QString ErrorNumberText(std::int32_t number)
-{
-    const QString hex = QString::number(static_cast<std::uint32_t>(number), 16).toUpper();
-    return QStringLiteral("Error number %1 (0x%2)").arg(number).arg(hex);
-}
 
 // The first scalable font this machine has, asked for by its own name. A family given with
 // substitutes makes Qt ask fontconfig for the fallbacks of every font it loads, and looking
@@ -164,81 +123,6 @@ void MakeOutputBoxes(std::initializer_list<QWidget*> boxes)
             line->setReadOnly(true);
         else if (auto* text = qobject_cast<QPlainTextEdit*>(box))
             text->setReadOnly(true);
-    }
-}
-
-void NameByCaptions(std::initializer_list<Caption> captions)
-{
-    for (const Caption& caption : captions) {
-        if (caption.heading == nullptr && caption.label->buddy() == nullptr) {
-            caption.label->setBuddy(caption.box);
-        } else {
-            caption.box->setAccessibleName(
-                caption.heading == nullptr
-                    ? caption.label->text()
-                    : caption.heading->text() + QLatin1Char(' ') + caption.label->text());
-        }
-    }
-}
-
-void PressOnEnter(const QList<QLineEdit*>& boxes, QPushButton* button)
-{
-    for (QLineEdit* box : boxes)
-        QObject::connect(box, &QLineEdit::returnPressed, button, &QPushButton::click);
-}
-
-calc::UnitSystem ReadUnitSystem()
-{
-    return calc::UnitSystemFromText(defaults::Read(defaults::kUnitOfMeasure));
-}
-
-void FillPoolSize(QLineEdit* box)
-{
-    box->setText(defaults::Read(defaults::kPoolSize));
-}
-
-QString PoolSizeCaption(calc::UnitSystem units)
-{
-    return units == calc::UnitSystem::Imperial ? QStringLiteral("Pool Size (Gal.)")
-                                               : QStringLiteral("Pool Size (L)");
-}
-
-bool RequireFilled(QWidget* window, std::initializer_list<const QLineEdit*> boxes,
-                   const char* message)
-{
-    for (const QLineEdit* box : boxes) {
-        if (box->text().isEmpty()) {
-            Refuse(window, QString::fromUtf8(message));
-            return false;
-        }
-    }
-    return true;
-}
-
-double BoxNumber(QLineEdit* box)
-{
-    const std::optional<double> number = calc::ParseNumber(box->text());
-    if (!number)
-        throw NotANumber{box};
-    return *number;
-}
-
-void RunHandler(QWidget* window, const std::function<void()>& handler,
-                const QString& settingsFailure)
-{
-    try {
-        handler();
-    } catch (const NotANumber& failure) {
-        Refuse(window, NotANumberMessage(failure.box->text()));
-        failure.box->setFocus();
-        failure.box->selectAll();
-    } catch (const calc::CalculationError& failure) {
-        Refuse(window, QString::fromStdString(failure.what()));
-    } catch (const SettingsError& failure) {
-        Feedback().beep();
-        Feedback().reportError(window, settingsFailure + QLatin1String("\n\n") +
-                                           QString::fromStdString(failure.description()) +
-                                           QLatin1Char('\n') + ErrorNumberText(failure.number()));
     }
 }
 

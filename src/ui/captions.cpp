@@ -1,0 +1,33 @@
+#include "ui/captions.h"
+
+#include <QLabel>
+
+namespace ui {
+
+void NameByCaptions(std::initializer_list<Caption> captions)
+{
+    for (const Caption& caption : captions) {
+        if (caption.heading == nullptr && caption.label->buddy() == nullptr) {
+            caption.label->setBuddy(caption.box);
+        } else {
+            caption.box->setAccessibleName(
+                caption.heading == nullptr
+                    ? caption.label->text()
+                    : caption.heading->text() + QLatin1Char(' ') + caption.label->text());
+        }
+    }
+}
+
+void ShowUnitCaptions(calc::UnitSystem units, std::initializer_list<UnitCaption> captions)
+{
+    const bool imperial = units == calc::UnitSystem::Imperial;
+    for (const UnitCaption& caption : captions)
+        caption.label->setText(QString::fromUtf8(imperial ? caption.imperial : caption.metric));
+}
+
+UnitCaption PoolSizeCaption(QLabel* label)
+{
+    return {label, "Pool Size (Gal.)", "Pool Size (L)"};
+}
+
+} // namespace ui

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <initializer_list>
+
+class QLineEdit;
+class QPushButton;
+class QWidget;
+class UserFeedback;
+
+// How a load step or a button handler meets the user: the required-field check, reading a
+// number from a box, and the one place where a failure is shown.
+namespace ui {
+
+// The messages of the required-field check.
+inline constexpr char kFillAllWhiteBoxes[] =
+    "Please fill in all white boxes before hitting calculate!";
+inline constexpr char kFillAllFields[] = "Please fill in all fields before hitting calculate!";
+inline constexpr char kFillPpmIncrease[] =
+    "Please fill in how much PPM increase is required before hitting calculate!";
+
+// True when no box is empty (a blank is not empty). Otherwise beeps, shows message in a modal
+// warning and gives false: the handler ends with nothing changed.
+bool RequireFilled(UserFeedback& feedback, QWidget* window, std::initializer_list<const QLineEdit*> boxes,
+                   const char* message);
+
+// The number in box. A text that is no number leaves the running handler (see RunHandler).
+double BoxNumber(QLineEdit* box);
+
+// Runs a load step or a button handler. A text that is no number or a calculation that cannot
+// be done (a division by zero, an overflow) gives a beep and a warning and changes no box; a
+// SettingsError is shown with settingsFailure, its description and its number.
+void RunHandler(UserFeedback& feedback, QWidget* window, const std::function<void()>& handler,
+                const QString& settingsFailure = QStringLiteral("The settings could not be read."));
+
+// Enter (or Return) in any of boxes presses button.
+void PressOnEnter(const QList<QLineEdit*>& boxes, QPushButton* button);
+
+// A press of button runs handler under RunHandler, as does Enter in any of enterBoxes.
+void WireButton(UserFeedback& feedback, QWidget* window, QPushButton* button,
+                const QList<QLineEdit*>& enterBoxes, const std::function<void()>& handler,
+                const QString& settingsFailure = QStringLiteral("The settings could not be read."));
+
+} // namespace ui

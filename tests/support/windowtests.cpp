@@ -1,0 +1,14 @@
+#include "support/windowtests.h"
+
+#include "ui/programlook.h"
+
+#include <QLocale>
+#include <QTemporaryDir>
+
+void StartWindowTests()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    ui::ApplyProgramLook();
+    static QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+}
