@@ -236,9 +236,12 @@ void RunHandler(QWidget* window, const std::function<void()>& handler,
         Refuse(window, QString::fromStdString(failure.what()));
     } catch (const SettingsError& failure) {
         Feedback().beep();
-        Feedback().reportError(window, settingsFailure + QLatin1String("\n\n") +
-                                           QString::fromStdString(failure.description()) +
-                                           QLatin1Char('\n') + ErrorNumberText(failure.number()));
+        QString message = settingsFailure + QLatin1String("\n\n") +
+                          QString::fromStdString(failure.description()) + QLatin1Char('\n') +
+                          ErrorNumberText(failure.number());
+        if (!failure.cause().empty())
+            message += QLatin1String("\n\n") + QString::fromStdString(failure.cause());
+        Feedback().reportError(window, message);
     }
 }
 
