@@ -14,6 +14,10 @@ inline constexpr char kUnitOfMeasure[] = "UOM"; // "Imperial" or "Metric"
 QString Read(const char* key, const QString& defaultValue = QString());
 void Write(const char* key, const QString& value);
 
+// Writes the three in this order. A failure stops at the failing one, and its SettingsError
+// tells, after the store's cause, which of the three were saved before it.
+void WriteAll(const QString& poolSize, const QString& bleachStrength, const QString& uom);
+
 // What the store has to tell the user after saving, or an empty text.
 QString TakeStoreNotice();
 

@@ -39,11 +39,9 @@ void SettingsWindow::load()
 void SettingsWindow::saveAndClose()
 {
     // The values go in as typed; a failing write stops here and leaves the window as it is.
-    defaults::Write(defaults::kPoolSize, m_ui->txtPoolSize->text());
-    defaults::Write(defaults::kBleachStrength, m_ui->txtBleachStrength->text());
-    defaults::Write(defaults::kUnitOfMeasure, m_ui->optImperial->isChecked()
-                                                  ? QStringLiteral("Imperial")
-                                                  : QStringLiteral("Metric"));
+    defaults::WriteAll(m_ui->txtPoolSize->text(), m_ui->txtBleachStrength->text(),
+                       m_ui->optImperial->isChecked() ? QStringLiteral("Imperial")
+                                                      : QStringLiteral("Metric"));
     const QString notice = defaults::TakeStoreNotice();
     if (!notice.isEmpty())
         Feedback().inform(this, notice);
