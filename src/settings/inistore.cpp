@@ -65,7 +65,7 @@ QString Shown(const QString& path)
 QString KindOfThing(const QString& path)
 {
 #ifdef Q_OS_UNIX
-    struct stat status {};
+    struct stat status; // filled in where stat() succeeds
     if (::stat(QFile::encodeName(path).constData(), &status) == 0) {
         if (S_ISDIR(status.st_mode))
             return QStringLiteral("a folder");
@@ -90,8 +90,8 @@ QString NotAFile(const QFileInfo& info)
             ? QStringLiteral("%1 is a link to %2, which is %3, not a file.")
                   .arg(Shown(file), Shown(info.symLinkTarget()), KindOfThing(file))
             : QStringLiteral("%1 is %2, not a file.").arg(Shown(file), KindOfThing(file));
-    return taken +
-           QStringLiteral(" Rename or remove it, and Poolwright can keep its settings there again.");
+    return taken + QStringLiteral(
+                       " Rename or remove it, and Poolwright can keep its settings there again.");
 }
 
 QString Unreadable(const QString& file)
@@ -245,8 +245,7 @@ bool StartAfresh(const QString& file, const QString& readablePart)
     if (!lock.tryLock(10000))
         return false;
     QSaveFile out(file);
-    return out.open(QIODevice::WriteOnly) && out.write(contents) == contents.size() &&
-           out.commit();
+    return out.open(QIODevice::WriteOnly) && out.write(contents) == contents.size() && out.commit();
 }
 
 } // namespace
@@ -301,9 +300,10 @@ bool IniStore::makeFolder(const QString& folder)
     if (QDir().mkpath(folder)) {
         if (QFileInfo(folder).isWritable())
             return true;
-        m_cause = QStringLiteral("The folder %1 is read-only, so the settings cannot be saved in it.")
-                      .arg(Shown(folder))
-                      .toStdString();
+        m_cause =
+            QStringLiteral("The folder %1 is read-only, so the settings cannot be saved in it.")
+                .arg(Shown(folder))
+                .toStdString();
         return false;
     }
     // What stands in the way is the nearest part of the path that exists.

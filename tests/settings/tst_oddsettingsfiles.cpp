@@ -86,7 +86,8 @@ void OddSettingsFilesTest::makeOdd(Odd odd)
         m_original.reserve(49 * 1000 * 1000);
         const QByteArray filler(38, 'n');
         for (int line = 0; line < 1000 * 1000; ++line)
-            m_original += "key" + QByteArray::number(line).rightJustified(7, '0') + '=' + filler + '\n';
+            m_original +=
+                "key" + QByteArray::number(line).rightJustified(7, '0') + '=' + filler + '\n';
         break;
     }
     case KeyTwice:
@@ -150,8 +151,10 @@ void OddSettingsFilesTest::startAndSave_data()
     QTest::newRow("a folder") << Folder << notAFile.arg("a folder") << notAFile.arg("a folder")
                               << "" << false << "";
     QTest::newRow("a named pipe, never opened")
-        << Pipe << notAFile.arg("a named pipe") << notAFile.arg("a named pipe") << "" << false << "";
-    const QString toDevice = QStringLiteral("is a link to /dev/zero, which is a device, not a file.");
+        << Pipe << notAFile.arg("a named pipe") << notAFile.arg("a named pipe") << "" << false
+        << "";
+    const QString toDevice =
+        QStringLiteral("is a link to /dev/zero, which is a device, not a file.");
     QTest::newRow("a link to /dev/zero, never opened")
         << LinkToDevice << toDevice << toDevice << "" << false << "";
     QTest::newRow("a link to a file not made yet is written through")

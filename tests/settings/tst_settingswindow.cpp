@@ -165,7 +165,8 @@ void SettingsWindowTest::failedSaveKeepsEverything()
     QVERIFY2(error.startsWith(QStringLiteral("The settings could not be saved.")), qPrintable(error));
     QVERIFY2(error.contains(QStringLiteral("Could not open/create registry section")), qPrintable(error));
     QVERIFY2(error.contains(QStringLiteral("-2147219499 (0x800407D5)")), qPrintable(error));
-    QVERIFY2(error.endsWith(QStringLiteral("None of the three settings was saved.")), qPrintable(error));
+    QVERIFY2(error.endsWith(QStringLiteral("None of the three settings was saved.")),
+             qPrintable(error));
     // The first write failed: nothing else was tried, and the window keeps what was typed.
     QCOMPARE(refusing.calls.size(), std::size_t{1});
     QVERIFY(!m_window.isNull());
