@@ -17,6 +17,8 @@
 
 #include <sys/stat.h>
 
+#include <cstdio>
+
 // Settings files that real machines end up with, met by the real store and the real windows:
 // the program starts, the user opens Settings and saves. Nothing freezes (CTest gives each case
 // a time limit: a pipe opened for reading would wait for ever, a device would never end),
@@ -82,12 +84,17 @@ void OddSettingsFilesTest::makeOdd(Odd odd)
     switch (odd) {
     case Huge: {
         // 49 MB: the three defaults, then a million lines of something else.
-        m_original = "[Defaults]\nBleachStrength=6\nPoolSize=20000\nUOM=Imperial\n[Noise]\n";
-        m_original.reserve(49 * 1000 * 1000);
-        const QByteArray filler(38, 'n');
-        for (int line = 0; line < 1000 * 1000; ++line)
-            m_original +=
-                "key" + QByteArray::number(line).rightJustified(7, '0') + '=' + filler + '\n';
+        const QByteArray defaults =
+            "[Defaults]\nBleachStrength=6\nPoolSize=20000\nUOM=Imperial\n[Noise]\n";
+        constexpr int kLines = 1000 * 1000;
+        constexpr int kLineSize = 49; // "key0000000=" and 37 letters, then the line's end
+        m_original = defaults + QByteArray(qsizetype{kLines} * kLineSize, 'n');
+        char* line = m_original.data() + defaults.size();
+        for (int number = 0; number < kLines; ++number, line += kLineSize) {
+            std::snprintf(line, 12, "key%07d=", number); // its zero is written over below
+            line[11] = 'n';
+            line[kLineSize - 1] = '\n';
+        }
         break;
     }
     case KeyTwice:
