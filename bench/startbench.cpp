@@ -2,9 +2,11 @@
 // frame, and compares their start-up times and peak memory; C is the minimal window again, made
 // as large as Poolwright's, which tells the cost of the larger window from the cost of the
 // rest. Then runs the in-process latency benchmark. It prints and never fails on a time.
+// Then starts Poolwright with a 49 MB settings file (the three defaults and a million lines of
+// something else), which must not cost more than a little reading.
 // Usage: poolwright_bench [--runs N] [--warmups N] [--presses N] [--opens N]
 //                         [--app PROGRAM] [--minimal PROGRAM] [--no-latency] [--verbose]
-//                         [--cpu N]
+//                         [--cpu N] [--large-runs N]
 // Every program runs on one CPU (0 unless --cpu says otherwise, -1 for none): the CPUs of a
 // shared or virtual machine can differ by a third in speed, which would otherwise decide
 // more than the programs do.
@@ -189,6 +191,37 @@ int main(int argc, char* argv[])
         }
     }
 
+    // The same start with a settings file far larger than three values need, in a folder of
+    // its own. Starting never saves, so every run meets the whole file.
+    const int largeRuns = ArgumentValue(argc, argv, "--large-runs", 5);
+    std::vector<double> largeTimes, largeMemory;
+    std::string largeFolder = std::string(folder) + "/large";
+    if (largeRuns > 0) {
+        std::filesystem::create_directories(largeFolder + "/Poolwright");
+        std::ofstream large(largeFolder + "/Poolwright/Poolwright.ini");
+        large << "[Defaults]\nBleachStrength=6\nPoolSize=20000\nUOM=Imperial\n[Noise]\n";
+        const std::string filler(38, 'n');
+        char key[16];
+        for (int line = 0; line < 1000000; ++line) {
+            std::snprintf(key, sizeof key, "key%07d=", line);
+            large << key << filler << '\n';
+        }
+    }
+    setenv("XDG_CONFIG_HOME", largeFolder.c_str(), 1);
+    for (int run = 0; run < largeRuns; ++run) {
+        const Launch launch = Start(programs[0]);
+        if (!launch.ok) {
+            ++failures;
+            continue;
+        }
+        if (verbose)
+            std::fprintf(stderr, "large settings run %d: %.1f ms, %.2f MiB\n", run,
+                         launch.milliseconds, launch.residentMiB);
+        largeTimes.push_back(launch.milliseconds);
+        largeMemory.push_back(launch.residentMiB);
+    }
+    setenv("XDG_CONFIG_HOME", folder, 1);
+
     const Summary poolTime = Summarize(times[0]), minimalTime = Summarize(times[1]);
     const Summary poolMemory = Summarize(memory[0]), minimalMemory = Summarize(memory[1]);
     const Summary enlargedTime = Summarize(times[2]);
@@ -216,6 +249,15 @@ int main(int argc, char* argv[])
     PrintRow("minimal Qt window", minimalMemory, 2);
     std::printf("  ratio of medians: %.2f\n\n",
                 minimalMemory.median > 0 ? poolMemory.median / minimalMemory.median : 0.0);
+    if (!largeTimes.empty()) {
+        std::printf("Poolwright with a 49 MB settings file (the defaults and a million other "
+                    "lines), %zu runs\n",
+                    largeTimes.size());
+        std::printf("  %-22s %8s %8s %8s %8s %8s\n", "", "median", "p25", "p75", "min", "max");
+        PrintRow("first frame, ms", Summarize(largeTimes), 1);
+        PrintRow("peak resident, MiB", Summarize(largeMemory), 2);
+        std::printf("\n");
+    }
     std::fflush(stdout);
 
     // The in-process part: every window of the menu and every Calculate press.

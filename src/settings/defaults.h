@@ -24,6 +24,11 @@ calc::UnitSystem ReadUnitSystem(SettingsStore& store);
 // The stored "PoolSize" as it is: no parsing, no formatting.
 QString ReadPoolSize(SettingsStore& store);
 
+// Writes the three in this order. A failure stops at the failing one, and its SettingsError
+// tells, after the store's cause, which of the three were saved before it.
+void WriteAll(SettingsStore& store, const QString& poolSize, const QString& bleachStrength,
+              const QString& uom);
+
 // What the store has to tell the user after saving, or an empty text.
 QString TakeStoreNotice(SettingsStore& store);
 

@@ -4,11 +4,20 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QLockFile>
+#include <QSaveFile>
+#include <QSet>
 #include <QSettings>
+#include <QStorageInfo>
 #include <QStringDecoder>
 #include <QStringList>
+#include <QTemporaryFile>
 #include <QVariant>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 #include <algorithm>
 #include <cstring>
@@ -16,6 +25,8 @@
 #include <utility>
 
 IniStore::IniStore(QString root) : m_root(std::move(root)) {}
+
+IniStore::~IniStore() = default;
 
 QString IniStore::ConfigRootFromEnvironment()
 {
@@ -43,73 +54,158 @@ QString IniStore::filePath(const std::string& keyPath) const
     return m_root + QLatin1Char('/') + app + QLatin1Char('/') + app + QLatin1String(".ini");
 }
 
-long IniStore::openHandle(const QString& file, const QString& group, Key& key)
-{
-    key = m_nextKey++;
-    m_open[key] = Section{file, group};
-    return kSuccess;
-}
-
-long IniStore::OpenKey(const std::string& path, Key& key)
-{
-    QString app, group;
-    if (!split(path, app, group))
-        return kFileNotFound;
-    const QString file = filePath(path);
-    const QFileInfo info(file);
-    if (!info.exists())
-        return kFileNotFound;
-    if (!info.isFile() || !info.isReadable())
-        return kAccessDenied;
-    QSettings settings(file, QSettings::IniFormat);
-    if (settings.status() == QSettings::AccessError)
-        return kAccessDenied;
-    if (!settings.childGroups().contains(group))
-        return kFileNotFound;
-    return openHandle(file, group, key);
-}
-
-long IniStore::CreateKey(const std::string& path, Key& key)
-{
-    QString app, group;
-    if (!split(path, app, group))
-        return kAccessDenied;
-    const QString file = filePath(path);
-    const QString folder = QFileInfo(file).path();
-    // mkpath fails where a plain file stands in the way of the folder.
-    if (!QDir().mkpath(folder) || !QFileInfo(folder).isWritable())
-        return kAccessDenied;
-    const QFileInfo info(file);
-    if (info.exists() && (!info.isFile() || !info.isWritable()))
-        return kAccessDenied;
-    if (info.exists() && !keepCopyIfNotClean(file))
-        return kAccessDenied; // never write over a file that could not be kept
-    return openHandle(file, group, key);
-}
-
 namespace {
 
-// A file that rewriting keeps intact: UTF-8 text of blank lines, [sections] and key=value
-// lines only, that Qt reads without a format error.
-bool IsClean(const QString& file)
+QString Shown(const QString& path)
 {
+    return QDir::toNativeSeparators(path);
+}
+
+// What stands at path, which exists and is no regular file: "a folder", "a named pipe", ...
+QString KindOfThing(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    struct stat status; // filled in where stat() succeeds
+    if (::stat(QFile::encodeName(path).constData(), &status) == 0) {
+        if (S_ISDIR(status.st_mode))
+            return QStringLiteral("a folder");
+        if (S_ISFIFO(status.st_mode))
+            return QStringLiteral("a named pipe");
+        if (S_ISSOCK(status.st_mode))
+            return QStringLiteral("a socket");
+        if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))
+            return QStringLiteral("a device");
+    }
+#endif
+    return QFileInfo(path).isDir() ? QStringLiteral("a folder") : QStringLiteral("something else");
+}
+
+// The settings file's place is taken by a folder, a pipe, a device or a link to one of them.
+// Nothing there is ever opened: a pipe would wait for a writer, a device never ends.
+QString NotAFile(const QFileInfo& info)
+{
+    const QString file = info.filePath();
+    const QString taken =
+        info.isSymLink()
+            ? QStringLiteral("%1 is a link to %2, which is %3, not a file.")
+                  .arg(Shown(file), Shown(info.symLinkTarget()), KindOfThing(file))
+            : QStringLiteral("%1 is %2, not a file.").arg(Shown(file), KindOfThing(file));
+    return taken + QStringLiteral(
+                       " Rename or remove it, and Poolwright can keep its settings there again.");
+}
+
+QString Unreadable(const QString& file)
+{
+    return QStringLiteral("%1 cannot be read: there is no permission to read it.").arg(Shown(file));
+}
+
+// The beginning of a settings file, at most kLargestFile bytes of it, and whether the file is
+// larger than three values can need.
+struct Beginning
+{
+    bool read = false;
+    qint64 size = 0;
+    QByteArray bytes;
+    bool oversized = false;
+};
+
+Beginning ReadBeginning(const QString& file)
+{
+    Beginning beginning;
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = in.readAll();
-    if (bytes.contains('\0'))
-        return false;
+        return beginning;
+    beginning.size = in.size();
+    beginning.bytes = in.read(IniStore::kLargestFile + 1);
+    beginning.read = in.error() == QFileDevice::NoError;
+    if (beginning.bytes.size() > IniStore::kLargestFile) {
+        beginning.oversized = true;
+        // The line cut short at the limit is not read.
+        beginning.bytes.truncate(beginning.bytes.lastIndexOf('\n', IniStore::kLargestFile - 1) + 1);
+    } else {
+        beginning.oversized = beginning.bytes.count('\n') > IniStore::kMostLines;
+    }
+    return beginning;
+}
+
+// The lines of [group] in bytes (a file's beginning), as a file of their own, from which the
+// values of a file too large to be read whole are read.
+QByteArray SectionLines(const QByteArray& bytes, const QString& group)
+{
+    const QByteArray header = '[' + group.toUtf8() + ']';
+    QByteArray lines = header + '\n';
+    bool inGroup = false;
+    int kept = 0;
+    for (qsizetype at = 0; at < bytes.size() && kept < IniStore::kMostLines;) {
+        qsizetype end = bytes.indexOf('\n', at);
+        if (end < 0)
+            end = bytes.size();
+        const QByteArrayView line(bytes.constData() + at, end - at);
+        const QByteArrayView trimmed = line.trimmed();
+        if (trimmed.startsWith('[')) {
+            inGroup = trimmed == header;
+        } else if (inGroup) {
+            lines += line;
+            lines += '\n';
+            ++kept;
+        }
+        at = end + 1;
+    }
+    return lines;
+}
+
+std::shared_ptr<QTemporaryFile> WriteReadablePart(const Beginning& beginning, const QString& group)
+{
+    auto part = std::make_shared<QTemporaryFile>();
+    if (!part->open() || part->write(SectionLines(beginning.bytes, group)) < 0 || !part->flush())
+        return nullptr;
+    part->close();
+    return part;
+}
+
+// Why a file that rewriting would not keep intact is not clean, for the user; empty when it
+// is clean: UTF-8 text of blank lines, [sections] and key=value lines only, each key once in
+// its section, that Qt reads without a format error.
+QString WhyNotClean(const Beginning& beginning)
+{
+    if (beginning.oversized) {
+        return beginning.size > IniStore::kLargestFile
+                   ? QStringLiteral("It is %1, far larger than three settings need, so only its "
+                                    "beginning was read.")
+                         .arg(QLocale().formattedDataSize(beginning.size, 1,
+                                                          QLocale::DataSizeTraditionalFormat))
+                   : QStringLiteral("It has more than %1 lines, far more than three settings "
+                                    "need, so only its beginning was read.")
+                         .arg(IniStore::kMostLines);
+    }
+    const QString notText = QStringLiteral("It holds bytes that are not text.");
+    if (beginning.bytes.contains('\0'))
+        return notText;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
+    const QString text = utf8.decode(beginning.bytes);
     if (utf8.hasError())
-        return false;
+        return notText;
+    QString section;
+    QSet<QString> keys;
     for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
         line = line.trimmed();
-        const bool section = line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'));
-        if (!line.isEmpty() && !section && !line.contains(QLatin1Char('=')))
-            return false;
+        if (line.isEmpty())
+            continue;
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            section = line.mid(1, line.size() - 2).trimmed().toString();
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals < 0)
+            return QStringLiteral("It holds lines that are not settings.");
+        // Qt keeps the last of a key given twice; a save would drop the others unseen.
+        const QString key = line.left(equals).trimmed().toString();
+        const QString path = section + QLatin1Char('/') + key;
+        if (keys.contains(path))
+            return QStringLiteral("It gives %1 more than once; the last one was read.").arg(key);
+        keys.insert(path);
     }
-    return QSettings(file, QSettings::IniFormat).status() == QSettings::NoError;
+    return {};
 }
 
 // Qt locks the file while it saves it. A writer killed between creating that lock and writing
@@ -124,22 +220,172 @@ void GiveUpAbandonedLock(const QString& file)
         probe.unlock();
 }
 
+// Puts in place of file what could be read of it: group's values as Qt writes them, so that
+// the new file is clean and small. Under Qt's own lock, and atomically.
+bool StartAfresh(const QString& file, const QString& readablePart)
+{
+    QTemporaryFile fresh;
+    if (!fresh.open())
+        return false;
+    fresh.close();
+    {
+        const QSettings from(readablePart, QSettings::IniFormat);
+        QSettings to(fresh.fileName(), QSettings::IniFormat);
+        for (const QString& key : from.allKeys())
+            to.setValue(key, from.value(key));
+        to.sync();
+        if (to.status() != QSettings::NoError)
+            return false;
+    }
+    if (!fresh.open())
+        return false;
+    const QByteArray contents = fresh.readAll();
+    GiveUpAbandonedLock(file);
+    QLockFile lock(file + QLatin1String(".lock"));
+    if (!lock.tryLock(10000))
+        return false;
+    QSaveFile out(file);
+    return out.open(QIODevice::WriteOnly) && out.write(contents) == contents.size() && out.commit();
+}
+
 } // namespace
 
-bool IniStore::keepCopyIfNotClean(const QString& file)
+long IniStore::openHandle(Section section, Key& key)
 {
-    if (IsClean(file))
+    key = m_nextKey++;
+    m_open[key] = std::move(section);
+    return kSuccess;
+}
+
+long IniStore::refuse(const QString& cause)
+{
+    m_cause = cause.toStdString();
+    return kAccessDenied;
+}
+
+long IniStore::OpenKey(const std::string& path, Key& key)
+{
+    m_cause.clear();
+    QString app, group;
+    if (!split(path, app, group))
+        return kFileNotFound;
+    const QString file = filePath(path);
+    const QFileInfo info(file);
+    if (!info.exists())
+        return kFileNotFound; // nothing stored yet, or a link to a file not made yet
+    if (!info.isFile())
+        return refuse(NotAFile(info));
+    if (!info.isReadable())
+        return refuse(Unreadable(file));
+    const Beginning beginning = ReadBeginning(file);
+    if (!beginning.read)
+        return refuse(Unreadable(file));
+    Section section{file, group, file, nullptr};
+    if (beginning.oversized) {
+        section.readablePart = WriteReadablePart(beginning, group);
+        if (!section.readablePart)
+            return kFileNotFound; // the defaults, then
+        section.readFrom = section.readablePart->fileName();
+    }
+    const QSettings settings(section.readFrom, QSettings::IniFormat);
+    if (settings.status() == QSettings::AccessError)
+        return refuse(Unreadable(file));
+    if (!settings.childGroups().contains(group))
+        return kFileNotFound;
+    return openHandle(std::move(section), key);
+}
+
+bool IniStore::makeFolder(const QString& folder)
+{
+    if (QDir().mkpath(folder)) {
+        if (QFileInfo(folder).isWritable())
+            return true;
+        m_cause =
+            QStringLiteral("The folder %1 is read-only, so the settings cannot be saved in it.")
+                .arg(Shown(folder))
+                .toStdString();
+        return false;
+    }
+    // What stands in the way is the nearest part of the path that exists.
+    QString blocker = folder;
+    while (!QFileInfo::exists(blocker) && QFileInfo(blocker).path() != blocker)
+        blocker = QFileInfo(blocker).path();
+    m_cause = (QFileInfo(blocker).isDir()
+                   ? QStringLiteral("The folder %1 cannot be made: %2 is read-only.")
+                         .arg(Shown(folder), Shown(blocker))
+                   : QStringLiteral("The folder %1 cannot be made: %2 is a file, not a folder.")
+                         .arg(Shown(folder), Shown(blocker)))
+                  .toStdString();
+    return false;
+}
+
+long IniStore::CreateKey(const std::string& path, Key& key)
+{
+    m_cause.clear();
+    QString app, group;
+    if (!split(path, app, group))
+        return kAccessDenied;
+    const QString file = filePath(path);
+    if (!makeFolder(QFileInfo(file).path()))
+        return kAccessDenied;
+    const QFileInfo info(file);
+    if (info.isSymLink() && !info.exists()) {
+        // A link to a file not made yet: saving makes it, in the folder the link points into.
+        const QString target = info.symLinkTarget();
+        if (!QFileInfo(QFileInfo(target).path()).isDir())
+            return refuse(QStringLiteral("%1 is a link to %2, which does not exist and cannot be "
+                                         "made, as its folder does not exist either.")
+                              .arg(Shown(file), Shown(target)));
+    }
+    if (info.exists() && !info.isFile())
+        return refuse(NotAFile(info));
+    if (info.exists() && !info.isWritable())
+        return refuse(QStringLiteral("%1 is read-only, so the settings cannot be saved in it.")
+                          .arg(Shown(file)));
+    if (info.exists() && !keepCopyIfNotClean(file, group))
+        return kAccessDenied; // never write over a file that could not be kept
+    return openHandle(Section{file, group, file, nullptr}, key);
+}
+
+bool IniStore::keepCopyIfNotClean(const QString& file, const QString& group)
+{
+    const Beginning beginning = ReadBeginning(file);
+    if (!beginning.read) {
+        m_cause = Unreadable(file).toStdString();
+        return false;
+    }
+    QString why = WhyNotClean(beginning);
+    if (why.isEmpty() && QSettings(file, QSettings::IniFormat).status() != QSettings::NoError)
+        why = QStringLiteral("It holds lines that are not settings.");
+    if (why.isEmpty())
         return true;
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString copy = file + QLatin1Char('.') + stamp + QLatin1String(".bak");
     for (int n = 2; QFileInfo::exists(copy); ++n)
         copy = file + QLatin1Char('.') + stamp + QLatin1Char('-') + QString::number(n) +
                QLatin1String(".bak");
-    if (!QFile::copy(file, copy))
+    QFile original(file);
+    if (!original.copy(copy)) {
+        m_cause = QStringLiteral("%1 could not be read in full, and a copy of it could not be "
+                                 "kept beside it (%2), so it was not written over.")
+                      .arg(Shown(file), original.errorString())
+                      .toStdString();
         return false;
+    }
+    if (beginning.oversized) {
+        // Saving over it would parse and rewrite it whole, at every save.
+        const std::shared_ptr<QTemporaryFile> part = WriteReadablePart(beginning, group);
+        if (!part || !StartAfresh(file, part->fileName())) {
+            m_cause = QStringLiteral("%1 is far larger than three settings need, and it could not "
+                                     "be replaced by a smaller one. A copy of it was kept as %2.")
+                          .arg(Shown(file), Shown(copy))
+                          .toStdString();
+            return false;
+        }
+    }
     m_notice = QStringLiteral("Your settings file could not be read in full, so a copy of it was "
-                              "kept as %1 before the new settings were saved.")
-                   .arg(QDir::toNativeSeparators(copy))
+                              "kept as %1 before the new settings were saved. %2")
+                   .arg(Shown(copy), why)
                    .toStdString();
     return true;
 }
@@ -147,6 +393,11 @@ bool IniStore::keepCopyIfNotClean(const QString& file)
 std::string IniStore::TakeNotice()
 {
     return std::exchange(m_notice, std::string());
+}
+
+std::string IniStore::TakeFailureCause()
+{
+    return std::exchange(m_cause, std::string());
 }
 
 namespace {
@@ -180,7 +431,7 @@ long IniStore::QueryValue(Key key, const std::string& name, std::uint32_t& type,
     const auto section = m_open.find(key);
     if (section == m_open.end())
         return kAccessDenied;
-    QSettings settings(section->second.file, QSettings::IniFormat);
+    QSettings settings(section->second.readFrom, QSettings::IniFormat);
     settings.beginGroup(section->second.group);
     const QString valueName = QString::fromStdString(name);
     if (!settings.contains(valueName))
@@ -212,14 +463,36 @@ long IniStore::SetValue(Key key, const std::string& name, std::uint32_t type, co
     const auto section = m_open.find(key);
     if (section == m_open.end() || type != kString)
         return kAccessDenied;
+    m_cause.clear();
     // The stored text leaves out the terminating zero.
     const auto length = static_cast<qsizetype>(size > 0 && data[size - 1] == '\0' ? size - 1 : size);
+    // Escaped, a byte takes at most four ("\x1f"). A value that could make the file too large
+    // to be read whole would not read back, so it is refused rather than written.
+    const qint64 largestLine = 4 * qint64{length} + qint64(name.size()) + 2;
+    if (QFileInfo(section->second.file).size() + largestLine > kLargestFile)
+        return refuse(QStringLiteral("The value for %1 is too long to be kept in %2 (%3 bytes).")
+                          .arg(QString::fromStdString(name), Shown(section->second.file))
+                          .arg(length));
     GiveUpAbandonedLock(section->second.file);
     QSettings settings(section->second.file, QSettings::IniFormat);
     settings.beginGroup(section->second.group);
     settings.setValue(QString::fromStdString(name), QString::fromUtf8(data, length));
     settings.sync();
-    return settings.status() == QSettings::NoError ? kSuccess : kAccessDenied;
+    if (settings.status() == QSettings::NoError)
+        return kSuccess;
+    // Qt tells no more than that it failed; the usual reasons can be seen from outside.
+    const QString& file = section->second.file;
+    const QString folder = QFileInfo(QFileInfo(file).canonicalFilePath().isEmpty()
+                                         ? file
+                                         : QFileInfo(file).canonicalFilePath())
+                               .path();
+    const QStorageInfo disk(folder);
+    QString why;
+    if (disk.isValid() && disk.bytesAvailable() < 64 * 1024 + length)
+        why = QStringLiteral(": the disk it is on is full");
+    else if (!QFileInfo(folder).isWritable())
+        why = QStringLiteral(": its folder %1 is read-only").arg(Shown(folder));
+    return refuse(QStringLiteral("%1 could not be written%2.").arg(Shown(file), why));
 }
 
 long IniStore::CloseKey(Key key)

@@ -3,19 +3,34 @@
 #include "settings/settingsstore.h"
 
 #include <QString>
+#include <QtGlobal>
 
 #include <map>
+#include <memory>
+
+class QTemporaryFile;
 
 // The store as INI files: the key path "SOFTWARE\<app>\<section>" is the group [<section>]
 // of <root>/<app>/<app>.ini. Values are written as text; a value that another writer stored
 // with a type of its own (an integer as @Variant, a list, a byte array) reports that type.
-// An unreadable or unwritable file is access denied (5), as the registry would say. Saving
-// rewrites the whole file, so a file holding anything that would not survive that (garbage,
-// comments, binary bytes) is first copied beside itself.
+// An unreadable or unwritable file is access denied (5), as the registry would say, and the
+// failure's cause names the file and what is wrong with it. Saving rewrites the whole file, so
+// a file holding anything that would not survive that (garbage, comments, binary bytes, a key
+// given twice) is first copied beside itself.
+//
+// Three values fill a file of a few lines and a few hundred kilobytes at most (the Settings
+// window takes up to 32767 characters a box). A file larger than kLargestFile or of more than
+// kMostLines lines is not one this program wrote, and parsing it whole would cost seconds at
+// every read and every save: only its section's lines within its first kLargestFile bytes
+// are read, and the first save keeps a copy of it and starts the file afresh from what was read.
 class IniStore : public SettingsStore
 {
 public:
+    static constexpr qint64 kLargestFile = 1024 * 1024;
+    static constexpr int kMostLines = 1000;
+
     explicit IniStore(QString root);
+    ~IniStore() override;
 
     // $XDG_CONFIG_HOME, or ~/.config when it is unset or not an absolute path.
     static QString ConfigRootFromEnvironment();
@@ -30,19 +45,26 @@ public:
                   std::uint32_t size) override;
     long CloseKey(Key key) override;
     std::string TakeNotice() override;
+    std::string TakeFailureCause() override;
 
 private:
     struct Section
     {
         QString file;
         QString group;
+        // Where the values are read from: the file, or the part of it that could be read.
+        QString readFrom;
+        std::shared_ptr<QTemporaryFile> readablePart;
     };
     bool split(const std::string& keyPath, QString& app, QString& group) const;
-    long openHandle(const QString& file, const QString& group, Key& key);
-    bool keepCopyIfNotClean(const QString& file);
+    long openHandle(Section section, Key& key);
+    long refuse(const QString& cause);
+    bool makeFolder(const QString& folder);
+    bool keepCopyIfNotClean(const QString& file, const QString& group);
 
     QString m_root;
     std::map<Key, Section> m_open;
     Key m_nextKey = 1;
     std::string m_notice;
+    std::string m_cause;
 };

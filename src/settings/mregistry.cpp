@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
-SettingsError::SettingsError(std::int32_t number, std::string description)
-    : m_number(number), m_description(std::move(description)), m_source("Poolwright")
+SettingsError::SettingsError(std::int32_t number, std::string description, std::string cause)
+    : m_number(number), m_description(std::move(description)), m_source("Poolwright"),
+      m_cause(std::move(cause))
 {
 }
 
@@ -18,11 +20,11 @@ std::string TrimSpaces(const std::string& text)
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-SettingsError StoreError(std::uint32_t offset, const char* description)
+SettingsError StoreError(std::uint32_t offset, const char* description, std::string cause = {})
 {
     // Wraps around as the platform's signed 32-bit error numbers do.
     return SettingsError(static_cast<std::int32_t>(MRegistry::kStoreErrorBase + offset),
-                         description);
+                         description, std::move(cause));
 }
 
 // The argument checks and the section's path, shared by reading and writing. Only the
@@ -78,7 +80,8 @@ std::string MRegistry::ReadSetting(std::string appName, std::string section, std
     if (opened == SettingsStore::kFileNotFound)
         return defaultValue;
     if (opened != SettingsStore::kSuccess)
-        throw StoreError(static_cast<std::uint32_t>(opened), "Could not open registry section");
+        throw StoreError(static_cast<std::uint32_t>(opened), "Could not open registry section",
+                         m_store.TakeFailureCause());
     OpenKey open(m_store, handle);
 
     std::string result = defaultValue;
@@ -119,13 +122,14 @@ void MRegistry::WriteSetting(std::string appName, std::string section, std::stri
     const long created = m_store.CreateKey(path, handle);
     if (created != SettingsStore::kSuccess)
         throw StoreError(static_cast<std::uint32_t>(created),
-                         "Could not open/create registry section");
+                         "Could not open/create registry section", m_store.TakeFailureCause());
     OpenKey open(m_store, handle);
 
     const std::string data = value + '\0';
     const long stored = m_store.SetValue(handle, key, SettingsStore::kString, data.data(),
                                          static_cast<std::uint32_t>(data.size()));
+    const std::string cause = stored != SettingsStore::kSuccess ? m_store.TakeFailureCause() : "";
     open.close();
     if (stored != SettingsStore::kSuccess)
-        throw StoreError(static_cast<std::uint32_t>(stored), "Could not set key value");
+        throw StoreError(static_cast<std::uint32_t>(stored), "Could not set key value", cause);
 }

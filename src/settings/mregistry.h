@@ -7,21 +7,25 @@
 #include <string>
 
 // A failure of the settings store: the error number (an application-defined number from
-// 0x80040000 on), a description for the user, and the program as its source.
+// 0x80040000 on), a description for the user, and the program as its source. The number and
+// the description are fixed for each kind of failure; the cause adds what the store knows of
+// this one in plain words (which file, and what is wrong with it), and may be empty.
 class SettingsError : public std::exception
 {
 public:
-    SettingsError(std::int32_t number, std::string description);
+    SettingsError(std::int32_t number, std::string description, std::string cause = {});
 
     std::int32_t number() const noexcept { return m_number; }
     const std::string& description() const noexcept { return m_description; }
     const std::string& source() const noexcept { return m_source; }
+    const std::string& cause() const noexcept { return m_cause; }
     const char* what() const noexcept override { return m_description.c_str(); }
 
 private:
     std::int32_t m_number;
     std::string m_description;
     std::string m_source;
+    std::string m_cause;
 };
 
 // Reads and writes text settings by application, section and key. Stateless: every call

@@ -48,4 +48,9 @@ public:
     // Something the store did on the user's behalf that the user should hear of (such as a
     // copy it kept of a file it could not read); empty when there is nothing. Taken once.
     virtual std::string TakeNotice() { return {}; }
+
+    // Why the last OpenKey, CreateKey or SetValue failed, in plain words that name the file or
+    // key (such as "... is a folder, not a file"); empty when the store has nothing to add to
+    // its result code. Taken once.
+    virtual std::string TakeFailureCause() { return {}; }
 };

@@ -39,11 +39,10 @@ void SettingsWindow::load()
 void SettingsWindow::saveAndClose()
 {
     // The values go in as typed; a failing write stops here and leaves the window as it is.
-    defaults::Write(m_services.store, defaults::kPoolSize, m_ui->txtPoolSize->text());
-    defaults::Write(m_services.store, defaults::kBleachStrength, m_ui->txtBleachStrength->text());
-    defaults::Write(m_services.store, defaults::kUnitOfMeasure, m_ui->optImperial->isChecked()
-                                                  ? QStringLiteral("Imperial")
-                                                  : QStringLiteral("Metric"));
+    defaults::WriteAll(m_services.store, m_ui->txtPoolSize->text(),
+                       m_ui->txtBleachStrength->text(),
+                       m_ui->optImperial->isChecked() ? QStringLiteral("Imperial")
+                                                      : QStringLiteral("Metric"));
     const QString notice = defaults::TakeStoreNotice(m_services.store);
     if (!notice.isEmpty())
         m_services.feedback.inform(this, notice);

@@ -87,9 +87,12 @@ void RunHandler(UserFeedback& feedback, QWidget* window, const std::function<voi
         Refuse(feedback, window, QString::fromStdString(failure.what()));
     } catch (const SettingsError& failure) {
         feedback.beep();
-        feedback.reportError(window, settingsFailure + QLatin1String("\n\n") +
-                                         QString::fromStdString(failure.description()) +
-                                         QLatin1Char('\n') + ErrorNumberText(failure.number()));
+        QString message = settingsFailure + QLatin1String("\n\n") +
+                          QString::fromStdString(failure.description()) + QLatin1Char('\n') +
+                          ErrorNumberText(failure.number());
+        if (!failure.cause().empty())
+            message += QLatin1String("\n\n") + QString::fromStdString(failure.cause());
+        feedback.reportError(window, message);
     }
 }
 

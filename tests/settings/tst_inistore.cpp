@@ -44,8 +44,8 @@ private:
     std::string read(const std::string& key, const std::string& fallback = "default");
     void write(const std::string& key, const std::string& value);
     void writeFile(const QByteArray& contents);
-    int readError(const std::string& key, std::string* description);
-    int writeError(std::string* description);
+    int readError(const std::string& key, std::string* description, std::string* cause = nullptr);
+    int writeError(std::string* description, std::string* cause = nullptr);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<IniStore> m_store;
@@ -88,23 +88,27 @@ void IniStoreTest::writeFile(const QByteArray& contents)
     file.write(contents);
 }
 
-int IniStoreTest::readError(const std::string& key, std::string* description)
+int IniStoreTest::readError(const std::string& key, std::string* description, std::string* cause)
 {
     try {
         read(key);
     } catch (const SettingsError& error) {
         *description = error.description();
+        if (cause != nullptr)
+            *cause = error.cause();
         return error.number();
     }
     return 0;
 }
 
-int IniStoreTest::writeError(std::string* description)
+int IniStoreTest::writeError(std::string* description, std::string* cause)
 {
     try {
         write("PoolSize", "20000");
     } catch (const SettingsError& error) {
         *description = error.description();
+        if (cause != nullptr)
+            *cause = error.cause();
         return error.number();
     }
     return 0;
@@ -215,11 +219,14 @@ void IniStoreTest::valueOfAnotherType()
 void IniStoreTest::settingsFileIsAFolder()
 {
     QVERIFY(QDir().mkpath(m_file));
-    std::string description;
-    QCOMPARE(readError("PoolSize", &description), -2147219499);
+    std::string description, cause;
+    const std::string isAFolder = m_file.toStdString() + " is a folder, not a file.";
+    QCOMPARE(readError("PoolSize", &description, &cause), -2147219499);
     QCOMPARE(description, "Could not open registry section");
-    QCOMPARE(writeError(&description), -2147219499);
+    QVERIFY2(cause.starts_with(isAFolder), cause.c_str());
+    QCOMPARE(writeError(&description, &cause), -2147219499);
     QCOMPARE(description, "Could not open/create registry section");
+    QVERIFY2(cause.starts_with(isAFolder), cause.c_str());
 }
 
 void IniStoreTest::settingsFolderIsAFile()
@@ -228,9 +235,12 @@ void IniStoreTest::settingsFolderIsAFile()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QCOMPARE(read("PoolSize"), "default");
-    std::string description;
-    QCOMPARE(writeError(&description), -2147219499);
+    std::string description, cause;
+    QCOMPARE(writeError(&description, &cause), -2147219499);
     QCOMPARE(description, "Could not open/create registry section");
+    const QString folder = QFileInfo(m_file).path();
+    QCOMPARE(QString::fromStdString(cause),
+             "The folder " + folder + " cannot be made: " + folder + " is a file, not a folder.");
 }
 
 void IniStoreTest::unreadableFile()

@@ -161,12 +161,15 @@ void MRegistryTest::readFailures()
     store.openResult = openResult;
     store.valueType = type;
     store.valueBytes = Bytes("5");
+    store.failureCause = "why it failed";
     try {
         MRegistry(store).ReadSetting("Poolwright", "Defaults", "PoolSize", "default");
         QFAIL("no error");
     } catch (const SettingsError& error) {
         QCOMPARE(error.number(), number);
         QCOMPARE(QString::fromStdString(error.description()), description);
+        // The store's cause goes with its own failures only, not with a value's type.
+        QCOMPARE(error.cause(), openResult != SettingsStore::kSuccess ? "why it failed" : "");
         // The key is closed before the error reaches the caller.
         QCOMPARE(store.openHandles, 0);
         QCOMPARE(store.calls.back() == "close", closed);
@@ -213,12 +216,14 @@ void MRegistryTest::writeFailures()
     FakeStore store;
     store.createResult = createResult;
     store.setResult = setResult;
+    store.failureCause = "why it failed";
     try {
         MRegistry(store).WriteSetting("Poolwright", "Defaults", "UOM", "Metric");
         QFAIL("no error");
     } catch (const SettingsError& error) {
         QCOMPARE(error.number(), number);
         QCOMPARE(QString::fromStdString(error.description()), description);
+        QCOMPARE(error.cause(), "why it failed");
     }
     QCOMPARE(store.calls, calls);
     QCOMPARE(store.openHandles, 0);

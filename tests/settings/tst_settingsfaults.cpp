@@ -25,7 +25,7 @@ private Q_SLOTS:
     void foreignFileIsKeptBeforeTheFirstSave_data();
     void foreignFileIsKeptBeforeTheFirstSave();
     void cleanFileIsNotCopied();
-    void hugeValueRoundTrips();
+    void largestValuesRoundTrip();
     void hugeFileIsRead();
 
 private:
@@ -127,6 +127,14 @@ void SettingsFaultsTest::foreignFileIsKeptBeforeTheFirstSave_data()
                                           << "20000";
     QTest::newRow("unclosed section") << QByteArray("[Defaults\nPoolSize=20000\n") << "20000";
     QTest::newRow("invalid UTF-8") << QByteArray("[Defaults]\nPoolSize=\xc3\x28\n") << "";
+    // Qt reads the last; a save would keep only that one.
+    QTest::newRow("key given twice") << QByteArray("[Defaults]\nPoolSize=1\nPoolSize=2\n") << "2";
+    QTest::newRow("key given twice in a repeated section")
+        << QByteArray("[Defaults]\nPoolSize=1\n[Other]\nx=y\n[Defaults]\nPoolSize=2\n") << "2";
+    QByteArray manyLines = "[Defaults]\nPoolSize=20000\n[Noise]\n";
+    for (int line = 0; line < IniStore::kMostLines; ++line)
+        manyLines += "key" + QByteArray::number(line) + "=n\n";
+    QTest::newRow("more lines than three settings need") << manyLines << "20000";
 }
 
 void SettingsFaultsTest::foreignFileIsKeptBeforeTheFirstSave()
@@ -163,12 +171,35 @@ void SettingsFaultsTest::cleanFileIsNotCopied()
     QCOMPARE(QSettings(m_file, QSettings::IniFormat).value("Other/x").toString(), "y");
 }
 
-void SettingsFaultsTest::hugeValueRoundTrips()
+void SettingsFaultsTest::largestValuesRoundTrip()
 {
-    std::string huge(1 << 20, 'x');
-    huge.replace(1000, 3, " ,;");
-    write("PoolSize", huge);
-    QCOMPARE(read("PoolSize"), huge);
+    // As long as the Settings window's boxes take them (32767 characters), in the characters
+    // that take the most bytes written: a file of three is read whole and never copied.
+    const QString wide(32767, QChar(0x6C34));     // three bytes of UTF-8 each
+    const QString controls(32767, QChar(0x1F));   // escaped as \x1f
+    QString mixed = QString(32767, QLatin1Char('x'));
+    mixed.replace(1000, 4, QStringLiteral(" ,;\\"));
+    const std::pair<const char*, QString> values[] = {
+        {"PoolSize", wide}, {"BleachStrength", controls}, {"UOM", mixed}};
+    for (const auto& [key, value] : values)
+        write(key, value.toStdString());
+    for (const auto& [key, value] : values)
+        QCOMPARE(QString::fromStdString(read(key)), value);
+    QVERIFY(QFileInfo(m_file).size() <= IniStore::kLargestFile);
+    write("PoolSize", "again");
+    QCOMPARE(backups(), QStringList());
+    QVERIFY(m_store->TakeNotice().empty());
+
+    // A value that could make the file too large to be read whole is refused, not written.
+    try {
+        write("PoolSize", std::string(IniStore::kLargestFile / 2, 'x'));
+        QFAIL("a value of half a megabyte was taken");
+    } catch (const SettingsError& error) {
+        QCOMPARE(error.number(), -2147219499);
+        QCOMPARE(error.description(), "Could not set key value");
+        QVERIFY2(error.cause().find("too long") != std::string::npos, error.cause().c_str());
+    }
+    QCOMPARE(read("PoolSize"), "again");
 }
 
 void SettingsFaultsTest::hugeFileIsRead()

@@ -1,4 +1,5 @@
 #include "settings/defaults.h"
+#include "settings/inistore.h"
 #include "settings/settingswindow.h"
 #include "support/windowtests.h"
 #include "support/fakestore.h"
@@ -10,6 +11,33 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+namespace {
+
+// The real store, whose write number `failing` (from 1) is refused as a full disk refuses it.
+class FailingWriteStore : public IniStore
+{
+public:
+    FailingWriteStore(const QString& root, int failing) : IniStore(root), m_failing(failing) {}
+
+    long SetValue(Key key, const std::string& name, std::uint32_t type, const char* data,
+                  std::uint32_t size) override
+    {
+        if (++m_writes == m_failing)
+            return kAccessDenied;
+        return IniStore::SetValue(key, name, type, data, size);
+    }
+    std::string TakeFailureCause() override
+    {
+        return m_writes == m_failing ? "The disk is full." : IniStore::TakeFailureCause();
+    }
+
+private:
+    int m_failing;
+    int m_writes = 0;
+};
+
+} // namespace
 
 class SettingsWindowTest : public QObject
 {
@@ -25,6 +53,8 @@ private Q_SLOTS:
     void savesAsTyped_data();
     void savesAsTyped();
     void failedSaveKeepsEverything();
+    void partlyFailedSaveSaysWhatWasSaved_data();
+    void partlyFailedSaveSaysWhatWasSaved();
     void optionButtonsFormOneGroup();
     void layout();
     void tabOrderAndFocus();
@@ -130,6 +160,8 @@ void SettingsWindowTest::failedSaveKeepsEverything()
     QVERIFY2(error.startsWith(QStringLiteral("The settings could not be saved.")), qPrintable(error));
     QVERIFY2(error.contains(QStringLiteral("Could not open/create registry section")), qPrintable(error));
     QVERIFY2(error.contains(QStringLiteral("-2147219499 (0x800407D5)")), qPrintable(error));
+    QVERIFY2(error.endsWith(QStringLiteral("None of the three settings was saved.")),
+             qPrintable(error));
     // The first write failed: nothing else was tried, and the window keeps what was typed.
     QCOMPARE(refusing.calls.size(), std::size_t{1});
     QVERIFY(!m_window.isNull());
@@ -142,6 +174,55 @@ void SettingsWindowTest::failedSaveKeepsEverything()
     save();
     QCOMPARE(m_kept->settings.read(defaults::kPoolSize), QStringLiteral("30000"));
     QCOMPARE(m_kept->settings.read(defaults::kUnitOfMeasure), QStringLiteral("Imperial"));
+}
+
+void SettingsWindowTest::partlyFailedSaveSaysWhatWasSaved_data()
+{
+    QTest::addColumn<int>("failing");
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QStringList>("stored"); // pool size, strength, unit of measure afterwards
+    QTest::newRow("first write fails") << 1 << "None of the three settings was saved."
+                                       << QStringList{"10000", "5", "Metric"};
+    QTest::newRow("second write fails")
+        << 2 << "The pool size was saved; the bleach strength and the unit of measure were not."
+        << QStringList{"30000", "5", "Metric"};
+    QTest::newRow("third write fails")
+        << 3 << "The pool size and the bleach strength were saved; the unit of measure was not."
+        << QStringList{"30000", "10", "Metric"};
+}
+
+void SettingsWindowTest::partlyFailedSaveSaysWhatWasSaved()
+{
+    QFETCH(int, failing);
+    QFETCH(QString, saved);
+    QFETCH(QStringList, stored);
+    m_kept->settings.store(QStringLiteral("10000"), QStringLiteral("5"), QStringLiteral("Metric"));
+    const QString root = QFileInfo(QFileInfo(m_kept->settings.filePath()).path()).path();
+    FailingWriteStore store(root, failing);
+    m_kept->settings.divertTo(&store);
+    m_window->load();
+    m_window->show();
+    box("txtPoolSize")->setText(QStringLiteral("30000"));
+    box("txtBleachStrength")->setText(QStringLiteral("10"));
+    QTest::mouseClick(option("optImperial"), Qt::LeftButton);
+    save();
+    m_kept->settings.divertTo(nullptr);
+
+    QCOMPARE(m_kept->feedback.errors.size(), 1);
+    const QString& error = m_kept->feedback.errors.first();
+    QVERIFY2(error.startsWith(QStringLiteral("The settings could not be saved. What you typed is "
+                                             "kept, so you can try again.\n\n"
+                                             "Could not set key value\n"
+                                             "Error number -2147219499 (0x800407D5)\n\n"
+                                             "The disk is full.\n")),
+             qPrintable(error));
+    QVERIFY2(error.endsWith(saved), qPrintable(error));
+    QCOMPARE((QStringList{m_kept->settings.read(defaults::kPoolSize),
+                          m_kept->settings.read(defaults::kBleachStrength),
+                          m_kept->settings.read(defaults::kUnitOfMeasure)}),
+             stored);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(box("txtBleachStrength")->text(), QStringLiteral("10"));
 }
 
 void SettingsWindowTest::optionButtonsFormOneGroup()

@@ -3,6 +3,7 @@
 #include "settings/settingsstore.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // A store whose every answer is set in advance and whose every call is recorded, to drive
@@ -22,6 +23,7 @@ public:
     std::uint32_t valueType = kString;
     std::string valueBytes;                   // as stored, with its terminating zero
     std::int64_t secondQuerySize = -1;        // the size the second query reports; -1: as stored
+    std::string failureCause;                 // what a failing open, create or set adds
 
     // What was asked.
     std::vector<std::string> calls;           // "open <path>", "query <name>", "close", ...
@@ -37,4 +39,5 @@ public:
     long SetValue(Key key, const std::string& name, std::uint32_t type, const char* data,
                   std::uint32_t size) override;
     long CloseKey(Key key) override;
+    std::string TakeFailureCause() override { return std::exchange(failureCause, std::string()); }
 };

@@ -53,3 +53,8 @@ std::string TemporarySettings::TakeNotice()
 {
     return m_target->TakeNotice();
 }
+
+std::string TemporarySettings::TakeFailureCause()
+{
+    return m_target->TakeFailureCause();
+}

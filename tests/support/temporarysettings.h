@@ -28,6 +28,7 @@ public:
                   std::uint32_t size) override;
     long CloseKey(Key key) override;
     std::string TakeNotice() override;
+    std::string TakeFailureCause() override;
 
 private:
     QTemporaryDir m_dir;
