@@ -70,6 +70,10 @@ void ApplyProgramLook()
            QFontMetricsF(font).horizontalAdvance(sample) > kSampleWidth)
         font.setPointSizeF(font.pointSizeF() - 0.25);
     QApplication::setFont(font);
+    // Windows gives the menu and the message box fonts of their own (its menu and message
+    // fonts), which would set them apart from the windows; here they look as everywhere else.
+    for (const char* widgetClass : {"QMenuBar", "QMenu", "QMessageBoxLabel"})
+        QApplication::setFont(font, widgetClass);
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
 }
