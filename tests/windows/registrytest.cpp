@@ -7,9 +7,6 @@
 #include "settings/mregistry.h"
 #include "settings/registrystore.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
 
 #include <cstdint>

@@ -16,12 +16,6 @@
 //   titles                   the titles of the visible windows, for a failing test's report
 // A failure answers "error WHAT". Texts in answers have their line breaks written as \n.
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 #include <aclapi.h>
