@@ -5,12 +5,11 @@
 #include <QLabel>
 #include <QTest>
 
-class AboutWindowTest : public QObject
+class AboutWindowTest : public WindowTestCase
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { StartWindowTests(); }
     void texts();
     void layout();
     void photograph();

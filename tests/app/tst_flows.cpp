@@ -1,8 +1,6 @@
-#include "app/windowcatalog.h"
 #include "settings/defaults.h"
-#include "support/windowtests.h"
 #include "support/windowchecks.h"
-#include "support/keptwindows.h"
+#include "support/keptwindowstestcase.h"
 #include "ui/windowkeeper.h"
 
 #include <QAction>
@@ -12,13 +10,11 @@
 #include <QTest>
 
 // How the windows meet: the keeper, the menu, and the Settings window's hand-over.
-class FlowsTest : public QObject
+class FlowsTest : public KeptWindowsTestCase
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void init();
     void cleanup();
 
     void oneWindowPerKind();
@@ -30,32 +26,18 @@ private Q_SLOTS:
     void nothingIsMadeBeforeItIsChosen();
 
 private:
-    WindowKeeper& keeper() { return m_kept->keeper; }
     static void choose(QWidget* mainWindow, const char* entry)
     {
         mainWindow->findChild<QAction*>(QLatin1String(entry))->trigger();
     }
-
-    std::unique_ptr<KeptWindows> m_kept;
 };
-
-void FlowsTest::initTestCase()
-{
-    StartWindowTests();
-}
-
-void FlowsTest::init()
-{
-    m_kept = std::make_unique<KeptWindows>();
-    RegisterWindows(m_kept->services);
-}
 
 void FlowsTest::cleanup()
 {
     CloseEveryWindow(keeper());
     QCOMPARE(keeper().openCount(), 0);
-    QCOMPARE(m_kept->feedback.errors, QStringList());
-    m_kept.reset();
+    QCOMPARE(kept().feedback.errors, QStringList());
+    endKeptWindows();
 }
 
 void FlowsTest::oneWindowPerKind()
@@ -72,7 +54,7 @@ void FlowsTest::oneWindowPerKind()
 
 void FlowsTest::closedWindowComesBackFresh()
 {
-    m_kept->settings.store(QStringLiteral("100"), QString(), QStringLiteral("Metric"));
+    kept().settings.store(QStringLiteral("100"), QString(), QStringLiteral("Metric"));
     QWidget* main = keeper().show(WindowKind::Main);
     auto* pool = main->findChild<QLineEdit*>("txtGal");
     QTest::keyClicks(pool, QStringLiteral("99"));
@@ -134,7 +116,7 @@ void FlowsTest::savingReopensAFreshMainWindow()
 
 void FlowsTest::closingTheMainWindowLeavesTheOthers()
 {
-    m_kept->settings.store(QStringLiteral("10000"), QString(), QStringLiteral("Imperial"));
+    kept().settings.store(QStringLiteral("10000"), QString(), QStringLiteral("Imperial"));
     QSignalSpy ended(&keeper(), &WindowKeeper::lastWindowClosed);
     QWidget* main = keeper().show(WindowKind::Main);
     choose(main, "abt");
@@ -159,13 +141,13 @@ void FlowsTest::closingTheMainWindowLeavesTheOthers()
 
 void FlowsTest::closingSettingsAloneEndsTheProgram()
 {
-    m_kept->settings.store(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("Imperial"));
+    kept().settings.store(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("Imperial"));
     QSignalSpy ended(&keeper(), &WindowKeeper::lastWindowClosed);
     QWidget* settings = keeper().show(WindowKind::Settings);
     QTest::keyClicks(settings->findChild<QLineEdit*>("txtPoolSize"), QStringLiteral("999"));
     settings->close();
     QCOMPARE(ended.count(), 1);
-    QCOMPARE(m_kept->settings.read(defaults::kPoolSize), QStringLiteral("1")); // nothing stored
+    QCOMPARE(kept().settings.read(defaults::kPoolSize), QStringLiteral("1")); // nothing stored
 }
 
 void FlowsTest::nothingIsMadeBeforeItIsChosen()

@@ -1,8 +1,6 @@
 #include "app/mainwindow.h"
-#include "app/windowcatalog.h"
-#include "support/windowtests.h"
 #include "support/fakestore.h"
-#include "support/keptwindows.h"
+#include "support/keptwindowstestcase.h"
 #include "support/windowchecks.h"
 #include "ui/handlerrules.h"
 
@@ -26,12 +24,11 @@ const QString kFillPpm = QString::fromLatin1(ui::kFillPpmIncrease);
 
 } // namespace
 
-class MainWindowTest : public QObject
+class MainWindowTest : public KeptWindowsTestCase
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -57,26 +54,19 @@ private:
     // Loads the window with uom stored, types the four white boxes, and marks the outputs old.
     void loadAndType(const QString& uom, const QStringList& inputs);
 
-    std::unique_ptr<KeptWindows> m_kept;
     std::unique_ptr<MainWindow> m_window;
 };
 
-void MainWindowTest::initTestCase()
-{
-    StartWindowTests();
-}
-
 void MainWindowTest::init()
 {
-    m_kept = std::make_unique<KeptWindows>();
-    RegisterWindows(m_kept->services);
-    m_window = std::make_unique<MainWindow>(m_kept->services);
+    startKeptWindows();
+    m_window = std::make_unique<MainWindow>(kept().services);
 }
 
 void MainWindowTest::cleanup()
 {
     m_window.reset();
-    m_kept.reset();
+    endKeptWindows();
 }
 
 QString MainWindowTest::box(const char* name) const
@@ -95,7 +85,7 @@ void MainWindowTest::type(const char* name, const QString& text)
 
 void MainWindowTest::loadAndType(const QString& uom, const QStringList& inputs)
 {
-    m_kept->settings.store(QString(), QString(), uom);
+    kept().settings.store(QString(), QString(), uom);
     m_window->load();
     const char* boxes[] = {"txtGal", "txtChlorPerc", "txtQuantBleach", "txtPPMTarget"};
     for (int i = 0; i < 4; ++i)
@@ -141,7 +131,7 @@ void MainWindowTest::loadStep()
     QFETCH(QString, poolCaption);
     QFETCH(QString, quantityCaption);
     if (stored)
-        m_kept->settings.store(poolSize, strength, uom);
+        kept().settings.store(poolSize, strength, uom);
     m_window->load();
     QCOMPARE(m_window->findChild<QLabel*>("Label1")->text(), poolCaption);
     QCOMPARE(m_window->findChild<QLabel*>("Label3")->text(), quantityCaption);
@@ -155,17 +145,17 @@ void MainWindowTest::loadFailureShowsAFreshWindow()
 {
     FakeStore broken;
     broken.openResult = SettingsStore::kAccessDenied;
-    m_kept->settings.divertTo(&broken);
-    QWidget* window = m_kept->keeper.show(WindowKind::Main);
-    m_kept->settings.divertTo(nullptr);
+    kept().settings.divertTo(&broken);
+    QWidget* window = kept().keeper.show(WindowKind::Main);
+    kept().settings.divertTo(nullptr);
 
     QVERIFY(window != nullptr);
     QVERIFY(window->isVisible());
     QCOMPARE(window->findChild<QLabel*>("Label1")->text(), QStringLiteral("Pool Size (L)"));
     QCOMPARE(window->findChild<QLabel*>("Label3")->text(), QStringLiteral("Quantity of bleach (L)"));
     QCOMPARE(window->findChild<QLineEdit*>("txtGal")->text(), QString());
-    QCOMPARE(m_kept->feedback.errors.size(), 1);
-    const QString& error = m_kept->feedback.errors.first();
+    QCOMPARE(kept().feedback.errors.size(), 1);
+    const QString& error = kept().feedback.errors.first();
     QVERIFY2(error.startsWith(QStringLiteral("The settings could not be read.")), qPrintable(error));
     QVERIFY2(error.contains(QStringLiteral("Could not open registry section")), qPrintable(error));
     QVERIFY2(error.contains(QStringLiteral("-2147219499 (0x800407D5)")), qPrintable(error));
@@ -228,8 +218,8 @@ void MainWindowTest::calculate()
     loadAndType(uom, {pool, strength, quantity, target});
     QTest::mouseClick(m_window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     QCOMPARE(this->outputs(), outputs);
-    QCOMPARE(m_kept->feedback.beeps, 0);
-    QCOMPARE(m_kept->feedback.warnings, QStringList());
+    QCOMPARE(kept().feedback.beeps, 0);
+    QCOMPARE(kept().feedback.warnings, QStringList());
 }
 
 void MainWindowTest::refused_data()
@@ -275,8 +265,8 @@ void MainWindowTest::refused()
     QFETCH(QString, message);
     loadAndType(QStringLiteral("Imperial"), {pool, strength, quantity, target});
     QTest::mouseClick(m_window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-    QCOMPARE(m_kept->feedback.beeps, 1);
-    QCOMPARE(m_kept->feedback.warnings, QStringList{message});
+    QCOMPARE(kept().feedback.beeps, 1);
+    QCOMPARE(kept().feedback.warnings, QStringList{message});
     QCOMPARE(outputs(), QStringLiteral("old|old|old"));
     QCOMPARE(box("txtGal"), pool);
     QCOMPARE(box("txtChlorPerc"), strength);
@@ -286,13 +276,13 @@ void MainWindowTest::refused()
 
 void MainWindowTest::unitSystemIsReadAtEveryPress()
 {
-    m_kept->settings.store(QString(), QString(), QStringLiteral("Metric"));
+    kept().settings.store(QString(), QString(), QStringLiteral("Metric"));
     m_window->load();
     type("txtGal", QStringLiteral("10000"));
     type("txtChlorPerc", QStringLiteral("6"));
     type("txtPPMTarget", QStringLiteral("2"));
     // Another writer changes the store while the window is open.
-    m_kept->settings.store(QString(), QString(), QStringLiteral("Imperial"));
+    kept().settings.store(QString(), QString(), QStringLiteral("Imperial"));
     QTest::mouseClick(m_window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     QCOMPARE(box("txtGalReq"), QStringLiteral("0.3 Gallon(s)"));
     QCOMPARE(m_window->findChild<QLabel*>("Label1")->text(), QStringLiteral("Pool Size (L)"));
@@ -302,7 +292,7 @@ void MainWindowTest::realMessageBox()
 {
     DesktopFeedback desktop; // the real beep and message box
     m_window = std::make_unique<MainWindow>(
-        WindowServices{m_kept->keeper, desktop, m_kept->settings});
+        WindowServices{kept().keeper, desktop, kept().settings});
     m_window->load();
     m_window->show();
     QString title, text;
@@ -357,7 +347,7 @@ void MainWindowTest::layout()
              Qt::AlignHCenter);
 
     for (bool imperial : {false, true}) {
-        m_kept->settings.store(QString(), QString(), imperial ? "Imperial" : "Metric");
+        kept().settings.store(QString(), QString(), imperial ? "Imperial" : "Metric");
         m_window->load();
         const QStringList clipped = ClippedLabels(m_window.get());
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("; ")));
@@ -381,7 +371,7 @@ void MainWindowTest::outputBoxes()
     }
 
     // The long form wraps onto its second line and both lines show.
-    m_kept->settings.store(QString(), QString(), QStringLiteral("Imperial"));
+    kept().settings.store(QString(), QString(), QStringLiteral("Imperial"));
     m_window->load();
     type("txtGal", "10000");
     type("txtChlorPerc", "6");

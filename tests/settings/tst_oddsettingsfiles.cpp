@@ -1,10 +1,8 @@
-#include "app/windowcatalog.h"
 #include "settings/defaults.h"
 #include "settings/inistore.h"
-#include "support/keptwindows.h"
+#include "support/keptwindowstestcase.h"
 #include "support/windowchecks.h"
 #include "ui/windowkeeper.h"
-#include "support/windowtests.h"
 
 #include <QAction>
 #include <QDir>
@@ -22,7 +20,7 @@
 // the program starts, the user opens Settings and saves. Nothing freezes (CTest gives each case
 // a time limit: a pipe opened for reading would wait for ever, a device would never end),
 // nothing of the user's is lost, and every message names the file and what is wrong with it.
-class OddSettingsFilesTest : public QObject
+class OddSettingsFilesTest : public KeptWindowsTestCase
 {
     Q_OBJECT
 
@@ -31,9 +29,7 @@ public:
     Q_ENUM(Odd)
 
 private Q_SLOTS:
-    void initTestCase();
     void init();
-    void cleanup();
 
     void startAndSave_data();
     void startAndSave();
@@ -41,35 +37,23 @@ private Q_SLOTS:
 private:
     void makeOdd(Odd odd);
     void removeOdd(Odd odd);
-    QWidget* keptWindow(WindowKind kind) const { return m_kept->keeper.show(kind); }
+    QWidget* keptWindow(WindowKind kind) { return keeper().show(kind); }
     QStringList copies() const
     {
         return QDir(QFileInfo(m_file).path()).entryList({QStringLiteral("*.bak")}, QDir::Files);
     }
     void saveSettings(const QString& poolSize);
 
-    std::unique_ptr<KeptWindows> m_kept;
     QString m_file;
     QByteArray m_original; // the odd file's bytes, where it has any
 };
 
-void OddSettingsFilesTest::initTestCase()
-{
-    StartWindowTests();
-}
-
 void OddSettingsFilesTest::init()
 {
-    m_kept = std::make_unique<KeptWindows>();
-    RegisterWindows(m_kept->services);
-    m_file = m_kept->settings.filePath();
+    startKeptWindows();
+    m_file = kept().settings.filePath();
     QVERIFY(QDir().mkpath(QFileInfo(m_file).path()));
     m_original.clear();
-}
-
-void OddSettingsFilesTest::cleanup()
-{
-    m_kept.reset();
 }
 
 void OddSettingsFilesTest::makeOdd(Odd odd)
@@ -186,10 +170,10 @@ void OddSettingsFilesTest::startAndSave()
              imperial ? QStringLiteral("Pool Size (Gal.)") : QStringLiteral("Pool Size (L)"));
     QCOMPARE(main->findChild<QLineEdit*>("txtGal")->text(), poolSize);
     if (readFailure.isEmpty()) {
-        QCOMPARE(m_kept->feedback.errors, QStringList());
+        QCOMPARE(kept().feedback.errors, QStringList());
     } else {
-        QCOMPARE(m_kept->feedback.errors.size(), 1);
-        const QString& error = m_kept->feedback.errors.first();
+        QCOMPARE(kept().feedback.errors.size(), 1);
+        const QString& error = kept().feedback.errors.first();
         QVERIFY2(error.startsWith(QStringLiteral("The settings could not be read.\n\n"
                                                  "Could not open registry section\n"
                                                  "Error number -2147219499 (0x800407D5)")),
@@ -197,15 +181,15 @@ void OddSettingsFilesTest::startAndSave()
         QVERIFY2(error.contains(shownFile + QLatin1Char(' ') + readFailure), qPrintable(error));
     }
 
-    m_kept->feedback.errors.clear();
+    kept().feedback.errors.clear();
     saveSettings(QStringLiteral("30000"));
-    for (const QString& error : std::as_const(m_kept->feedback.errors))
+    for (const QString& error : std::as_const(kept().feedback.errors))
         QVERIFY2(error.contains(shownFile), qPrintable(error));
     if (!saveFailure.isEmpty()) {
         // Nothing written, the window keeps what was typed, the message names the file and
         // says what was saved; once the user has dealt with the file, the same press saves.
-        QVERIFY(!m_kept->feedback.errors.isEmpty());
-        const QString& error = m_kept->feedback.errors.last();
+        QVERIFY(!kept().feedback.errors.isEmpty());
+        const QString& error = kept().feedback.errors.last();
         QVERIFY2(error.startsWith(QStringLiteral("The settings could not be saved.")),
                  qPrintable(error));
         QVERIFY2(error.contains(shownFile + QLatin1Char(' ')), qPrintable(error));
@@ -215,17 +199,17 @@ void OddSettingsFilesTest::startAndSave()
         QWidget* settings = keptWindow(WindowKind::Settings);
         QCOMPARE(settings->findChild<QLineEdit*>("txtPoolSize")->text(), QStringLiteral("30000"));
         removeOdd(odd);
-        m_kept->feedback.errors.clear();
+        kept().feedback.errors.clear();
         QTest::mouseClick(settings->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     }
-    QCOMPARE(m_kept->feedback.errors, QStringList());
+    QCOMPARE(kept().feedback.errors, QStringList());
     main = keptWindow(WindowKind::Main);
     QCOMPARE(main->findChild<QLineEdit*>("txtGal")->text(), QStringLiteral("30000"));
     QCOMPARE(main->findChild<QLabel*>("Label1")->text(),
              imperial ? QStringLiteral("Pool Size (Gal.)") : QStringLiteral("Pool Size (L)"));
-    QCOMPARE(m_kept->settings.read(defaults::kPoolSize), QStringLiteral("30000"));
+    QCOMPARE(kept().settings.read(defaults::kPoolSize), QStringLiteral("30000"));
     if (odd == Huge)
-        QCOMPARE(m_kept->settings.read(defaults::kBleachStrength), QStringLiteral("6"));
+        QCOMPARE(kept().settings.read(defaults::kBleachStrength), QStringLiteral("6"));
     if (odd == DanglingLink || odd == DanglingLinkNoFolder) {
         QVERIFY(QFileInfo(m_file).isSymLink()); // written through, the link kept
         QVERIFY(QFileInfo(m_file).isFile());
@@ -234,24 +218,24 @@ void OddSettingsFilesTest::startAndSave()
     // A copy of a file that was not clean, told once; the new file is small and clean.
     if (notice.isEmpty()) {
         QCOMPARE(copies(), QStringList());
-        QCOMPARE(m_kept->feedback.notices, QStringList());
+        QCOMPARE(kept().feedback.notices, QStringList());
     } else {
         QCOMPARE(copies().size(), 1);
         QFile copy(QFileInfo(m_file).path() + QLatin1Char('/') + copies().first());
         QVERIFY(copy.open(QIODevice::ReadOnly));
         QVERIFY(copy.readAll() == m_original);
-        QCOMPARE(m_kept->feedback.notices.size(), 1);
-        QVERIFY2(m_kept->feedback.notices.first().contains(copies().first()),
-                 qPrintable(m_kept->feedback.notices.first()));
-        QVERIFY2(m_kept->feedback.notices.first().contains(notice),
-                 qPrintable(m_kept->feedback.notices.first()));
+        QCOMPARE(kept().feedback.notices.size(), 1);
+        QVERIFY2(kept().feedback.notices.first().contains(copies().first()),
+                 qPrintable(kept().feedback.notices.first()));
+        QVERIFY2(kept().feedback.notices.first().contains(notice),
+                 qPrintable(kept().feedback.notices.first()));
     }
     QVERIFY(QFileInfo(m_file).size() < 1000);
     saveSettings(QStringLiteral("40000"));
-    QCOMPARE(m_kept->settings.read(defaults::kPoolSize), QStringLiteral("40000"));
+    QCOMPARE(kept().settings.read(defaults::kPoolSize), QStringLiteral("40000"));
     QCOMPARE(copies().size(), notice.isEmpty() ? 0 : 1);
-    QCOMPARE(m_kept->feedback.notices.size(), notice.isEmpty() ? 0 : 1);
-    QCOMPARE(m_kept->feedback.errors, QStringList());
+    QCOMPARE(kept().feedback.notices.size(), notice.isEmpty() ? 0 : 1);
+    QCOMPARE(kept().feedback.errors, QStringList());
 }
 
 QTEST_MAIN(OddSettingsFilesTest)

@@ -39,12 +39,11 @@ private:
 
 } // namespace
 
-class SettingsWindowTest : public QObject
+class SettingsWindowTest : public WindowTestCase
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void cleanup();
 
@@ -67,11 +66,6 @@ private:
     std::unique_ptr<KeptWindows> m_kept;
     QPointer<SettingsWindow> m_window;
 };
-
-void SettingsWindowTest::initTestCase()
-{
-    StartWindowTests();
-}
 
 void SettingsWindowTest::init()
 {

@@ -1,8 +1,6 @@
 // What a screen reader hears: every box named by its caption, in the caption's current words,
 // and buttons and menu entries without the ampersands of their captions.
-#include "app/windowcatalog.h"
-#include "support/windowtests.h"
-#include "support/keptwindows.h"
+#include "support/keptwindowstestcase.h"
 #include "ui/windowkeeper.h"
 
 #include <QAccessible>
@@ -14,7 +12,6 @@
 #include <QPushButton>
 #include <QTest>
 
-Q_DECLARE_METATYPE(WindowKind)
 
 namespace {
 
@@ -32,15 +29,11 @@ QString AccessibleName(QWidget* window, const QString& name)
 
 } // namespace
 
-class AccessibilityTest : public QObject
+class AccessibilityTest : public KeptWindowsTestCase
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void everyBoxIsNamed_data();
     void everyBoxIsNamed();
     void names_data();
@@ -50,52 +43,14 @@ private Q_SLOTS:
     void buttons_data();
     void buttons();
     void menu();
-
-private:
-    QWidget* open(WindowKind kind, const QString& uom);
-
-    std::unique_ptr<KeptWindows> m_windows;
 };
-
-void AccessibilityTest::initTestCase()
-{
-    StartWindowTests();
-}
-
-void AccessibilityTest::init()
-{
-    m_windows = std::make_unique<KeptWindows>();
-    RegisterWindows(m_windows->services);
-}
-
-void AccessibilityTest::cleanup()
-{
-    m_windows.reset();
-}
-
-QWidget* AccessibilityTest::open(WindowKind kind, const QString& uom)
-{
-    return m_windows->open(kind, uom);
-}
 
 void AccessibilityTest::everyBoxIsNamed_data()
 {
     QTest::addColumn<WindowKind>("kind");
-    const std::pair<const char*, WindowKind> windows[] = {
-        {"main", WindowKind::Main},
-        {"alkalinity", WindowKind::Alkalinity},
-        {"calcium", WindowKind::CalciumHardness},
-        {"cyanuric", WindowKind::CyanuricAcid},
-        {"pH", WindowKind::Ph},
-        {"dilution", WindowKind::Dilution},
-        {"borax", WindowKind::Borax},
-        {"pool volume", WindowKind::PoolVolume},
-        {"salt", WindowKind::Salt},
-        {"settings", WindowKind::Settings},
-        {"saturation", WindowKind::SaturationIndex},
-    };
-    for (const auto& [name, kind] : windows)
-        QTest::newRow(name) << kind;
+    for (const auto& [name, kind] : kEveryWindow)
+        if (kind != WindowKind::About) // it has no box
+            QTest::newRow(name) << kind;
 }
 
 void AccessibilityTest::everyBoxIsNamed()
@@ -214,7 +169,7 @@ void AccessibilityTest::nameFollowsTheUnitSystem()
     QWidget* window = open(kind, QStringLiteral("Imperial"));
     QCOMPARE(AccessibleName(window, box), imperial);
     // The same window loaded again after another writer changed the unit system.
-    m_windows->settings.store(QStringLiteral("20000"), QStringLiteral("6"), QStringLiteral("Metric"));
+    kept().settings.store(QStringLiteral("20000"), QStringLiteral("6"), QStringLiteral("Metric"));
     dynamic_cast<LoadStep*>(window)->load();
     QCOMPARE(AccessibleName(window, box), metric);
 }

@@ -48,13 +48,11 @@ QString Outputs(const WindowDriver& driver)
 
 } // namespace
 
-class DilutionWindowTest : public QObject
+class DilutionWindowTest : public WindowTestCase
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-
     void loadStep_data();
     void loadStep();
     void calculate_data();
@@ -69,11 +67,6 @@ private Q_SLOTS:
     void tabOrder();
     void menuEntryOpensOneWindow();
 };
-
-void DilutionWindowTest::initTestCase()
-{
-    StartWindowTests();
-}
 
 void DilutionWindowTest::loadStep_data()
 {

@@ -56,12 +56,11 @@ const QStringList kForms{"Form3", "Form4", "Form5", "Form6", "Form8", "Form10"};
 
 } // namespace
 
-class DosingWindowsTest : public QObject
+class DosingWindowsTest : public WindowTestCase
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void captions_data();
     void captions();
     void calculate_data();
@@ -75,11 +74,6 @@ private Q_SLOTS:
     void tabOrder_data();
     void tabOrder();
 };
-
-void DosingWindowsTest::initTestCase()
-{
-    StartWindowTests();
-}
 
 void DosingWindowsTest::captions_data()
 {

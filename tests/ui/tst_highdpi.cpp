@@ -1,9 +1,7 @@
 // Every window on a screen of twice the usual density (CTest runs this with QT_SCALE_FACTOR=2):
 // drawn at double size in scalable fonts, no caption clipped, the icon and the About photograph
 // sharp.
-#include "app/windowcatalog.h"
-#include "support/windowtests.h"
-#include "support/keptwindows.h"
+#include "support/keptwindowstestcase.h"
 #include "support/windowchecks.h"
 #include "ui/windowkeeper.h"
 
@@ -12,26 +10,10 @@
 #include <QLabel>
 #include <QTest>
 
-Q_DECLARE_METATYPE(WindowKind)
 
 namespace {
 
 constexpr qreal kRatio = 2;
-
-const std::pair<const char*, WindowKind> kWindows[] = {
-    {"main", WindowKind::Main},
-    {"about", WindowKind::About},
-    {"alkalinity", WindowKind::Alkalinity},
-    {"calcium", WindowKind::CalciumHardness},
-    {"cyanuric", WindowKind::CyanuricAcid},
-    {"pH", WindowKind::Ph},
-    {"dilution", WindowKind::Dilution},
-    {"borax", WindowKind::Borax},
-    {"pool volume", WindowKind::PoolVolume},
-    {"salt", WindowKind::Salt},
-    {"settings", WindowKind::Settings},
-    {"saturation", WindowKind::SaturationIndex},
-};
 
 // The mean difference in grey between horizontal neighbours.
 double Sharpness(const QImage& image)
@@ -48,14 +30,12 @@ double Sharpness(const QImage& image)
 
 } // namespace
 
-class HighDpiTest : public QObject
+class HighDpiTest : public KeptWindowsTestCase
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase();
-    void init();
-    void cleanup();
 
     void everyWindowDoubles_data();
     void everyWindowDoubles();
@@ -63,9 +43,11 @@ private Q_SLOTS:
     void aboutPhotographIsSharp();
 
 private:
-    QWidget* open(WindowKind kind, const QString& uom);
-
-    std::unique_ptr<KeptWindows> m_windows;
+    QWidget* openExposed(WindowKind kind, const QString& uom)
+    {
+        QWidget* window = open(kind, uom);
+        return window != nullptr && QTest::qWaitForWindowExposed(window) ? window : nullptr;
+    }
 };
 
 void HighDpiTest::initTestCase()
@@ -75,29 +57,12 @@ void HighDpiTest::initTestCase()
     StartWindowTests();
 }
 
-void HighDpiTest::init()
-{
-    m_windows = std::make_unique<KeptWindows>();
-    RegisterWindows(m_windows->services);
-}
-
-void HighDpiTest::cleanup()
-{
-    m_windows.reset();
-}
-
-QWidget* HighDpiTest::open(WindowKind kind, const QString& uom)
-{
-    QWidget* window = m_windows->open(kind, uom);
-    return window != nullptr && QTest::qWaitForWindowExposed(window) ? window : nullptr;
-}
-
 void HighDpiTest::everyWindowDoubles_data()
 {
     QTest::addColumn<WindowKind>("kind");
     QTest::addColumn<QString>("uom");
     // The captions differ between the unit systems, so both are measured.
-    for (const auto& [name, kind] : kWindows)
+    for (const auto& [name, kind] : kEveryWindow)
         for (const char* uom : {"Imperial", "Metric"})
             QTest::addRow("%s, %s", name, uom) << kind << QString::fromLatin1(uom);
 }
@@ -107,7 +72,7 @@ void HighDpiTest::everyWindowDoubles()
     QFETCH(WindowKind, kind);
     QFETCH(QString, uom);
 
-    QWidget* window = open(kind, uom);
+    QWidget* window = openExposed(kind, uom);
     QVERIFY(window != nullptr);
     QCOMPARE(window->devicePixelRatio(), kRatio);
     const QPixmap picture = window->grab();
@@ -127,7 +92,7 @@ void HighDpiTest::iconIsSharp()
 {
     // Shown at 32 logical pixels, the icon has a picture of its own at 64 device pixels, and
     // larger ones for the task switcher; it is never an enlarged 32-pixel picture.
-    QWidget* window = open(WindowKind::Main, QStringLiteral("Metric"));
+    QWidget* window = openExposed(WindowKind::Main, QStringLiteral("Metric"));
     QVERIFY(window != nullptr);
     const QIcon icon = window->windowIcon();
     QCOMPARE(icon.pixmap(QSize(32, 32), kRatio).size(), QSize(64, 64));
@@ -137,7 +102,7 @@ void HighDpiTest::iconIsSharp()
 
 void HighDpiTest::aboutPhotographIsSharp()
 {
-    QWidget* window = open(WindowKind::About, QStringLiteral("Metric"));
+    QWidget* window = openExposed(WindowKind::About, QStringLiteral("Metric"));
     QVERIFY(window != nullptr);
     const auto* picture = window->findChild<QLabel*>(QStringLiteral("Picture1"));
     const QPixmap photo = picture->pixmap();

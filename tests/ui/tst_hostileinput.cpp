@@ -112,12 +112,11 @@ QStringList Without(QStringList boxes, const QString& name)
 
 } // namespace
 
-class HostileInputTest : public QObject
+class HostileInputTest : public WindowTestCase
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void cleanup();
     void everyWhiteBox_data();
     void everyWhiteBox();
@@ -126,11 +125,6 @@ private Q_SLOTS:
 private:
     std::map<QString, int> m_tried;
 };
-
-void HostileInputTest::initTestCase()
-{
-    StartWindowTests();
-}
 
 void HostileInputTest::cleanup()
 {

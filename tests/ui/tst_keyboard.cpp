@@ -1,8 +1,6 @@
 // The program without a mouse: Enter in a white box presses its window's button, Escape
 // loses nothing, and the menu opens from the keyboard.
-#include "app/windowcatalog.h"
-#include "support/windowtests.h"
-#include "support/keptwindows.h"
+#include "support/keptwindowstestcase.h"
 #include "ui/windowkeeper.h"
 #include "ui/handlerrules.h"
 
@@ -17,9 +15,10 @@
 
 #include <map>
 
-Q_DECLARE_METATYPE(WindowKind)
 
 namespace {
+
+const QString kImperial = QStringLiteral("Imperial");
 
 struct WhiteBoxes
 {
@@ -55,15 +54,11 @@ const WhiteBoxes kWhiteBoxes[] = {
 
 } // namespace
 
-class KeyboardTest : public QObject
+class KeyboardTest : public KeptWindowsTestCase
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void cleanup();
-
     void enterPressesTheBoxsButton_data();
     void enterPressesTheBoxsButton();
     void enterInAGreyBoxPressesNothing_data();
@@ -73,33 +68,7 @@ private Q_SLOTS:
     void escapeLosesNothing();
     void menuOpensWithTheKeyboard_data();
     void menuOpensWithTheKeyboard();
-
-private:
-    QWidget* open(WindowKind kind);
-
-    std::unique_ptr<KeptWindows> m_windows;
 };
-
-void KeyboardTest::initTestCase()
-{
-    StartWindowTests();
-}
-
-void KeyboardTest::init()
-{
-    m_windows = std::make_unique<KeptWindows>();
-    RegisterWindows(m_windows->services);
-}
-
-void KeyboardTest::cleanup()
-{
-    m_windows.reset();
-}
-
-QWidget* KeyboardTest::open(WindowKind kind)
-{
-    return m_windows->open(kind, QStringLiteral("Imperial"));
-}
 
 void KeyboardTest::enterPressesTheBoxsButton_data()
 {
@@ -118,7 +87,7 @@ void KeyboardTest::enterPressesTheBoxsButton()
     QFETCH(QString, box);
     QFETCH(QString, button);
 
-    QWidget* window = open(kind);
+    QWidget* window = open(kind, kImperial);
     std::map<QString, std::unique_ptr<QSignalSpy>> presses;
     for (QPushButton* each : window->findChildren<QPushButton*>())
         presses[each->objectName()] = std::make_unique<QSignalSpy>(each, &QPushButton::clicked);
@@ -147,7 +116,7 @@ void KeyboardTest::enterInAGreyBoxPressesNothing()
     QFETCH(WindowKind, kind);
     QFETCH(QString, box);
 
-    QWidget* window = open(kind);
+    QWidget* window = open(kind, kImperial);
     auto* line = window->findChild<QLineEdit*>(box);
     QVERIFY(line != nullptr);
     QVERIFY(line->isReadOnly());
@@ -158,16 +127,16 @@ void KeyboardTest::enterInAGreyBoxPressesNothing()
     QTest::keyClick(line, Qt::Key_Return);
     for (const auto& spy : presses)
         QCOMPARE(spy->count(), 0);
-    QCOMPARE(m_windows->feedback.beeps, 0);
+    QCOMPARE(kept().feedback.beeps, 0);
 }
 
 void KeyboardTest::enterCalculates()
 {
     // The press is the button's own: same checks, same result, same message on failure.
-    QWidget* window = open(WindowKind::Alkalinity);
+    QWidget* window = open(WindowKind::Alkalinity, kImperial);
     auto* ppm = window->findChild<QLineEdit*>(QStringLiteral("txtPPM"));
     QTest::keyClick(ppm, Qt::Key_Enter); // the keypad's Enter
-    QCOMPARE(m_windows->feedback.warnings, QStringList{QString::fromLatin1(ui::kFillAllWhiteBoxes)});
+    QCOMPARE(kept().feedback.warnings, QStringList{QString::fromLatin1(ui::kFillAllWhiteBoxes)});
     QTest::keyClicks(ppm, QStringLiteral("10"));
     QTest::keyClick(ppm, Qt::Key_Enter);
     QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("txtOz"))->text(),
@@ -188,7 +157,7 @@ void KeyboardTest::escapeLosesNothing()
     QFETCH(WindowKind, kind);
     QFETCH(QString, box);
 
-    QWidget* window = open(kind);
+    QWidget* window = open(kind, kImperial);
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
     auto* line = window->findChild<QLineEdit*>(box);
@@ -199,11 +168,11 @@ void KeyboardTest::escapeLosesNothing()
     QTest::keyClick(line, Qt::Key_Escape);
     QTest::keyClick(window, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(m_windows->keeper.openWindow(kind), window);
+    QCOMPARE(kept().keeper.openWindow(kind), window);
     QVERIFY(window->isVisible());
     QCOMPARE(line->text(), typed);
-    QCOMPARE(m_windows->feedback.beeps, 0);
-    QVERIFY(m_windows->feedback.warnings.isEmpty());
+    QCOMPARE(kept().feedback.beeps, 0);
+    QVERIFY(kept().feedback.warnings.isEmpty());
 }
 
 void KeyboardTest::menuOpensWithTheKeyboard_data()
@@ -217,7 +186,7 @@ void KeyboardTest::menuOpensWithTheKeyboard()
 {
     QFETCH(int, key);
 
-    auto* window = qobject_cast<QMainWindow*>(open(WindowKind::Main));
+    auto* window = qobject_cast<QMainWindow*>(open(WindowKind::Main, kImperial));
     QVERIFY(window != nullptr);
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
@@ -235,7 +204,7 @@ void KeyboardTest::menuOpensWithTheKeyboard()
     QTest::keyClick(more, Qt::Key_Down);
     QCOMPARE(more->activeAction()->text(), QStringLiteral("Alkalinity"));
     QTest::keyClick(more, Qt::Key_Return);
-    QTRY_VERIFY(m_windows->keeper.openWindow(WindowKind::Alkalinity) != nullptr);
+    QTRY_VERIFY(kept().keeper.openWindow(WindowKind::Alkalinity) != nullptr);
     QVERIFY(!more->isVisible());
 }
 

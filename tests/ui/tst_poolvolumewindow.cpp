@@ -43,13 +43,11 @@ void PresetOutputs(WindowDriver& driver)
 
 } // namespace
 
-class PoolVolumeWindowTest : public QObject
+class PoolVolumeWindowTest : public WindowTestCase
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-
     void loadStep_data();
     void loadStep();
     void calculate_data();
@@ -63,11 +61,6 @@ private Q_SLOTS:
     void tabOrderAndFocus();
     void menuEntryOpensOneWindow();
 };
-
-void PoolVolumeWindowTest::initTestCase()
-{
-    StartWindowTests();
-}
 
 void PoolVolumeWindowTest::loadStep_data()
 {

@@ -33,13 +33,11 @@ void TypeReadings(WindowDriver& driver, const QString& pH, const QString& temper
 
 } // namespace
 
-class SaturationWindowTest : public QObject
+class SaturationWindowTest : public WindowTestCase
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-
     void loadStep_data();
     void loadStep();
     void calculate_data();
@@ -52,11 +50,6 @@ private Q_SLOTS:
     void tabOrder();
     void menuEntryIsSwitchedOff();
 };
-
-void SaturationWindowTest::initTestCase()
-{
-    StartWindowTests();
-}
 
 void SaturationWindowTest::loadStep_data()
 {
