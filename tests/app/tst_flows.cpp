@@ -17,7 +17,8 @@ class FlowsTest : public KeptWindowsTestCase
 private Q_SLOTS:
     void cleanup();
 
-    void oneWindowPerKind();
+    void menuEntryOpensOneWindow_data();
+    void menuEntryOpensOneWindow();
     void closedWindowComesBackFresh();
     void settingsClosesEveryOtherWindow();
     void savingReopensAFreshMainWindow();
@@ -40,14 +41,55 @@ void FlowsTest::cleanup()
     endKeptWindows();
 }
 
-void FlowsTest::oneWindowPerKind()
+void FlowsTest::menuEntryOpensOneWindow_data()
 {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<WindowKind>("kind");
+    QTest::addColumn<QString>("loaded"); // a box or caption the load step fills: "name=text"
+    QTest::addColumn<QString>("box");    // a white box to type in
+    const QString poolSize = QStringLiteral("txtGal=30000");
+    QTest::newRow("about") << "abt" << WindowKind::About << QString() << QString();
+    QTest::newRow("alkalinity") << "alk" << WindowKind::Alkalinity << poolSize << "txtPPM";
+    QTest::newRow("borax") << "borax" << WindowKind::Borax << poolSize << "txtNa2B4O7";
+    QTest::newRow("calcium") << "CaHard" << WindowKind::CalciumHardness << poolSize << "txtPPM";
+    QTest::newRow("cyanuric") << "cyan" << WindowKind::CyanuricAcid << poolSize << "txtPPM";
+    QTest::newRow("dilution") << "dilution" << WindowKind::Dilution << "Label1=Pool Size (Gal.)"
+                              << "txtPr";
+    QTest::newRow("pH") << "ph" << WindowKind::Ph << poolSize << "txtGal";
+    QTest::newRow("pool volume") << "volume" << WindowKind::PoolVolume
+                                 << "lblUOM=All Measurements in FEET, volumes in GALLONS"
+                                 << "txtDiam";
+    QTest::newRow("salt") << "salt" << WindowKind::Salt << poolSize << "txtSalt";
+}
+
+// A menu choice opens its window loaded; a second choice raises it as it is.
+void FlowsTest::menuEntryOpensOneWindow()
+{
+    QFETCH(QString, entry);
+    QFETCH(WindowKind, kind);
+    QFETCH(QString, loaded);
+    QFETCH(QString, box);
+    kept().settings.store(QStringLiteral("30000"), QString(), QStringLiteral("Imperial"));
     QWidget* main = keeper().show(WindowKind::Main);
-    choose(main, "abt");
-    QWidget* about = keeper().openWindow(WindowKind::About);
-    QVERIFY(about != nullptr && about->isVisible());
-    choose(main, "abt");
-    QCOMPARE(keeper().openWindow(WindowKind::About), about);
+    choose(main, qPrintable(entry));
+    QWidget* window = keeper().openWindow(kind);
+    QVERIFY(window != nullptr && window->isVisible());
+    if (!loaded.isEmpty()) {
+        const QStringList nameAndText = loaded.split(QLatin1Char('='));
+        QCOMPARE(window->findChild<QWidget*>(nameAndText[0])->property("text").toString(),
+                 nameAndText[1]);
+    }
+    QLineEdit* typedIn = box.isEmpty() ? nullptr : window->findChild<QLineEdit*>(box);
+    QString typed;
+    if (typedIn != nullptr) {
+        QTest::keyClicks(typedIn, QStringLiteral("24"));
+        typed = typedIn->text();
+    }
+
+    choose(main, qPrintable(entry));
+    QCOMPARE(keeper().openWindow(kind), window);
+    if (typedIn != nullptr)
+        QCOMPARE(typedIn->text(), typed);
     QCOMPARE(keeper().openCount(), 2);
     QCOMPARE(keeper().show(WindowKind::Main), main);
 }

@@ -1,5 +1,6 @@
 #include "calc/arithmetic.h"
 #include "calc/chlorine.h"
+#include "support/columns.h"
 
 #include <QTest>
 
@@ -20,10 +21,7 @@ private Q_SLOTS:
 
 void ChlorineTest::ppmFromBleach_data()
 {
-    QTest::addColumn<double>("poolSize");
-    QTest::addColumn<double>("strength");
-    QTest::addColumn<double>("quantity");
-    QTest::addColumn<double>("ppm");
+    AddColumns<double>({"poolSize", "strength", "quantity", "ppm"});
     QTest::newRow("a gallon of 6 % in 10000 gal") << 10000.0 << 6.0 << 1.0 << 6.0;
     QTest::newRow("a litre of 12.5 % in 50000 L") << 50000.0 << 12.5 << 1.0 << 2.5;
     QTest::newRow("no bleach") << 10000.0 << 6.0 << 0.0 << 0.0;
@@ -42,10 +40,7 @@ void ChlorineTest::ppmFromBleach()
 
 void ChlorineTest::bleachRequired_data()
 {
-    QTest::addColumn<double>("poolSize");
-    QTest::addColumn<double>("strength");
-    QTest::addColumn<double>("ppmIncrease");
-    QTest::addColumn<double>("volume");
+    AddColumns<double>({"poolSize", "strength", "ppmIncrease", "volume"});
     QTest::newRow("worked example") << 10000.0 << 6.0 << 2.0 << 2.0 / 6.0;
     QTest::newRow("no rise") << 10000.0 << 6.0 << 0.0 << 0.0;
     QTest::newRow("metric") << 50000.0 << 12.5 << 5.0 << 2.0;
@@ -63,10 +58,7 @@ void ChlorineTest::bleachRequired()
 
 void ChlorineTest::gallonBreakdown_data()
 {
-    QTest::addColumn<double>("gallons");
-    QTest::addColumn<double>("wholeGallons");
-    QTest::addColumn<double>("quarts");
-    QTest::addColumn<double>("cups");
+    AddColumns<double>({"gallons", "wholeGallons", "quarts", "cups"});
     QTest::addColumn<int>("ounces");
     QTest::newRow("worked example, 42.67 oz") << 2.0 / 6.0 << 0.0 << 1.0 << 1.0 << 3;
     QTest::newRow("nothing") << 0.0 << 0.0 << 0.0 << 0.0 << 0;
@@ -98,9 +90,7 @@ void ChlorineTest::gallonBreakdown()
 void ChlorineTest::failures_data()
 {
     QTest::addColumn<int>("operation");
-    QTest::addColumn<double>("poolSize");
-    QTest::addColumn<double>("strength");
-    QTest::addColumn<double>("amount");
+    AddColumns<double>({"poolSize", "strength", "amount"});
     QTest::addColumn<QString>("message");
     const QString poolZero = QStringLiteral("The pool size may not be 0.");
     const QString tooLarge = QStringLiteral(

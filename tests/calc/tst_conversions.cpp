@@ -1,5 +1,6 @@
 #include "calc/arithmetic.h"
 #include "calc/conversions.h"
+#include "support/columns.h"
 
 #include <QTest>
 
@@ -56,8 +57,7 @@ void ConversionsTest::unitSystem()
 
 void ConversionsTest::parseNumber_data()
 {
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("text");
+    AddColumns<QString>({"locale", "text"});
     QTest::addColumn<double>("number");
     QTest::newRow("whole") << "en_US" << "10000" << 10000.0;
     QTest::newRow("decimal point") << "en_US" << "2.5" << 2.5;
@@ -86,8 +86,7 @@ void ConversionsTest::parseNumber()
 
 void ConversionsTest::parseNumberRefuses_data()
 {
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("text");
+    AddColumns<QString>({"locale", "text"});
     QTest::newRow("empty") << "en_US" << "";
     QTest::newRow("a lone blank") << "en_US" << " ";
     QTest::newRow("letters") << "en_US" << "abc";
@@ -196,9 +195,7 @@ void ConversionsTest::bleachTexts_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<double>("volume");
-    QTest::addColumn<QString>("gallons");
-    QTest::addColumn<QString>("imperial");
-    QTest::addColumn<QString>("metric");
+    AddColumns<QString>({"gallons", "imperial", "metric"});
     QTest::newRow("a third of a gallon") << "en_US" << 1.0 / 3 << "0.3 Gallon(s)"
         << "0 Gallon(s), 1 quart(s), 1 cup(s) and 3 ounce(s)" << "0.3 Litre(s)";
     QTest::newRow("nothing") << "en_US" << 0.0 << "0 Gallon(s)"
@@ -225,9 +222,7 @@ void ConversionsTest::bleachTexts()
 
 void ConversionsTest::remainder_data()
 {
-    QTest::addColumn<double>("a");
-    QTest::addColumn<double>("b");
-    QTest::addColumn<double>("result");
+    AddColumns<double>({"a", "b", "result"});
     QTest::newRow("inside") << 42.5 << 128.0 << 42.5;
     QTest::newRow("beyond one divisor") << 130.0 << 128.0 << 2.0;
     QTest::newRow("exact multiple") << 64.0 << 32.0 << 0.0;

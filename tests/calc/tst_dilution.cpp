@@ -1,6 +1,7 @@
 #include "calc/arithmetic.h"
 #include "calc/conversions.h"
 #include "calc/dilution.h"
+#include "support/columns.h"
 
 #include <QLocale>
 #include <QTest>
@@ -18,12 +19,8 @@ private Q_SLOTS:
 
 void DilutionTest::drain_data()
 {
-    QTest::addColumn<double>("poolSize");
-    QTest::addColumn<double>("pool");
-    QTest::addColumn<double>("refill");
-    QTest::addColumn<double>("wanted");
-    QTest::addColumn<QString>("fraction");
-    QTest::addColumn<QString>("volume");
+    AddColumns<double>({"poolSize", "pool", "refill", "wanted"});
+    AddColumns<QString>({"fraction", "volume"});
     QTest::newRow("a quarter is 0.25, not 25")
         << 20000.0 << 100.0 << 0.0 << 75.0 << "0.25" << "5000";
     QTest::newRow("volume from the unrounded third")
@@ -61,10 +58,7 @@ void DilutionTest::drain()
 
 void DilutionTest::cannotBeWorkedOut_data()
 {
-    QTest::addColumn<double>("poolSize");
-    QTest::addColumn<double>("pool");
-    QTest::addColumn<double>("refill");
-    QTest::addColumn<double>("wanted");
+    AddColumns<double>({"poolSize", "pool", "refill", "wanted"});
     QTest::addColumn<bool>("fractionFails");
     QTest::newRow("refill reads as the pool") << 10000.0 << 50.0 << 50.0 << 20.0 << true;
     QTest::newRow("all three the same, 0 / 0") << 10000.0 << 50.0 << 50.0 << 50.0 << true;

@@ -5,6 +5,7 @@
 #include "calc/cyanuric.h"
 #include "calc/ph.h"
 #include "calc/salt.h"
+#include "support/columns.h"
 
 #include <QTest>
 
@@ -38,9 +39,7 @@ private Q_SLOTS:
 void DosingTest::doses_data()
 {
     QTest::addColumn<Dose>("dose");
-    QTest::addColumn<double>("volume");
-    QTest::addColumn<double>("ppm");
-    QTest::addColumn<double>("expected");
+    AddColumns<double>({"volume", "ppm", "expected"});
     QTest::newRow("bicarbonate oz") << Dose(calc::BicarbonateOunces) << 10000.0 << 10.0 << 22.4;
     QTest::newRow("bicarbonate kg") << Dose(calc::BicarbonateKilograms) << 50000.0 << 10.0 << 0.84;
     QTest::newRow("bicarbonate kg small") << Dose(calc::BicarbonateKilograms) << 1000.0 << 1.0
@@ -72,8 +71,7 @@ void DosingTest::weightsAsShown_data()
 {
     QTest::addColumn<Dose>("dose");
     QTest::addColumn<bool>("imperial");
-    QTest::addColumn<double>("volume");
-    QTest::addColumn<double>("ppm");
+    AddColumns<double>({"volume", "ppm"});
     QTest::addColumn<QString>("shown");
     QTest::newRow("bicarbonate 22.4 oz") << Dose(calc::BicarbonateOunces) << true << 10000.0
                                          << 10.0 << "1 pound(s) and 6 ounce(s)";
@@ -146,8 +144,7 @@ void DosingTest::phDoses()
 void DosingTest::tetraborate_data()
 {
     QTest::addColumn<bool>("imperial");
-    QTest::addColumn<double>("borax");
-    QTest::addColumn<double>("volume");
+    AddColumns<double>({"borax", "volume"});
     QTest::addColumn<QString>("shown"); // rounded to one decimal
     QTest::newRow("100 oz in 10000 gal") << true << 100.0 << 10000.0 << "30.6";
     QTest::newRow("160 oz in 10000 gal") << true << 160.0 << 10000.0 << "48.9";
@@ -173,10 +170,9 @@ void DosingTest::tetraborate()
 
 void DosingTest::salt_data()
 {
-    QTest::addColumn<bool>("imperial");
-    QTest::addColumn<bool>("rise"); // SaltPpmRise, else SaltRequired
-    QTest::addColumn<double>("amount");
-    QTest::addColumn<double>("pool");
+    // rise: SaltPpmRise, else SaltRequired
+    AddColumns<bool>({"imperial", "rise"});
+    AddColumns<double>({"amount", "pool"});
     QTest::addColumn<QString>("shown"); // rounded to one decimal
     QTest::newRow("10 lb in 10000 gal") << true << true << 10.0 << 10000.0 << "120";
     QTest::newRow("3000 ppm in 10000 gal") << true << false << 3000.0 << 10000.0 << "250.1";
@@ -206,8 +202,7 @@ void DosingTest::salt()
 void DosingTest::failures_data()
 {
     QTest::addColumn<Dose>("dose");
-    QTest::addColumn<double>("first");
-    QTest::addColumn<double>("second");
+    AddColumns<double>({"first", "second"});
     QTest::addColumn<bool>("zeroDivisor");
     QTest::newRow("bicarbonate overflows") << Dose(calc::BicarbonateOunces) << 1e300 << 1e300
                                            << false;

@@ -1,5 +1,6 @@
 #include "calc/conversions.h"
 #include "calc/saturation.h"
+#include "support/columns.h"
 
 #include <QLocale>
 #include <QTest>
@@ -90,9 +91,7 @@ void SaturationTest::temperatureFactor()
 
 void SaturationTest::ppmFactors_data()
 {
-    QTest::addColumn<double>("ppm");
-    QTest::addColumn<double>("calcium");
-    QTest::addColumn<double>("alkalinity");
+    AddColumns<double>({"ppm", "calcium", "alkalinity"});
     QTest::newRow("0") << 0.0 << 0.3 << 0.7;
     QTest::newRow("24.9") << 24.9 << 0.3 << 0.7;
     QTest::newRow("26") << 26.0 << 1.0 << 1.4;
@@ -134,10 +133,7 @@ void SaturationTest::ppmFactors()
 void SaturationTest::index_data()
 {
     QTest::addColumn<UnitSystem>("units");
-    QTest::addColumn<double>("pH");
-    QTest::addColumn<double>("temperature");
-    QTest::addColumn<double>("calcium");
-    QTest::addColumn<double>("alkalinity");
+    AddColumns<double>({"pH", "temperature", "calcium", "alkalinity"});
     QTest::addColumn<QString>("index");
     const auto f = UnitSystem::Imperial;
     const auto c = UnitSystem::Metric;

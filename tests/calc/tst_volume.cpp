@@ -1,6 +1,7 @@
 #include "calc/arithmetic.h"
 #include "calc/conversions.h"
 #include "calc/volume.h"
+#include "support/columns.h"
 
 #include <QLocale>
 #include <QTest>
@@ -33,9 +34,7 @@ void VolumeTest::boxShapes_data()
 {
     QTest::addColumn<bool>("oval");
     QTest::addColumn<UnitSystem>("units");
-    QTest::addColumn<double>("length");
-    QTest::addColumn<double>("width");
-    QTest::addColumn<double>("depth");
+    AddColumns<double>({"length", "width", "depth"});
     QTest::addColumn<QString>("volume");
     const auto imperial = UnitSystem::Imperial;
     const auto metric = UnitSystem::Metric;
@@ -70,8 +69,7 @@ void VolumeTest::boxShapes()
 void VolumeTest::round_data()
 {
     QTest::addColumn<UnitSystem>("units");
-    QTest::addColumn<double>("diameter");
-    QTest::addColumn<double>("depth");
+    AddColumns<double>({"diameter", "depth"});
     QTest::addColumn<QString>("volume");
     QTest::newRow("imperial 24 ft across, 4 ft deep")
         << UnitSystem::Imperial << 24.0 << 4.0 << "13570.56";
@@ -93,9 +91,7 @@ void VolumeTest::round()
 void VolumeTest::overflow_data()
 {
     QTest::addColumn<int>("shape"); // 0 rectangular, 1 oval, 2 round
-    QTest::addColumn<double>("first");
-    QTest::addColumn<double>("second");
-    QTest::addColumn<double>("third");
+    AddColumns<double>({"first", "second", "third"});
     QTest::newRow("rectangular product") << 0 << 1e200 << 1e200 << 1.0;
     QTest::newRow("beyond range, then times 0") << 0 << 1e200 << 1e200 << 0.0;
     QTest::newRow("oval factor tips it over") << 1 << 1e300 << 1e8 << 1.0;

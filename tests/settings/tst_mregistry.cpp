@@ -1,4 +1,5 @@
 #include "settings/mregistry.h"
+#include "support/columns.h"
 #include "support/fakestore.h"
 
 #include <QTest>
@@ -41,9 +42,7 @@ private Q_SLOTS:
 
 void MRegistryTest::emptyNames_data()
 {
-    QTest::addColumn<std::string>("app");
-    QTest::addColumn<std::string>("section");
-    QTest::addColumn<std::string>("key");
+    AddColumns<std::string>({"app", "section", "key"});
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("description");
     QTest::newRow("empty app") << std::string() << std::string("Defaults") << std::string("UOM")
@@ -87,11 +86,8 @@ void MRegistryTest::emptyNames()
 
 void MRegistryTest::read_data()
 {
-    QTest::addColumn<long>("openResult");
-    QTest::addColumn<long>("firstQuery");
-    QTest::addColumn<long>("secondQuery");
-    QTest::addColumn<std::string>("bytes");
-    QTest::addColumn<std::string>("result");
+    AddColumns<long>({"openResult", "firstQuery", "secondQuery"});
+    AddColumns<std::string>({"bytes", "result"});
     QTest::addColumn<Calls>("calls");
     const Calls full{"open " + kPath, "query UOM", "read UOM", "close"};
     QTest::newRow("stored text") << 0L << 0L << 0L << Bytes("Imperial") << std::string("Imperial")
@@ -191,8 +187,7 @@ void MRegistryTest::write()
 
 void MRegistryTest::writeFailures_data()
 {
-    QTest::addColumn<long>("createResult");
-    QTest::addColumn<long>("setResult");
+    AddColumns<long>({"createResult", "setResult"});
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("description");
     QTest::addColumn<Calls>("calls");

@@ -13,6 +13,13 @@ public:
     void inform(QWidget*, const QString& message) override { notices << message; }
     void reportError(QWidget*, const QString& message) override { errors << message; }
 
+    // Everything that reached the user, for comparing with what should have: "beep" for each
+    // beep, then the warnings, notices and errors. Empty when the user heard nothing.
+    QStringList heard() const
+    {
+        return QStringList(beeps, QStringLiteral("beep")) + warnings + notices + errors;
+    }
+
     int beeps = 0;
     QStringList warnings;
     QStringList notices;

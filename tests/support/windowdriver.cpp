@@ -57,6 +57,39 @@ void WindowDriver::press(const char* button)
     QTest::mouseClick(pushButton, Qt::LeftButton);
 }
 
+QString WindowDriver::pressRefused(const char* button)
+{
+    const RecordingFeedback& feedback = m_kept.feedback;
+    const QStringList heardBefore = feedback.heard();
+    const qsizetype warningsBefore = feedback.warnings.size();
+    const QStringList boxesBefore = boxTexts();
+    press(button);
+    // A refusal adds a beep and a warning to what was heard, and nothing else.
+    if (feedback.heard().size() != heardBefore.size() + 2 || feedback.beeps == 0 ||
+        feedback.warnings.size() != warningsBefore + 1)
+        return QStringLiteral("not refused with a beep and a warning; heard: ") +
+               feedback.heard().join(QLatin1String(" | "));
+    if (boxTexts() != boxesBefore)
+        return QStringLiteral("boxes changed to: ") + boxTexts().join(QLatin1String(" | "));
+    return feedback.warnings.last();
+}
+
+void WindowDriver::typeEach(const QString& boxes)
+{
+    for (const auto& [box, text] : BoxPairs(boxes))
+        type(box.constData(), text);
+}
+
+QList<std::pair<QByteArray, QString>> BoxPairs(const QString& boxes)
+{
+    QList<std::pair<QByteArray, QString>> pairs;
+    for (const QString& pair : boxes.split('|', Qt::SkipEmptyParts)) {
+        const qsizetype equals = pair.indexOf('=');
+        pairs.append({pair.left(equals).toLatin1(), pair.mid(equals + 1)});
+    }
+    return pairs;
+}
+
 QStringList WindowDriver::boxTexts() const
 {
     QStringList texts;

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 class LoadStep;
 
@@ -32,6 +33,11 @@ public:
     void type(const char* name, const QString& text);
     void setText(const char* name, const QString& text);
     void press(const char* button = "Command1");
+    // Presses button where the press must be refused: gives the one warning it showed with its
+    // beep, or else what happened instead (no beep, other messages, a box that changed).
+    QString pressRefused(const char* button = "Command1");
+    // Types text into each box of "name=text|name=text".
+    void typeEach(const QString& boxes);
 
     // name=text of every text box, to check that a refused press changed nothing.
     QStringList boxTexts() const;
@@ -40,6 +46,9 @@ private:
     KeptWindows m_kept;
     std::unique_ptr<QWidget> m_window;
 };
+
+// The pairs of "name=text|name=text", in their order.
+QList<std::pair<QByteArray, QString>> BoxPairs(const QString& boxes);
 
 // Makes a new Window with the services it is given.
 template <typename Window>

@@ -1,5 +1,6 @@
 // What a screen reader hears: every box named by its caption, in the caption's current words,
 // and buttons and menu entries without the ampersands of their captions.
+#include "support/columns.h"
 #include "support/keptwindowstestcase.h"
 #include "ui/windowkeeper.h"
 
@@ -73,8 +74,7 @@ void AccessibilityTest::everyBoxIsNamed()
 void AccessibilityTest::names_data()
 {
     QTest::addColumn<WindowKind>("kind");
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("name");
+    AddColumns<QString>({"box", "name"});
 
     QTest::newRow("main: short bleach output") << WindowKind::Main << "txtGalReq"
                                                << "Bleach required";
@@ -123,9 +123,7 @@ void AccessibilityTest::names()
 void AccessibilityTest::nameFollowsTheUnitSystem_data()
 {
     QTest::addColumn<WindowKind>("kind");
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("imperial");
-    QTest::addColumn<QString>("metric");
+    AddColumns<QString>({"box", "imperial", "metric"});
 
     QTest::newRow("main pool size") << WindowKind::Main << "txtGal"
                                     << "Pool Size (Gal.)"
@@ -177,8 +175,7 @@ void AccessibilityTest::nameFollowsTheUnitSystem()
 void AccessibilityTest::buttons_data()
 {
     QTest::addColumn<WindowKind>("kind");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("name");
+    AddColumns<QString>({"button", "name"});
 
     QTest::newRow("settings: one ampersand, read as a word") << WindowKind::Settings << "Command1"
                                                              << "Save & Close";

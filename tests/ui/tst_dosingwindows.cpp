@@ -1,13 +1,14 @@
-#include "support/windowtests.h"
+#include "support/columns.h"
+#include "support/messages.h"
 #include "support/windowchecks.h"
 #include "support/windowdriver.h"
+#include "support/windowtests.h"
 #include "ui/alkalinitywindow.h"
 #include "ui/boraxwindow.h"
 #include "ui/calciumwindow.h"
 #include "ui/cyanuricwindow.h"
 #include "ui/phwindow.h"
 #include "ui/saltwindow.h"
-#include "ui/handlerrules.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -40,20 +41,6 @@ std::unique_ptr<WindowDriver> Open(const QString& form, const QString& uom,
     return std::make_unique<WindowDriver>(Maker(form), uom, poolSize);
 }
 
-QList<std::pair<QByteArray, QString>> Pairs(const QString& boxes)
-{
-    QList<std::pair<QByteArray, QString>> pairs;
-    for (const QString& pair : boxes.split('|', Qt::SkipEmptyParts)) {
-        const qsizetype equals = pair.indexOf('=');
-        pairs.append({pair.left(equals).toLatin1(), pair.mid(equals + 1)});
-    }
-    return pairs;
-}
-
-const QString kWhiteBoxes = QString::fromLatin1(ui::kFillAllWhiteBoxes);
-const QString kPpmIncrease = QString::fromLatin1(ui::kFillPpmIncrease);
-const QStringList kForms{"Form3", "Form4", "Form5", "Form6", "Form8", "Form10"};
-
 } // namespace
 
 class DosingWindowsTest : public WindowTestCase
@@ -77,9 +64,7 @@ private Q_SLOTS:
 
 void DosingWindowsTest::captions_data()
 {
-    QTest::addColumn<QString>("form");
-    QTest::addColumn<QString>("uom");
-    QTest::addColumn<QString>("captions");
+    AddColumns<QString>({"form", "uom", "captions"});
     const QString galAt2 = "Label2=Pool Size (Gal.)", litresAt2 = "Label2=Pool Size (L)";
     for (const char* form : {"Form3", "Form4", "Form5"}) {
         QTest::addRow("%s imperial", form) << form << "Imperial" << galAt2;
@@ -116,16 +101,13 @@ void DosingWindowsTest::captions()
     QFETCH(QString, captions);
     const auto driver = Open(form, uom, QStringLiteral(" 12,5 gal "));
     QCOMPARE(driver->text("txtGal"), QStringLiteral(" 12,5 gal ")); // as stored, unchecked
-    for (const auto& [label, caption] : Pairs(captions))
+    for (const auto& [label, caption] : BoxPairs(captions))
         QCOMPARE(driver->text(label), caption);
 }
 
 void DosingWindowsTest::calculate_data()
 {
-    QTest::addColumn<QString>("form");
-    QTest::addColumn<QString>("uom");
-    QTest::addColumn<QString>("inputs");
-    QTest::addColumn<QString>("outputs");
+    AddColumns<QString>({"form", "uom", "inputs", "outputs"});
 
     QTest::newRow("alkalinity 22.4 oz") << "Form3" << "Imperial" << "txtGal=10000|txtPPM=10"
                                         << "txtOz=1 pound(s) and 6 ounce(s)";
@@ -177,50 +159,40 @@ void DosingWindowsTest::calculate()
     QFETCH(QString, inputs);
     QFETCH(QString, outputs);
     const auto driver = Open(form, uom);
-    const auto expected = Pairs(outputs);
+    const auto expected = BoxPairs(outputs);
     for (const auto& [box, text] : expected)
         driver->setText(box, QStringLiteral("old"));
-    for (const auto& [box, text] : Pairs(inputs))
-        driver->type(box, text);
+    driver->typeEach(inputs);
     driver->press();
     for (const auto& [box, text] : expected)
         QCOMPARE(driver->text(box), text);
-    QCOMPARE(driver->feedback().warnings, QStringList());
-    QCOMPARE(driver->feedback().beeps, 0);
+    QCOMPARE(driver->feedback().heard(), QStringList());
 }
 
 void DosingWindowsTest::refused_data()
 {
-    QTest::addColumn<QString>("form");
-    QTest::addColumn<QString>("inputs");
-    QTest::addColumn<QString>("message");
-    const QString notANumber =
-        QStringLiteral("\"%1\" is not a number. Please enter a number before hitting calculate!");
-    const QString blank = QStringLiteral("A box holds only blanks, which is not a number. Please "
-                                         "enter a number before hitting calculate!");
-    const QString poolZero = QStringLiteral("The pool size may not be 0.");
-    const QString tooLarge = QStringLiteral("The result is too large to be worked out. Please "
-                                            "check the figures in the white boxes.");
+    AddColumns<QString>({"form", "inputs", "message"});
+    using namespace message;
     for (const char* form : {"Form3", "Form4", "Form5"}) {
-        QTest::addRow("%s empty pool size", form) << form << "txtPPM=10" << kWhiteBoxes;
-        QTest::addRow("%s empty ppm", form) << form << "txtGal=10000" << kWhiteBoxes;
-        QTest::addRow("%s letters", form) << form << "txtGal=10000|txtPPM=ten" << notANumber.arg("ten");
-        QTest::addRow("%s a blank", form) << form << "txtGal= |txtPPM=10" << blank;
-        QTest::addRow("%s overflow", form) << form << "txtGal=1e300|txtPPM=1e300" << tooLarge;
+        QTest::addRow("%s empty pool size", form) << form << "txtPPM=10" << kFillAllWhiteBoxes;
+        QTest::addRow("%s empty ppm", form) << form << "txtGal=10000" << kFillAllWhiteBoxes;
+        QTest::addRow("%s letters", form) << form << "txtGal=10000|txtPPM=ten" << NotANumber("ten");
+        QTest::addRow("%s a blank", form) << form << "txtGal= |txtPPM=10" << kBlank;
+        QTest::addRow("%s overflow", form) << form << "txtGal=1e300|txtPPM=1e300" << kTooLarge;
     }
-    QTest::newRow("pH empty pool size") << "Form6" << "" << kWhiteBoxes;
-    QTest::newRow("pH a blank") << "Form6" << "txtGal= " << blank;
-    QTest::newRow("pH letters") << "Form6" << "txtGal=big" << notANumber.arg("big");
-    QTest::newRow("borax empty amount") << "Form8" << "txtGal=10000" << kWhiteBoxes;
-    QTest::newRow("borax empty pool") << "Form8" << "txtNa2B4O7=5" << kWhiteBoxes;
-    QTest::newRow("borax pool 0") << "Form8" << "txtGal=0|txtNa2B4O7=5" << poolZero;
-    QTest::newRow("borax 0 in pool 0") << "Form8" << "txtGal=0|txtNa2B4O7=0" << poolZero;
-    QTest::newRow("borax hex") << "Form8" << "txtGal=0x10|txtNa2B4O7=5" << notANumber.arg("0x10");
-    QTest::newRow("salt empty pool") << "Form10" << "txtSalt=10|txtPPMInc=3000" << kPpmIncrease;
-    QTest::newRow("salt pool 0 backwards") << "Form10" << "txtGal=0|txtSalt=10" << poolZero;
+    QTest::newRow("pH empty pool size") << "Form6" << "" << kFillAllWhiteBoxes;
+    QTest::newRow("pH a blank") << "Form6" << "txtGal= " << kBlank;
+    QTest::newRow("pH letters") << "Form6" << "txtGal=big" << NotANumber("big");
+    QTest::newRow("borax empty amount") << "Form8" << "txtGal=10000" << kFillAllWhiteBoxes;
+    QTest::newRow("borax empty pool") << "Form8" << "txtNa2B4O7=5" << kFillAllWhiteBoxes;
+    QTest::newRow("borax pool 0") << "Form8" << "txtGal=0|txtNa2B4O7=5" << kPoolSizeZero;
+    QTest::newRow("borax 0 in pool 0") << "Form8" << "txtGal=0|txtNa2B4O7=0" << kPoolSizeZero;
+    QTest::newRow("borax hex") << "Form8" << "txtGal=0x10|txtNa2B4O7=5" << NotANumber("0x10");
+    QTest::newRow("salt empty pool") << "Form10" << "txtSalt=10|txtPPMInc=3000" << kFillPpmIncrease;
+    QTest::newRow("salt pool 0 backwards") << "Form10" << "txtGal=0|txtSalt=10" << kPoolSizeZero;
     QTest::newRow("salt second direction fails, first not written")
-        << "Form10" << "txtGal=10000|txtSalt=10|txtPPMInc=lots" << notANumber.arg("lots");
-    QTest::newRow("salt a blank pool") << "Form10" << "txtGal= |txtPPMInc=3000" << blank;
+        << "Form10" << "txtGal=10000|txtSalt=10|txtPPMInc=lots" << NotANumber("lots");
+    QTest::newRow("salt a blank pool") << "Form10" << "txtGal= |txtPPMInc=3000" << kBlank;
 }
 
 void DosingWindowsTest::refused()
@@ -231,20 +203,13 @@ void DosingWindowsTest::refused()
     const auto driver = Open(form, QStringLiteral("Imperial"));
     for (QLineEdit* box : driver->window()->findChildren<QLineEdit*>())
         box->setText(box->isReadOnly() ? QStringLiteral("old") : QString());
-    for (const auto& [box, text] : Pairs(inputs))
-        driver->type(box, text);
-    const QStringList before = driver->boxTexts();
-    driver->press();
-    QCOMPARE(driver->feedback().beeps, 1);
-    QCOMPARE(driver->feedback().warnings, QStringList{message});
-    QCOMPARE(driver->boxTexts(), before);
+    driver->typeEach(inputs);
+    QCOMPARE(driver->pressRefused(), message);
 }
 
 void DosingWindowsTest::formulasFollowTheStore_data()
 {
-    QTest::addColumn<QString>("form");
-    QTest::addColumn<QString>("inputs");
-    QTest::addColumn<QString>("outputs");
+    AddColumns<QString>({"form", "inputs", "outputs"});
     QTest::newRow("alkalinity") << "Form3" << "txtGal=50000|txtPPM=10" << "txtOz=0.84 kilogram(s)";
     QTest::newRow("calcium") << "Form4" << "txtGal=50000|txtPPM=10"
                              << "txtCaCl=0.6 kilogram(s)|txtCaCl2=0.75 kilogram(s)";
@@ -263,10 +228,9 @@ void DosingWindowsTest::formulasFollowTheStore()
     const QString caption = driver->text(form == "Form8" || form == "Form10" ? "Label1" : "Label2");
     // Another writer switches the store to Metric while the window is open.
     driver->settings().store(QString(), QString(), QStringLiteral("Metric"));
-    for (const auto& [box, text] : Pairs(inputs))
-        driver->type(box, text);
+    driver->typeEach(inputs);
     driver->press();
-    for (const auto& [box, text] : Pairs(outputs))
+    for (const auto& [box, text] : BoxPairs(outputs))
         QCOMPARE(driver->text(box), text);
     QCOMPARE(driver->text(form == "Form8" || form == "Form10" ? "Label1" : "Label2"), caption);
     QCOMPARE(caption, QStringLiteral("Pool Size (Gal.)"));
@@ -277,80 +241,56 @@ Q_DECLARE_METATYPE(QList<Place>)
 void DosingWindowsTest::layout_data()
 {
     QTest::addColumn<QString>("form");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QSize>("client");
     QTest::addColumn<QList<Place>>("places");
-    QTest::addColumn<QString>("greyBoxes");
-    QTest::newRow("alkalinity") << "Form3" << "Alkalinity calculation" << QSize(312, 225)
+    QTest::newRow("alkalinity") << "Form3"
         << QList<Place>{{"Label1", 1440, 120, 1815, 495}, {"txtGal", 600, 1440, 1215, 285},
                         {"Label2", 720, 720, 855, 495},   {"txtPPM", 2760, 1440, 1215, 285},
                         {"Label3", 2760, 720, 1215, 495}, {"Command1", 1800, 2760, 1215, 495},
                         {"txtOz", 600, 2280, 3495, 285},  {"Label4", 1080, 1920, 615, 255},
-                        {"Label5", 1680, 1920, 1815, 255}}
-        << "txtOz";
-    QTest::newRow("calcium") << "Form4" << "Calcium Hardness calcs" << QSize(312, 267)
+                        {"Label5", 1680, 1920, 1815, 255}};
+    QTest::newRow("calcium") << "Form4"
         << QList<Place>{{"txtCaCl2", 1680, 2880, 2775, 285}, {"txtCaCl", 1680, 2400, 2775, 285},
                         {"txtGal", 600, 1680, 1215, 285},    {"txtPPM", 2760, 1680, 1215, 285},
                         {"Label3", 2760, 960, 1215, 495},    {"Label2", 720, 960, 855, 495},
                         {"Label1", 0, 120, 4695, 495},       {"Label4", 120, 2400, 1215, 255},
                         // one pixel taller than laid out, so that its two lines are not cut
-                        {"Label5", 120, 2880, 1215, 390},    {"Command1", 1680, 3480, 1215, 495}}
-        << "txtCaCl|txtCaCl2";
-    QTest::newRow("cyanuric") << "Form5" << "Cyanuric Acid Calc" << QSize(312, 247)
+                        {"Label5", 120, 2880, 1215, 390},    {"Command1", 1680, 3480, 1215, 495}};
+    QTest::newRow("cyanuric") << "Form5"
         << QList<Place>{{"txtGal", 600, 1680, 1215, 285},  {"txtPPM", 2760, 1680, 1215, 285},
                         {"Label2", 720, 960, 855, 495},    {"Label3", 2760, 960, 1215, 495},
                         {"Label1", 0, 120, 4695, 615},     {"Label4", 0, 2160, 4695, 255},
-                        {"txtCya", 600, 2520, 3375, 285},  {"Command1", 1800, 3000, 1215, 495}}
-        << "txtCya";
-    QTest::newRow("pH") << "Form6" << "pH Calcs" << QSize(312, 320) << QList<Place>{}
-                        << "txtNa2CO3|txtNaHSO4|txtHCl";
-    QTest::newRow("borax") << "Form8" << "Borax Calcs" << QSize(312, 287)
+                        {"txtCya", 600, 2520, 3375, 285},  {"Command1", 1800, 3000, 1215, 495}};
+    QTest::newRow("pH") << "Form6" << QList<Place>{};
+    QTest::newRow("borax") << "Form8"
         << QList<Place>{{"txtGal", 240, 1320, 1215, 285},      {"Label1", 360, 600, 855, 495},
                         {"Label3", 0, 0, 4695, 495},           {"Label2", 1800, 720, 2775, 255},
                         {"txtNa2B4O7", 2520, 1320, 1335, 285}, {"txtPPM", 2520, 2160, 1215, 285},
                         {"Label4", 240, 2160, 1815, 255},      {"Command1", 1560, 2640, 1215, 495},
-                        {"Label5", 240, 3480, 4335, 735}}
-        << "txtPPM";
-    QTest::newRow("salt") << "Form10" << "Salt Calcs" << QSize(408, 411)
+                        {"Label5", 240, 3480, 4335, 735}};
+    QTest::newRow("salt") << "Form10"
         << QList<Place>{{"Label8", 0, 0, 6015, 495},           {"txtGal", 2280, 1560, 1215, 285},
                         {"Label1", 2400, 840, 855, 495},       {"Label2", 480, 2400, 1215, 255},
                         {"txtSalt", 480, 2760, 1215, 285},     {"Label3", 4080, 2400, 1695, 255},
                         {"txtPPMInc", 4320, 2760, 1215, 285},  {"Label4", 2640, 2640, 855, 375},
                         {"Label5", 360, 3600, 1695, 255},      {"txtPPMup", 480, 4080, 1095, 285},
                         {"Label6", 4080, 3600, 1695, 255},     {"txtLbsNeeded", 4440, 4080, 1215, 285},
-                        {"Command1", 2520, 4920, 1215, 495}}
-        << "txtPPMup|txtLbsNeeded";
+                        {"Command1", 2520, 4920, 1215, 495}};
 }
 
 void DosingWindowsTest::layout()
 {
     QFETCH(QString, form);
-    QFETCH(QString, caption);
-    QFETCH(QSize, client);
     QFETCH(QList<Place>, places);
-    QFETCH(QString, greyBoxes);
     for (const char* uom : {"Imperial", "Metric"}) {
         const auto driver = Open(form, QLatin1String(uom));
         QWidget* window = driver->window();
-        QCOMPARE(window->objectName(), form);
-        QCOMPARE(window->windowTitle(), caption);
-        QCOMPARE(window->size(), client);
-        QCOMPARE(window->minimumSize(), window->maximumSize());
-        QVERIFY(!window->windowIcon().isNull());
         const QString misplaced = MisplacedControls(window, places);
         QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
-        const QStringList clipped = ClippedLabels(window);
-        QVERIFY2(clipped.isEmpty(), qPrintable(QLatin1String(uom) + ": " + clipped.join("; ")));
-        const QStringList grey = greyBoxes.split('|');
-        for (const QLineEdit* box : window->findChildren<QLineEdit*>()) {
-            const bool output = grey.contains(box->objectName());
-            QVERIFY2(IsGrey(box) == output, qPrintable(box->objectName()));
-            QCOMPARE(box->isReadOnly(), output);
-        }
-        // every control inside the client area, and no two boxes overlapping
+        // Every control inside the client area; the headings, laid out as wide as the window,
+        // may overrun its sides by a few pixels.
         const QList<QWidget*> controls = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         for (const QWidget* control : controls)
-            QVERIFY2(QRect(QPoint(-8, 0), client + QSize(16, 0)).contains(control->geometry()),
+            QVERIFY2(window->rect().adjusted(-8, 0, 8, 0).contains(control->geometry()),
                      qPrintable(control->objectName()));
     }
 }

