@@ -1,7 +1,6 @@
 #include "ui/alkalinitywindow.h"
 
 #include "calc/alkalinity.h"
-#include "settings/defaults.h"
 #include "ui/captions.h"
 #include "ui/handlerrules.h"
 #include "ui/programlook.h"
@@ -23,15 +22,15 @@ AlkalinityWindow::~AlkalinityWindow() = default;
 
 void AlkalinityWindow::load()
 {
-    m_ui->txtGal->setText(defaults::ReadPoolSize(m_services.store));
-    ui::ShowUnitCaptions(defaults::ReadUnitSystem(m_services.store), {ui::PoolSizeCaption(m_ui->Label2)});
+    m_ui->txtGal->setText(storedPoolSize());
+    showUnitCaptions({ui::PoolSizeCaption(m_ui->Label2)});
 }
 
 void AlkalinityWindow::calculate(QPushButton*)
 {
-    if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))
+    if (!requireFilled({m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))
         return;
-    const calc::UnitSystem units = defaults::ReadUnitSystem(m_services.store);
+    const calc::UnitSystem units = storedUnitSystem();
     const double poolSize = ui::BoxNumber(m_ui->txtGal);
     const double ppm = ui::BoxNumber(m_ui->txtPPM);
     const double dose = units == calc::UnitSystem::Imperial

@@ -2,7 +2,6 @@
 
 #include "calc/arithmetic.h"
 #include "calc/borax.h"
-#include "settings/defaults.h"
 #include "ui/captions.h"
 #include "ui/handlerrules.h"
 #include "ui/programlook.h"
@@ -23,18 +22,17 @@ BoraxWindow::~BoraxWindow() = default;
 
 void BoraxWindow::load()
 {
-    m_ui->txtGal->setText(defaults::ReadPoolSize(m_services.store));
-    ui::ShowUnitCaptions(defaults::ReadUnitSystem(m_services.store),
-                         {ui::PoolSizeCaption(m_ui->Label1),
-                          {m_ui->Label2, "Sodium Tetraborate Decahydrate (Oz.)",
-                           "Sodium Tetraborate Decahydrate (k)"}});
+    m_ui->txtGal->setText(storedPoolSize());
+    showUnitCaptions({ui::PoolSizeCaption(m_ui->Label1),
+                      {m_ui->Label2, "Sodium Tetraborate Decahydrate (Oz.)",
+                       "Sodium Tetraborate Decahydrate (k)"}});
 }
 
 void BoraxWindow::calculate(QPushButton*)
 {
-    if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtGal, m_ui->txtNa2B4O7}, ui::kFillAllWhiteBoxes))
+    if (!requireFilled({m_ui->txtGal, m_ui->txtNa2B4O7}, ui::kFillAllWhiteBoxes))
         return;
-    const calc::UnitSystem units = defaults::ReadUnitSystem(m_services.store);
+    const calc::UnitSystem units = storedUnitSystem();
     const double borax = ui::BoxNumber(m_ui->txtNa2B4O7);
     const double poolSize = ui::BoxNumber(m_ui->txtGal);
     const double ppm = units == calc::UnitSystem::Imperial

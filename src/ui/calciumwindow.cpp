@@ -1,7 +1,6 @@
 #include "ui/calciumwindow.h"
 
 #include "calc/calcium.h"
-#include "settings/defaults.h"
 #include "ui/captions.h"
 #include "ui/handlerrules.h"
 #include "ui/programlook.h"
@@ -23,14 +22,14 @@ CalciumWindow::~CalciumWindow() = default;
 
 void CalciumWindow::load()
 {
-    m_ui->txtGal->setText(defaults::ReadPoolSize(m_services.store));
-    ui::ShowUnitCaptions(defaults::ReadUnitSystem(m_services.store), {ui::PoolSizeCaption(m_ui->Label2)});
+    m_ui->txtGal->setText(storedPoolSize());
+    showUnitCaptions({ui::PoolSizeCaption(m_ui->Label2)});
 }
 
 void CalciumWindow::calculate(QPushButton*)
 {
-    const calc::UnitSystem units = defaults::ReadUnitSystem(m_services.store);
-    if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))
+    const calc::UnitSystem units = storedUnitSystem();
+    if (!requireFilled({m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))
         return;
     const double poolSize = ui::BoxNumber(m_ui->txtGal);
     const double ppm = ui::BoxNumber(m_ui->txtPPM);

@@ -1,5 +1,6 @@
 #include "ui/calculatorwindow.h"
 
+#include "settings/defaults.h"
 #include "ui/handlerrules.h"
 #include "ui/programlook.h"
 #include "ui/windowservices.h"
@@ -19,5 +20,27 @@ void CalculatorWindow::setUpCalculator(std::initializer_list<QPushButton*> calcu
         whiteBoxes.removeIf([](const QLineEdit* box) { return box->isReadOnly(); });
     }
     for (QPushButton* button : calculateButtons)
-        ui::WireButton(m_services.feedback, this, button, whiteBoxes, [this, button] { calculate(button); });
+        ui::WireButton(m_services.feedback, this, button, whiteBoxes,
+                       [this, button] { calculate(button); });
+}
+
+calc::UnitSystem CalculatorWindow::storedUnitSystem() const
+{
+    return defaults::ReadUnitSystem(m_services.store);
+}
+
+QString CalculatorWindow::storedPoolSize() const
+{
+    return defaults::ReadPoolSize(m_services.store);
+}
+
+void CalculatorWindow::showUnitCaptions(std::initializer_list<ui::UnitCaption> captions)
+{
+    ui::ShowUnitCaptions(storedUnitSystem(), captions);
+}
+
+bool CalculatorWindow::requireFilled(std::initializer_list<const QLineEdit*> boxes,
+                                     const char* message)
+{
+    return ui::RequireFilled(m_services.feedback, this, boxes, message);
 }

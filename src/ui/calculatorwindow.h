@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/conversions.h"
+#include "ui/captions.h"
 #include "ui/windowkeeper.h"
 #include "ui/windowservices.h"
 
@@ -7,6 +9,7 @@
 
 #include <initializer_list>
 
+class QLineEdit;
 class QPushButton;
 
 // What the calculator windows of the "More Calcs" menu share: a fixed size and the pool icon,
@@ -29,6 +32,15 @@ protected:
 
     // The press of one of the Calculate buttons.
     virtual void calculate(QPushButton* button) = 0;
+
+    // The stored defaults. The unit system is read again at every press, so that the formulas
+    // follow the store even where the captions, set at load, no longer do.
+    calc::UnitSystem storedUnitSystem() const;
+    QString storedPoolSize() const;
+    // Gives the captions the words of the stored unit system.
+    void showUnitCaptions(std::initializer_list<ui::UnitCaption> captions);
+    // The required-field check: false, after a beep and message, when one of boxes is empty.
+    bool requireFilled(std::initializer_list<const QLineEdit*> boxes, const char* message);
 
     const WindowServices m_services;
 };

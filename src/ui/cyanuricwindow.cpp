@@ -1,7 +1,6 @@
 #include "ui/cyanuricwindow.h"
 
 #include "calc/cyanuric.h"
-#include "settings/defaults.h"
 #include "ui/captions.h"
 #include "ui/handlerrules.h"
 #include "ui/programlook.h"
@@ -12,9 +11,8 @@ CyanuricWindow::CyanuricWindow(const WindowServices& services, QWidget* parent)
 {
     m_ui->setupUi(this);
     setUpCalculator({m_ui->Command1}, {m_ui->txtCya});
-    ui::NameByCaptions({{m_ui->txtGal, m_ui->Label2},
-                        {m_ui->txtPPM, m_ui->Label3},
-                        {m_ui->txtCya, m_ui->Label4}});
+    ui::NameByCaptions(
+        {{m_ui->txtGal, m_ui->Label2}, {m_ui->txtPPM, m_ui->Label3}, {m_ui->txtCya, m_ui->Label4}});
     ui::SetFont(m_ui->Label1, 18, true, true);
 }
 
@@ -22,14 +20,14 @@ CyanuricWindow::~CyanuricWindow() = default;
 
 void CyanuricWindow::load()
 {
-    m_ui->txtGal->setText(defaults::ReadPoolSize(m_services.store));
-    ui::ShowUnitCaptions(defaults::ReadUnitSystem(m_services.store), {ui::PoolSizeCaption(m_ui->Label2)});
+    m_ui->txtGal->setText(storedPoolSize());
+    showUnitCaptions({ui::PoolSizeCaption(m_ui->Label2)});
 }
 
 void CyanuricWindow::calculate(QPushButton*)
 {
-    const calc::UnitSystem units = defaults::ReadUnitSystem(m_services.store);
-    if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))
+    const calc::UnitSystem units = storedUnitSystem();
+    if (!requireFilled({m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))
         return;
     const double poolSize = ui::BoxNumber(m_ui->txtGal);
     const double ppm = ui::BoxNumber(m_ui->txtPPM);

@@ -1,7 +1,6 @@
 #include "ui/dilutionwindow.h"
 
 #include "calc/dilution.h"
-#include "settings/defaults.h"
 #include "ui/captions.h"
 #include "ui/handlerrules.h"
 #include "ui/programlook.h"
@@ -25,15 +24,15 @@ DilutionWindow::~DilutionWindow() = default;
 
 void DilutionWindow::load()
 {
-    m_ui->txtGal->setText(defaults::ReadPoolSize(m_services.store));
-    ui::ShowUnitCaptions(defaults::ReadUnitSystem(m_services.store), {ui::PoolSizeCaption(m_ui->Label1)});
+    m_ui->txtGal->setText(storedPoolSize());
+    showUnitCaptions({ui::PoolSizeCaption(m_ui->Label1)});
 }
 
 void DilutionWindow::calculate(QPushButton*)
 {
     // The same in both unit systems, so no setting is read here.
-    if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtFr, m_ui->txtSr, m_ui->txtPr, m_ui->txtGal},
-                           ui::kFillAllWhiteBoxes))
+    if (!requireFilled({m_ui->txtFr, m_ui->txtSr, m_ui->txtPr, m_ui->txtGal},
+                       ui::kFillAllWhiteBoxes))
         return;
     const double pool = ui::BoxNumber(m_ui->txtPr);
     const double wanted = ui::BoxNumber(m_ui->txtFr);

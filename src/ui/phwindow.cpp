@@ -1,7 +1,6 @@
 #include "ui/phwindow.h"
 
 #include "calc/ph.h"
-#include "settings/defaults.h"
 #include "ui/captions.h"
 #include "ui/handlerrules.h"
 #include "ui/programlook.h"
@@ -25,10 +24,9 @@ PhWindow::~PhWindow() = default;
 
 void PhWindow::load()
 {
-    m_ui->txtGal->setText(defaults::ReadPoolSize(m_services.store));
+    m_ui->txtGal->setText(storedPoolSize());
     // The soda ash caption has no point after "Oz"; the acids' captions have one.
-    ui::ShowUnitCaptions(
-        defaults::ReadUnitSystem(m_services.store),
+    showUnitCaptions(
         {ui::PoolSizeCaption(m_ui->Label2),
          {m_ui->Label5, "Sodium Carbonate (Oz)", "Sodium Carbonate (g)"},
          {m_ui->Label8, "Sodium Bisulfate (dry acid) (Oz.)", "Sodium Bisulfate (dry acid) (g)"},
@@ -37,9 +35,9 @@ void PhWindow::load()
 
 void PhWindow::calculate(QPushButton*)
 {
-    if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtGal}, ui::kFillAllWhiteBoxes))
+    if (!requireFilled({m_ui->txtGal}, ui::kFillAllWhiteBoxes))
         return;
-    const calc::UnitSystem units = defaults::ReadUnitSystem(m_services.store);
+    const calc::UnitSystem units = storedUnitSystem();
     const calc::PhDoses doses = calc::PhAdjustmentDoses(ui::BoxNumber(m_ui->txtGal), units);
     m_ui->txtNa2CO3->setText(calc::NumberText(doses.sodiumCarbonate));
     m_ui->txtNaHSO4->setText(calc::NumberText(doses.sodiumBisulfate));

@@ -1,7 +1,6 @@
 #include "ui/poolvolumewindow.h"
 
 #include "calc/volume.h"
-#include "settings/defaults.h"
 #include "ui/captions.h"
 #include "ui/handlerrules.h"
 #include "ui/programlook.h"
@@ -38,33 +37,32 @@ PoolVolumeWindow::~PoolVolumeWindow() = default;
 void PoolVolumeWindow::load()
 {
     // No pool size here: the window works it out.
-    ui::ShowUnitCaptions(defaults::ReadUnitSystem(m_services.store),
-                         {{m_ui->lblUOM, "All Measurements in FEET, volumes in GALLONS",
-                           "All Measurements in METRES, volumes in LITRES"}});
+    showUnitCaptions({{m_ui->lblUOM, "All Measurements in FEET, volumes in GALLONS",
+                       "All Measurements in METRES, volumes in LITRES"}});
     m_ui->txtRLength->setFocus();
 }
 
 void PoolVolumeWindow::calculate(QPushButton* button)
 {
-    const calc::UnitSystem units = defaults::ReadUnitSystem(m_services.store);
+    const calc::UnitSystem units = storedUnitSystem();
     if (button == m_ui->Command1) {
-        if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtRLength, m_ui->txtRWidth, m_ui->txtRAvgDepth},
-                               ui::kFillAllFields))
+        if (!requireFilled({m_ui->txtRLength, m_ui->txtRWidth, m_ui->txtRAvgDepth},
+                           ui::kFillAllFields))
             return;
         const double volume =
             calc::RectangularVolume(ui::BoxNumber(m_ui->txtRLength), ui::BoxNumber(m_ui->txtRWidth),
                                     ui::BoxNumber(m_ui->txtRAvgDepth), units);
         m_ui->txtRVolume->setText(calc::NumberText(volume));
     } else if (button == m_ui->Command2) {
-        if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtOLength, m_ui->txtOWidth, m_ui->txtOAvgDepth},
-                               ui::kFillAllFields))
+        if (!requireFilled({m_ui->txtOLength, m_ui->txtOWidth, m_ui->txtOAvgDepth},
+                           ui::kFillAllFields))
             return;
         const double volume =
             calc::OvalVolume(ui::BoxNumber(m_ui->txtOLength), ui::BoxNumber(m_ui->txtOWidth),
                              ui::BoxNumber(m_ui->txtOAvgDepth), units);
         m_ui->txtOVolume->setText(calc::NumberText(volume));
     } else {
-        if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtDiam, m_ui->txtDepth}, ui::kFillAllFields))
+        if (!requireFilled({m_ui->txtDiam, m_ui->txtDepth}, ui::kFillAllFields))
             return;
         const double volume =
             calc::RoundVolume(ui::BoxNumber(m_ui->txtDiam), ui::BoxNumber(m_ui->txtDepth), units);

@@ -2,7 +2,6 @@
 
 #include "calc/arithmetic.h"
 #include "calc/salt.h"
-#include "settings/defaults.h"
 #include "ui/captions.h"
 #include "ui/handlerrules.h"
 #include "ui/programlook.h"
@@ -29,31 +28,30 @@ SaltWindow::~SaltWindow() = default;
 void SaltWindow::load()
 {
     // The unit system first, then the pool size.
-    ui::ShowUnitCaptions(defaults::ReadUnitSystem(m_services.store),
-                         {ui::PoolSizeCaption(m_ui->Label1),
-                          {m_ui->Label2, "Pounds of salt", "Kilos of salt"},
-                          {m_ui->Label6, "Pounds of salt needed", "Kilos of salt needed"}});
-    m_ui->txtGal->setText(defaults::ReadPoolSize(m_services.store));
+    showUnitCaptions({ui::PoolSizeCaption(m_ui->Label1),
+                      {m_ui->Label2, "Pounds of salt", "Kilos of salt"},
+                      {m_ui->Label6, "Pounds of salt needed", "Kilos of salt needed"}});
+    m_ui->txtGal->setText(storedPoolSize());
 }
 
 void SaltWindow::calculate(QPushButton*)
 {
-    const calc::UnitSystem units = defaults::ReadUnitSystem(m_services.store);
-    if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtGal}, ui::kFillPpmIncrease))
+    const calc::UnitSystem units = storedUnitSystem();
+    if (!requireFilled({m_ui->txtGal}, ui::kFillPpmIncrease))
         return;
 
     // Both directions are worked out before either box is written, so that a failure in the
     // second leaves the first unchanged too. A direction whose box is empty is skipped.
     std::optional<QString> rise;
     if (!m_ui->txtSalt->text().isEmpty()) {
-        const double ppm = calc::SaltPpmRise(ui::BoxNumber(m_ui->txtSalt),
-                                             ui::BoxNumber(m_ui->txtGal), units);
+        const double ppm =
+            calc::SaltPpmRise(ui::BoxNumber(m_ui->txtSalt), ui::BoxNumber(m_ui->txtGal), units);
         rise = calc::NumberText(calc::RoundHalfEven(ppm, 1));
     }
     std::optional<QString> needed;
     if (!m_ui->txtPPMInc->text().isEmpty()) {
-        const double salt = calc::SaltRequired(ui::BoxNumber(m_ui->txtPPMInc),
-                                               ui::BoxNumber(m_ui->txtGal), units);
+        const double salt =
+            calc::SaltRequired(ui::BoxNumber(m_ui->txtPPMInc), ui::BoxNumber(m_ui->txtGal), units);
         needed = calc::NumberText(calc::RoundHalfEven(salt, 1));
     }
     if (rise)

@@ -1,7 +1,6 @@
 #include "ui/saturationwindow.h"
 
 #include "calc/saturation.h"
-#include "settings/defaults.h"
 #include "ui/captions.h"
 #include "ui/handlerrules.h"
 #include "ui/programlook.h"
@@ -28,14 +27,13 @@ SaturationWindow::~SaturationWindow() = default;
 
 void SaturationWindow::load()
 {
-    ui::ShowUnitCaptions(defaults::ReadUnitSystem(m_services.store),
-                         {{m_ui->Label2, "Temp, Deg F", "Temp, Deg C"}});
+    showUnitCaptions({{m_ui->Label2, "Temp, Deg F", "Temp, Deg C"}});
 }
 
 void SaturationWindow::calculate(QPushButton*)
 {
     // No box is required: an empty one is met as a text that is no number, in this order.
-    const calc::UnitSystem units = defaults::ReadUnitSystem(m_services.store);
+    const calc::UnitSystem units = storedUnitSystem();
     const double temperature = ui::BoxNumber(m_ui->txtTemp);
     const double calciumHardness = ui::BoxNumber(m_ui->txtCa);
     const double totalAlkalinity = ui::BoxNumber(m_ui->txtTa);
