@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/windowcatalog.h"
 #include "support/columns.h"
 #include "support/fakestore.h"
 #include "support/keptwindowstestcase.h"
@@ -141,9 +142,8 @@ void MainWindowTest::loadFailureShowsAFreshWindow()
 {
     FakeStore broken;
     broken.openResult = SettingsStore::kAccessDenied;
-    kept().settings.divertTo(&broken);
-    QWidget* window = kept().keeper.show(WindowKind::Main);
-    kept().settings.divertTo(nullptr);
+    RegisterWindows({keeper(), kept().feedback, broken});
+    QWidget* window = keeper().show(WindowKind::Main);
 
     QVERIFY(window != nullptr);
     QVERIFY(window->isVisible());

@@ -3,7 +3,6 @@
 #include "settings/settingswindow.h"
 #include "support/columns.h"
 #include "support/windowtests.h"
-#include "support/fakestore.h"
 #include "support/keptwindows.h"
 #include "support/windowchecks.h"
 
@@ -15,27 +14,32 @@
 
 namespace {
 
-// The real store, whose write number `failing` (from 1) is refused as a full disk refuses it.
-class FailingWriteStore : public IniStore
+// The real store, refusing what it is told to refuse: the section, as a locked file refuses
+// it, or the write of number failingWrite (from 1), as a full disk refuses it.
+class RefusingStore : public IniStore
 {
 public:
-    FailingWriteStore(const QString& root, int failing) : IniStore(root), m_failing(failing) {}
+    using IniStore::IniStore;
 
+    long CreateKey(const std::string& path, Key& key) override
+    {
+        return refuseSection ? kAccessDenied : IniStore::CreateKey(path, key);
+    }
     long SetValue(Key key, const std::string& name, std::uint32_t type, const char* data,
                   std::uint32_t size) override
     {
-        if (++m_writes == m_failing)
+        if (++writes == failingWrite)
             return kAccessDenied;
         return IniStore::SetValue(key, name, type, data, size);
     }
     std::string TakeFailureCause() override
     {
-        return m_writes == m_failing ? "The disk is full." : IniStore::TakeFailureCause();
+        return writes == failingWrite ? "The disk is full." : IniStore::TakeFailureCause();
     }
 
-private:
-    int m_failing;
-    int m_writes = 0;
+    bool refuseSection = false;
+    int failingWrite = 0;
+    int writes = 0;
 };
 
 } // namespace
@@ -65,19 +69,23 @@ private:
     void save() { QTest::mouseClick(m_window->findChild<QPushButton*>("Command1"), Qt::LeftButton); }
 
     std::unique_ptr<KeptWindows> m_kept;
+    // The window's store: the test's settings, refusing nothing until a test says so.
+    std::unique_ptr<RefusingStore> m_store;
     QPointer<SettingsWindow> m_window;
 };
 
 void SettingsWindowTest::init()
 {
     m_kept = std::make_unique<KeptWindows>();
-    m_window = new SettingsWindow(m_kept->services);
+    m_store = std::make_unique<RefusingStore>(m_kept->settings.root());
+    m_window = new SettingsWindow({m_kept->keeper, m_kept->feedback, *m_store});
     m_window->setAttribute(Qt::WA_DeleteOnClose);
 }
 
 void SettingsWindowTest::cleanup()
 {
     delete m_window;
+    m_store.reset();
     m_kept.reset();
 }
 
@@ -142,11 +150,8 @@ void SettingsWindowTest::failedSaveKeepsEverything()
     QTest::keyClicks(box("txtBleachStrength"), QStringLiteral("10"));
     QTest::mouseClick(option("optImperial"), Qt::LeftButton);
 
-    FakeStore refusing;
-    refusing.createResult = SettingsStore::kAccessDenied;
-    m_kept->settings.divertTo(&refusing);
+    m_store->refuseSection = true;
     save();
-    m_kept->settings.divertTo(nullptr);
 
     QCOMPARE(m_kept->feedback.beeps, 1);
     QCOMPARE(m_kept->feedback.errors.size(), 1);
@@ -157,7 +162,7 @@ void SettingsWindowTest::failedSaveKeepsEverything()
     QVERIFY2(error.endsWith(QStringLiteral("None of the three settings was saved.")),
              qPrintable(error));
     // The first write failed: nothing else was tried, and the window keeps what was typed.
-    QCOMPARE(refusing.calls.size(), std::size_t{1});
+    QCOMPARE(m_store->writes, 0);
     QVERIFY(!m_window.isNull());
     QVERIFY(m_window->isVisible());
     QCOMPARE(box("txtPoolSize")->text(), QStringLiteral("30000"));
@@ -165,6 +170,7 @@ void SettingsWindowTest::failedSaveKeepsEverything()
     QVERIFY(option("optImperial")->isChecked());
 
     // Once the store works again, the same press saves it all.
+    m_store->refuseSection = false;
     save();
     QCOMPARE(m_kept->settings.read(defaults::kPoolSize), QStringLiteral("30000"));
     QCOMPARE(m_kept->settings.read(defaults::kUnitOfMeasure), QStringLiteral("Imperial"));
@@ -191,16 +197,13 @@ void SettingsWindowTest::partlyFailedSaveSaysWhatWasSaved()
     QFETCH(QString, saved);
     QFETCH(QStringList, stored);
     m_kept->settings.store(QStringLiteral("10000"), QStringLiteral("5"), QStringLiteral("Metric"));
-    const QString root = QFileInfo(QFileInfo(m_kept->settings.filePath()).path()).path();
-    FailingWriteStore store(root, failing);
-    m_kept->settings.divertTo(&store);
+    m_store->failingWrite = failing;
     m_window->load();
     m_window->show();
     box("txtPoolSize")->setText(QStringLiteral("30000"));
     box("txtBleachStrength")->setText(QStringLiteral("10"));
     QTest::mouseClick(option("optImperial"), Qt::LeftButton);
     save();
-    m_kept->settings.divertTo(nullptr);
 
     QCOMPARE(m_kept->feedback.errors.size(), 1);
     const QString& error = m_kept->feedback.errors.first();

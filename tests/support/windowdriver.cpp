@@ -80,6 +80,13 @@ void WindowDriver::typeEach(const QString& boxes)
         type(box.constData(), text);
 }
 
+void WindowDriver::typeInto(const QList<const char*>& boxes, const QStringList& texts)
+{
+    Q_ASSERT(boxes.size() == texts.size());
+    for (qsizetype i = 0; i < boxes.size(); ++i)
+        type(boxes[i], texts[i]);
+}
+
 QList<std::pair<QByteArray, QString>> BoxPairs(const QString& boxes)
 {
     QList<std::pair<QByteArray, QString>> pairs;

@@ -38,6 +38,8 @@ public:
     QString pressRefused(const char* button = "Command1");
     // Types text into each box of "name=text|name=text".
     void typeEach(const QString& boxes);
+    // Types texts[i] into boxes[i].
+    void typeInto(const QList<const char*>& boxes, const QStringList& texts);
 
     // name=text of every text box, to check that a refused press changed nothing.
     QStringList boxTexts() const;

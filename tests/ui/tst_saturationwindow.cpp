@@ -16,14 +16,8 @@
 
 namespace {
 
-void TypeReadings(WindowDriver& driver, const QString& pH, const QString& temperature,
-                  const QString& calcium, const QString& alkalinity)
-{
-    driver.type("txtpH", pH);
-    driver.type("txtTemp", temperature);
-    driver.type("txtCa", calcium);
-    driver.type("txtTa", alkalinity);
-}
+// pH, temperature, calcium hardness and total alkalinity, top to bottom.
+const QList<const char*> kReadings{"txtpH", "txtTemp", "txtCa", "txtTa"};
 
 } // namespace
 
@@ -90,7 +84,7 @@ void SaturationWindowTest::calculate()
     QFETCH(QString, index);
     const auto driver = Drive<SaturationWindow>(uom);
     driver->type("txtSI", QStringLiteral("typed over")); // white and editable, yet overwritten
-    TypeReadings(*driver, pH, temperature, calcium, alkalinity);
+    driver->typeInto(kReadings, {pH, temperature, calcium, alkalinity});
     driver->press();
     QCOMPARE(driver->text("txtSI"), index);
     QCOMPARE(driver->feedback().heard(), QStringList());
@@ -121,7 +115,7 @@ void SaturationWindowTest::unreadable()
     QFETCH(QString, message);
     QFETCH(QString, firstFailure);
     const auto driver = Drive<SaturationWindow>(QStringLiteral("Imperial"));
-    TypeReadings(*driver, pH, temperature, calcium, alkalinity);
+    driver->typeInto(kReadings, {pH, temperature, calcium, alkalinity});
     driver->setText("txtSI", QStringLiteral("old"));
     QCOMPARE(driver->pressRefused(), message);
     QCOMPARE(driver->window()->focusWidget()->objectName(), firstFailure);
@@ -130,8 +124,7 @@ void SaturationWindowTest::unreadable()
 void SaturationWindowTest::unitSystemIsReadAtEveryPress()
 {
     const auto driver = Drive<SaturationWindow>(QStringLiteral("Imperial"));
-    TypeReadings(*driver, QStringLiteral("7.6"), QStringLiteral("30"), QStringLiteral("400"),
-                 QStringLiteral("150"));
+    driver->typeInto(kReadings, {"7.6", "30", "400", "150"});
     driver->press();
     QCOMPARE(driver->text("txtSI"),
              QStringLiteral("-0.0999999999999996")); // 30 F: factor 0, unrounded
