@@ -24,7 +24,7 @@ std::unique_ptr<WindowDriver> Open(const QString& uom = QStringLiteral("Imperial
     return driver;
 }
 
-// The white boxes: the pool size, and the readings of the pool, the refill water and the wish.
+// The white boxes: the pool size, the pool's and the refill water's readings, the level wanted.
 const QList<const char*> kReadings{"txtGal", "txtPr", "txtSr", "txtFr"};
 
 QString Outputs(const WindowDriver& driver)

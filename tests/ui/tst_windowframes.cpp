@@ -37,14 +37,17 @@ void WindowFramesTest::frame_data()
         QStringList greyBoxes;
     };
     const Frame frames[] = {
-        {WindowKind::Main, "Form1", "Poolwright!", {402, 368}, true, {"txtPPM", "txtGalReq", "txtLongGal"}},
+        {WindowKind::Main, "Form1", "Poolwright!", {402, 368}, true,
+         {"txtPPM", "txtGalReq", "txtLongGal"}},
         {WindowKind::About, "Form2", "About", {312, 442}, true, {}},
         {WindowKind::Alkalinity, "Form3", "Alkalinity calculation", {312, 225}, true, {"txtOz"}},
         {WindowKind::CalciumHardness, "Form4", "Calcium Hardness calcs", {312, 267}, true,
          {"txtCaCl", "txtCaCl2"}},
         {WindowKind::CyanuricAcid, "Form5", "Cyanuric Acid Calc", {312, 247}, true, {"txtCya"}},
-        {WindowKind::Ph, "Form6", "pH Calcs", {312, 320}, true, {"txtNa2CO3", "txtNaHSO4", "txtHCl"}},
-        {WindowKind::Dilution, "Form7", "Dilution Calcs", {}, true, {"txtPercDrain", "txtVolDrain"}},
+        {WindowKind::Ph, "Form6", "pH Calcs", {312, 320}, true,
+         {"txtNa2CO3", "txtNaHSO4", "txtHCl"}},
+        {WindowKind::Dilution, "Form7", "Dilution Calcs", {}, true,
+         {"txtPercDrain", "txtVolDrain"}},
         {WindowKind::Borax, "Form8", "Borax Calcs", {312, 287}, true, {"txtPPM"}},
         {WindowKind::PoolVolume, "Form9", "Volume Calcs", {455, 336}, true,
          {"txtRVolume", "txtOVolume", "txtVolume"}},
@@ -57,7 +60,8 @@ void WindowFramesTest::frame_data()
         for (const char* uom : {"Imperial", "Metric"})
             QTest::addRow("%s, %s", frame.form, uom)
                 << frame.kind << QString::fromLatin1(uom) << QString::fromLatin1(frame.form)
-                << QString::fromLatin1(frame.title) << frame.client << frame.icon << frame.greyBoxes;
+                << QString::fromLatin1(frame.title) << frame.client << frame.icon
+                << frame.greyBoxes;
 }
 
 void WindowFramesTest::frame()
