@@ -12,13 +12,21 @@
 //   read TITLE X Y           clicks the box at X,Y, selects all, copies -> "ok TEXT"
 //   copy TITLE               ctrl+c in the window (a message box copies its text) -> "ok TEXT"
 //   close TITLE              the window's close box
-//   grants KEY               whether the Users group has full access to HKLM\KEY -> "ok yes|no"
+// The registry, below HKEY_LOCAL_MACHINE, each key opened as itself (never through a link):
+//   acl KEY                  its permissions, entry by entry -> "ok ENTRY | ENTRY ..."
+//   fresh-acl KEY            the permissions a key made now under KEY gets
+//   owner KEY                its owner's SID
+//   kind KEY                 -> "ok absent", "ok key" or "ok link"
+//   link KEY TARGET          replaces KEY (and its tree) with a link to TARGET
+//   canary KEY               makes KEY with a value and a subkey, for links to point at
+//   snapshot KEY             owner, permissions, values and subkeys, to compare later
+//   delete KEY               deletes KEY and its tree, links as themselves
 //   titles                   the titles of the visible windows, for a failing test's report
 // A failure answers "error WHAT". Texts in answers have their line breaks written as \n.
 
-#include <windows.h>
+#include "registrytools.h"
 
-#include <aclapi.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <iostream>
@@ -236,33 +244,6 @@ std::string ClipboardText()
     return Utf8(text);
 }
 
-bool UsersHaveFullAccess(const std::string& keyPath)
-{
-    std::wstring object = L"MACHINE\\" + Wide(keyPath);
-    PACL dacl = nullptr;
-    PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (GetNamedSecurityInfoW(object.c_str(), SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION,
-                              nullptr, nullptr, &dacl, nullptr, &descriptor) != ERROR_SUCCESS)
-        return false;
-    BYTE users[SECURITY_MAX_SID_SIZE];
-    DWORD usersSize = sizeof users;
-    CreateWellKnownSid(WinBuiltinUsersSid, nullptr, users, &usersSize);
-    bool granted = false;
-    for (DWORD i = 0; dacl != nullptr && i < dacl->AceCount && !granted; ++i) {
-        void* ace = nullptr;
-        if (!GetAce(dacl, i, &ace))
-            continue;
-        const auto* header = static_cast<ACE_HEADER*>(ace);
-        if (header->AceType != ACCESS_ALLOWED_ACE_TYPE)
-            continue;
-        const auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(ace);
-        const PSID sid = const_cast<DWORD*>(&allowed->SidStart);
-        granted = EqualSid(sid, users) && (allowed->Mask & KEY_ALL_ACCESS) == KEY_ALL_ACCESS;
-    }
-    LocalFree(descriptor);
-    return granted;
-}
-
 std::string Rest(std::istringstream& in)
 {
     std::string rest;
@@ -360,8 +341,31 @@ std::string Run(const std::string& line)
         PressNamed("ctrl+c");
         return "ok " + OneLine(ClipboardText());
     }
-    if (command == "grants")
-        return UsersHaveFullAccess(Rest(in)) ? "ok yes" : "ok no";
+    if (command == "acl" || command == "fresh-acl") {
+        const std::string key = Rest(in);
+        std::string entries;
+        for (const auto& entry : command == "acl" ? registrytools::Entries(key)
+                                                  : registrytools::FreshEntries(key))
+            entries += (entries.empty() ? "" : " | ") + entry;
+        return "ok " + entries;
+    }
+    if (command == "owner")
+        return "ok " + registrytools::Owner(Rest(in));
+    if (command == "kind") {
+        static const char* const kinds[] = {"absent", "key", "link"};
+        return std::string("ok ") + kinds[int(registrytools::KindOf(Rest(in)))];
+    }
+    if (command == "link") {
+        std::string key, target;
+        in >> key >> target;
+        return registrytools::PlantLink(key, target) ? "ok" : "error could not plant the link";
+    }
+    if (command == "canary")
+        return registrytools::MakeCanary(Rest(in)) ? "ok" : "error could not make the canary";
+    if (command == "snapshot")
+        return "ok " + OneLine(registrytools::Snapshot(Rest(in)));
+    if (command == "delete")
+        return registrytools::Delete(Rest(in)) ? "ok" : "error could not delete";
     if (command == "titles") {
         std::string titles;
         for (HWND window : Windows(L"")) {

@@ -1,15 +1,19 @@
 #!/usr/bin/env python3
 """Poolwright's Windows installer and program under Wine, used as a person would.
 
-In a private Wine prefix on a private Xvfb display: installs with the installer in silent mode,
-starts the installed program, opens every window of the More Calcs menu, calculates once in
-each and compares the texts with those the Linux tests expect for the same inputs, saves the
-defaults in the Settings window and reads them back from the registry, starts again to see
-them pre-filled, checks that an empty box beeps and warns, and uninstalls. Pictures of the
-windows go to the screenshot folder, to be looked at.
+In a private Wine prefix on a private Xvfb display: installs with the installer in silent mode
+and reads back, entry by entry, the permissions it gives the settings key; starts the installed
+program, opens every window of the More Calcs menu, calculates once in each and compares the
+texts with those the Linux tests expect for the same inputs, saves the defaults in the Settings
+window and reads them back from the registry, starts again to see them pre-filled, checks that
+an empty box beeps and warns; upgrades from the 1.0.0 installer and installs again over a
+registry link that a user planted, and uninstalls over another, each time checking that the
+key the link points at is untouched. Pictures of the windows go to the screenshot folder, to
+be looked at.
 
 Run by tools/windows-test, which builds what it needs:
-  wine_gui_test.py --installer SETUP.EXE --driver WINDRIVER.EXE --version 1.0.0 --screenshots DIR
+  wine_gui_test.py --installer SETUP.EXE --old-installer SETUP-1.0.0.EXE --driver WINDRIVER.EXE
+                   --version 1.1.0 --screenshots DIR
 """
 import argparse
 import ctypes
@@ -27,6 +31,13 @@ from pathlib import Path
 ROOT = Path(__file__).resolve().parents[2]
 INSTALL_DIR = r"C:\Program Files\Poolwright"
 SETTINGS_KEY = r"HKEY_LOCAL_MACHINE\SOFTWARE\Poolwright\Defaults"
+APP_KEY = r"SOFTWARE\Poolwright"
+DEFAULTS_KEY = r"SOFTWARE\Poolwright\Defaults"
+# Someone else's key, which links planted by a user point at.
+CANARY_KEY = r"SOFTWARE\PoolwrightCanary"
+# The one entry users get on Defaults: read access and KEY_SET_VALUE, inherited by no child.
+USERS_MAY_SAVE = "A 0x00 0x0002001B S-1-5-32-545"
+ADMINISTRATORS = "S-1-5-32-544"
 MAIN = "Poolwright!"
 MESSAGE_TITLE = "Poolwright"
 
@@ -292,6 +303,46 @@ def main_offset(session, main_form):
     return height - 368 if central is None else height - central[3]
 
 
+def check_least_rights(session):
+    """SOFTWARE\\Poolwright holds only what a new key under SOFTWARE gets; Defaults adds the one
+    entry for users to what a new key under Poolwright gets. Administrators own both."""
+    app = session.must(f"acl {APP_KEY}")
+    fresh_app = session.must(r"fresh-acl SOFTWARE")
+    check(app == fresh_app, f"{APP_KEY} keeps only what it inherits ({app})")
+    defaults = session.must(f"acl {DEFAULTS_KEY}")
+    expected = " | ".join([USERS_MAY_SAVE, session.must(f"fresh-acl {APP_KEY}")])
+    check(defaults == expected,
+          f"Defaults lets users read and set values, nothing more ({defaults})")
+    check(session.must(f"kind {DEFAULTS_KEY}") == "key", "Defaults is a real key")
+    for key in (APP_KEY, DEFAULTS_KEY):
+        check(session.must(f"owner {key}") == ADMINISTRATORS, f"administrators own {key}")
+
+
+def install(session, installer, what):
+    say(what)
+    session.wine(str(Path(installer).resolve()), "/S")
+
+
+def check_canary_untouched(session, before, what):
+    after = session.must(f"snapshot {CANARY_KEY}")
+    check(after == before, f"{what}: the key the link points at is untouched")
+
+
+def save_settings(session, settings_form, pool_size, strength, imperial):
+    """More Calcs -> Settings, the three values typed and chosen, Save & Close."""
+    if not check(open_from_menu(session, "Settings", "Settings"), "the Settings window opens"):
+        return False
+    set_box(session, "Settings", settings_form, "txtPoolSize", pool_size)
+    set_box(session, "Settings", settings_form, "txtBleachStrength", strength)
+    x, y = settings_form.centre("optImperial" if imperial else "optMetric")
+    session.must(f"click Settings {x} {y}")
+    session.screenshot("Settings", "settings-window")
+    x, y = settings_form.centre("Command1")
+    session.must(f"click Settings {x} {y}")
+    return check(session.ask(f"wait 10 {MAIN}").startswith("ok"),
+                 "Save & Close brings back the main window")
+
+
 def run(arguments):
     work = Path(tempfile.mkdtemp(prefix="poolwright-wine-gui."))
     screenshots = Path(arguments.screenshots)
@@ -323,8 +374,7 @@ def run(arguments):
         check(present and not values, "the settings key is made, and empty")
 
         session.start_driver()
-        check(session.ask(r"grants SOFTWARE\Poolwright\Defaults") == "ok yes",
-              "the Users group has full access to the settings key")
+        check_least_rights(session)
 
         main_form = Form("src/app/mainwindow.ui")
         say("First start: nothing stored")
@@ -355,16 +405,7 @@ def run(arguments):
 
         say("Settings: Save & Close writes the registry")
         settings_form = Form("src/settings/settingswindow.ui")
-        if check(open_from_menu(session, "Settings", "Settings"), "the Settings window opens"):
-            set_box(session, "Settings", settings_form, "txtPoolSize", "10000")
-            set_box(session, "Settings", settings_form, "txtBleachStrength", "6")
-            x, y = settings_form.centre("optImperial")
-            session.must(f"click Settings {x} {y}")
-            session.screenshot("Settings", "settings-window")
-            x, y = settings_form.centre("Command1")
-            session.must(f"click Settings {x} {y}")
-            check(session.ask(f"wait 10 {MAIN}").startswith("ok"),
-                  "Save & Close brings back the main window")
+        if save_settings(session, settings_form, "10000", "6", imperial=True):
             present, values = registry_values(session)
             check(values.get("PoolSize") == ("REG_SZ", "10000") and
                   values.get("BleachStrength") == ("REG_SZ", "6") and
@@ -423,13 +464,62 @@ def run(arguments):
         session.must(f"close {MAIN}")
         app.wait(timeout=15)
 
-        say("Uninstalling in silent mode")
-        session.stop_driver()
+        install(session, arguments.old_installer, "Installing 1.0.0, which gave users full control")
+        app_rights = session.must(f"acl {APP_KEY}")
+        check("A 0x03 0x000F003F S-1-5-32-545" in app_rights,
+              f"1.0.0 gives users full control, inherited by every subkey ({app_rights})")
+        session.must(f"canary {CANARY_KEY}")
+        session.must(f"link {APP_KEY}\\Sneaky {CANARY_KEY}")
+        session.wine("reg", "add", r"HKLM\SOFTWARE\Poolwright\Planted", "/v", "By", "/d", "a user")
+        _, saved = registry_values(session)
+        canary = session.must(f"snapshot {CANARY_KEY}")
+        install(session, arguments.installer, "Upgrading to this version")
+        check_canary_untouched(session, canary, "upgrading over a link a user added")
+        check_least_rights(session)
+        for planted in ("Sneaky", "Planted"):
+            check(session.must(f"kind {APP_KEY}\\{planted}") == "absent",
+                  f"the subkey a user added ({planted}) is gone")
+        _, values = registry_values(session)
+        check(values == saved and values.get("PoolSize") == ("REG_SZ", "10000"),
+              f"the values saved before the upgrade are kept ({values})")
+        uninstall = session.wine("reg", "query",
+                                 r"HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Poolwright",
+                                 "/v", "DisplayVersion", check_status=False)
+        check(arguments.version in uninstall.stdout,
+              f"Apps & features lists Poolwright {arguments.version} after the upgrade")
+
+        session.must(f"link {DEFAULTS_KEY} {CANARY_KEY}")
+        canary = session.must(f"snapshot {CANARY_KEY}")
+        install(session, arguments.installer, "Installing again over a link planted at Defaults")
+        check_canary_untouched(session, canary, "installing over a link at Defaults")
+        check_least_rights(session)
+
+        say("Saving from the installed program still works")
+        app = session.start_program()
+        if save_settings(session, settings_form, "25000", "12.5", imperial=False):
+            _, values = registry_values(session)
+            check(values.get("PoolSize") == ("REG_SZ", "25000") and
+                  values.get("UOM") == ("REG_SZ", "Metric"),
+                  f"the key holds what was saved ({values})")
+        session.must(f"close {MAIN}")
+        app.wait(timeout=15)
+
+        say("Uninstalling in silent mode, over a link planted at Defaults")
+        session.must(f"link {DEFAULTS_KEY} {CANARY_KEY}")
+        canary = session.must(f"snapshot {CANARY_KEY}")
         # The uninstaller runs a copy of itself from the temporary folder and returns at once.
         session.wine(INSTALL_DIR + r"\uninstall.exe", "/S")
         deadline = time.monotonic() + 30
         while program.exists() and time.monotonic() < deadline:
             time.sleep(0.2)
+        # The settings key goes before the files; give it a moment more if the files went first.
+        deadline = time.monotonic() + 10
+        while session.must(f"kind {APP_KEY}") != "absent" and time.monotonic() < deadline:
+            time.sleep(0.2)
+        check_canary_untouched(session, canary, "uninstalling over a link at Defaults")
+        check(session.must(f"kind {APP_KEY}") == "absent", "the settings key and the link are gone")
+        session.must(f"delete {CANARY_KEY}")
+        session.stop_driver()
         check(not (program / "poolwright.exe").exists(), "poolwright.exe is removed")
         check(not program.exists(), "the Program Files folder is removed")
         check(not shortcut.exists(), "the Start-menu shortcut is removed")
@@ -445,6 +535,8 @@ def run(arguments):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--installer", required=True)
+    parser.add_argument("--old-installer", required=True,
+                        help="the 1.0.0 installer, to test upgrades from it")
     parser.add_argument("--driver", required=True)
     parser.add_argument("--version", required=True)
     parser.add_argument("--screenshots", required=True)
