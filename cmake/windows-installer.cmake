@@ -6,6 +6,7 @@ set(POOLWRIGHT_PORTABLE ${CMAKE_BINARY_DIR}/${POOLWRIGHT_DOWNLOAD_NAME}.zip)
 set(POOLWRIGHT_ICO ${PROJECT_SOURCE_DIR}/resources/icons/poolwright.ico)
 set(POOLWRIGHT_README ${CMAKE_BINARY_DIR}/windows/README.txt)
 set(POOLWRIGHT_EXE "$<TARGET_FILE:poolwright>")
+set(POOLWRIGHT_SETTINGSKEY "$<TARGET_FILE:settingskey>")
 
 configure_file(${PROJECT_SOURCE_DIR}/resources/windows/README.txt ${POOLWRIGHT_README} @ONLY
                NEWLINE_STYLE CRLF)
@@ -22,7 +23,7 @@ endif()
 if(MAKENSIS)
 add_custom_command(OUTPUT ${POOLWRIGHT_INSTALLER}
     COMMAND ${MAKENSIS} -V2 -NOCD ${CMAKE_BINARY_DIR}/windows/poolwright.nsi
-    DEPENDS poolwright ${CMAKE_BINARY_DIR}/windows/poolwright.nsi ${POOLWRIGHT_ICO}
+    DEPENDS poolwright settingskey ${CMAKE_BINARY_DIR}/windows/poolwright.nsi ${POOLWRIGHT_ICO}
             ${POOLWRIGHT_README}
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/windows
     COMMENT "Making the installer ${POOLWRIGHT_DOWNLOAD_NAME}-setup.exe"

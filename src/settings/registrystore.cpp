@@ -115,7 +115,7 @@ long RegistryStore::CreateKey(const std::string& path, Key& key)
     DWORD disposition = 0;
     const long result =
         RegCreateKeyExA(HKEY_LOCAL_MACHINE, ansiPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        kKeyAllAccess, nullptr, &handle, &disposition);
+                        kKeySetValue, nullptr, &handle, &disposition);
     if (result == ERROR_SUCCESS)
         key = KeyOf(handle);
     return result;

@@ -18,9 +18,10 @@
 class RegistryStore : public SettingsStore
 {
 public:
-    // Access masks, as the registry numbers them.
+    // Access masks, as the registry numbers them. Saving asks only for KEY_SET_VALUE, the one
+    // right the installer gives users on the settings key beside reading.
     static constexpr std::uint32_t kKeyRead = 0x20019;
-    static constexpr std::uint32_t kKeyAllAccess = 0xF003F;
+    static constexpr std::uint32_t kKeySetValue = 0x0002;
     // The registry's answer to a text that cannot be converted.
     static constexpr long kNoUnicodeTranslation = 1113;
 
