@@ -400,6 +400,11 @@ std::string IniStore::TakeFailureCause()
     return std::exchange(m_cause, std::string());
 }
 
+std::string IniStore::Location(const std::string& path)
+{
+    return Shown(filePath(path)).toStdString();
+}
+
 namespace {
 
 std::uint32_t RegistryType(const QVariant& value)

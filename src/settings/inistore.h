@@ -46,6 +46,7 @@ public:
     long CloseKey(Key key) override;
     std::string TakeNotice() override;
     std::string TakeFailureCause() override;
+    std::string Location(const std::string& path) override;
 
 private:
     struct Section
