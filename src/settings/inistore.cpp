@@ -1,5 +1,7 @@
 #include "settings/inistore.h"
 
+#include "settings/inisyntax.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -22,6 +24,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <utility>
 
 IniStore::IniStore(QString root) : m_root(std::move(root)) {}
@@ -443,9 +446,25 @@ long IniStore::QueryValue(Key key, const std::string& name, std::uint32_t& type,
         return kFileNotFound;
     const QVariant value = settings.value(valueName);
     type = RegistryType(value);
+    QString text = value.toString();
+    if (type == kStringList || value.typeId() == QMetaType::QVariantList) {
+        // Qt reads a comma outside quotes as the start of a list. Qt quotes every text it
+        // writes with a comma in it, so this was written by hand ("PoolSize=20,000"), or is a
+        // list, which no setting of this program is: it reads as the text written.
+        QFile in(section->second.readFrom);
+        const std::optional<QByteArray> raw =
+            in.open(QIODevice::ReadOnly)
+                ? inisyntax::RawValue(in.read(kLargestFile + 1), section->second.group, valueName)
+                : std::nullopt;
+        if (const std::optional<QString> written =
+                raw ? inisyntax::TextWithCommas(*raw) : std::nullopt) {
+            type = kString;
+            text = *written;
+        }
+    }
     // A string's bytes are its UTF-8 text and one terminating zero; other types report the
     // size of their text form, which MRegistry never reads.
-    const QByteArray bytes = value.toString().toUtf8() + '\0';
+    const QByteArray bytes = text.toUtf8() + '\0';
     if (bytes.size() > std::numeric_limits<std::uint32_t>::max())
         return kAccessDenied;
     const auto needed = static_cast<std::uint32_t>(bytes.size());

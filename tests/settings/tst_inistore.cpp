@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,6 +32,10 @@ private Q_SLOTS:
     void roundTrip();
     void storedAsTextInItsSection();
     void everyReadGoesToTheFile();
+    void handWrittenValueReadsAsWritten_data();
+    void handWrittenValueReadsAsWritten();
+    void writtenAsQtWritesIt_data();
+    void writtenAsQtWritesIt();
     void valueOfAnotherType_data();
     void valueOfAnotherType();
     void settingsFileIsAFolder();
@@ -187,6 +192,91 @@ void IniStoreTest::everyReadGoesToTheFile()
     QCOMPARE(read("PoolSize"), "333");
 }
 
+void IniStoreTest::handWrittenValueReadsAsWritten_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("poolSize");
+    const QByteArray defaults = "[Defaults]\n";
+    QTest::newRow("thousands separator") << defaults + "PoolSize=20,000\n" << "20,000";
+    QTest::newRow("decimal comma") << defaults + "PoolSize=12,5\n" << "12,5";
+    QTest::newRow("blanks by the commas are kept") << defaults + "PoolSize=1 , 2,  3\n"
+                                                   << "1 , 2,  3";
+    QTest::newRow("blanks around the value are not")
+        << defaults + "PoolSize = \t 20,000 \t \n" << "20,000";
+    QTest::newRow("a comma at either end") << defaults + "PoolSize=,20000,\n" << ",20000,";
+    QTest::newRow("only a comma") << defaults + "PoolSize=,\n" << ",";
+    QTest::newRow("a comment after a semicolon") << defaults + "PoolSize=20,000 ; the pool\n"
+                                                 << "20,000";
+    QTest::newRow("quoted, as Qt writes it") << defaults + "PoolSize=\"20,000\"\n" << "20,000";
+    QTest::newRow("quotes keep the blanks inside them")
+        << defaults + "PoolSize=\" 1, 2 \"\n" << " 1, 2 ";
+    QTest::newRow("escapes as Qt writes them")
+        << defaults + "PoolSize=C:\\\\pool\\tsize, \\\"x\\\"\n" << "C:\\pool\tsize, \"x\"";
+    QTest::newRow("hexadecimal and octal escapes") << defaults + "PoolSize=\\x41,\\102\n" << "A,B";
+    QTest::newRow("a backslash before another letter is dropped with it")
+        << defaults + "PoolSize=2\\q0,000\n" << "20,000";
+    QTest::newRow("a backslash carries the value over the line break")
+        << defaults + "PoolSize=20,\\\n000\n" << "20,000";
+    QTest::newRow("non-ASCII") << defaults + QByteArray("PoolSize=Größe, 水\n") << "Größe, 水";
+    QTest::newRow("@@ stands for @") << defaults + "PoolSize=@@home, pool\n" << "@home, pool";
+    QTest::newRow("@String() holds text") << defaults + "PoolSize=@String(a, b)\n" << "a, b";
+    QTest::newRow("an @ of no notation") << defaults + "PoolSize=@home, pool\n" << "@home, pool";
+    QTest::newRow("Windows line ends") << QByteArray("[Defaults]\r\nPoolSize=20,000\r\n")
+                                       << "20,000";
+    QTest::newRow("a byte-order mark")
+        << QByteArray("\xef\xbb\xbf[Defaults]\nPoolSize=20,000\n") << "20,000";
+    QTest::newRow("a header written with blanks") << QByteArray("[ Defaults ]\nPoolSize=20,000\n")
+                                                  << "20,000";
+    QTest::newRow("a header with an escape") << QByteArray("[Def%61ults]\nPoolSize=20,000\n")
+                                             << "20,000";
+    QTest::newRow("a key with an escape") << defaults + "Pool%53ize=20,000\n" << "20,000";
+    QTest::newRow("the key given twice: the last") << defaults + "PoolSize=1,5\nPoolSize=2,5\n"
+                                                   << "2,5";
+    QTest::newRow("the section given twice: the last")
+        << defaults + "PoolSize=1,5\n[Other]\nPoolSize=3,5\n[Defaults]\nPoolSize=2,5\n"
+        << "2,5";
+    QTest::newRow("the key before any header") << QByteArray("Defaults\\PoolSize=20,000\n")
+                                               << "20,000";
+}
+
+void IniStoreTest::handWrittenValueReadsAsWritten()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, poolSize);
+    writeFile(file + "UOM=Imperial\n");
+    QCOMPARE(QString::fromStdString(read("PoolSize")), poolSize);
+}
+
+void IniStoreTest::writtenAsQtWritesIt_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::newRow("plain") << "20000";
+    QTest::newRow("comma") << "20,000";
+    QTest::newRow("blanks at the ends") << " 6 ";
+    QTest::newRow("semicolon and equals") << "a;b=c";
+    QTest::newRow("quote and backslash") << "\"C:\\pool\"";
+    QTest::newRow("control character") << "a\x01" "b";
+    QTest::newRow("at sign first") << "@Variant(x)";
+    QTest::newRow("non-ASCII") << QString::fromUtf8("Größe");
+}
+
+void IniStoreTest::writtenAsQtWritesIt()
+{
+    QFETCH(QString, value);
+    write("PoolSize", value.toStdString());
+    QFile stored(m_file);
+    QVERIFY(stored.open(QIODevice::ReadOnly));
+    const QString plainFile = m_dir->path() + QStringLiteral("/plain.ini");
+    {
+        QSettings plain(plainFile, QSettings::IniFormat);
+        plain.setValue(QStringLiteral("Defaults/PoolSize"), value);
+    }
+    QFile written(plainFile);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(stored.readAll(), written.readAll());
+    QCOMPARE(QString::fromStdString(read("PoolSize")), value);
+}
+
 void IniStoreTest::valueOfAnotherType_data()
 {
     QTest::addColumn<QByteArray>("line");
@@ -197,8 +287,11 @@ void IniStoreTest::valueOfAnotherType_data()
     QTest::newRow("64-bit integer")
         << QByteArray("PoolSize=@Variant(\\0\\0\\0\\x4\\0\\0\\0\\0\\0\\0\\0\\0\\x5)")
         << -2147219504 + 11;
-    QTest::newRow("list") << QByteArray("PoolSize=1, 2") << -2147219504 + 7;
     QTest::newRow("bytes") << QByteArray("PoolSize=@ByteArray(abc)") << -2147219504 + 3;
+    QTest::newRow("bytes, with a comma") << QByteArray("PoolSize=@ByteArray(a,c)")
+                                         << -2147219504 + 3;
+    QTest::newRow("no value: Qt's empty list") << QByteArray("PoolSize=@Invalid()")
+                                               << -2147219504 + 3;
     // A list of byte arrays claiming 4,294,967,295 entries: Qt asks for 96 GiB and must cope
     // with the refusal.
     QTest::newRow("list claiming billions of entries")
@@ -210,9 +303,12 @@ void IniStoreTest::valueOfAnotherType()
     QFETCH(QByteArray, line);
     QFETCH(int, number);
     writeFile("[Defaults]\n" + line + "\nUOM=Metric\n");
-    std::string description;
-    QCOMPARE(readError("PoolSize", &description), number);
+    std::string description, cause;
+    QCOMPARE(readError("PoolSize", &description, &cause), number);
     QCOMPARE(description, "Registry data not a string");
+    QCOMPARE(QString::fromStdString(cause),
+             "The setting PoolSize in " + m_file +
+                 " is not stored as text, so it cannot be read. Saving a new value replaces it.");
     QCOMPARE(read("UOM"), "Metric");
 }
 
