@@ -131,37 +131,53 @@ Beginning ReadBeginning(const QString& file)
     return beginning;
 }
 
-// The lines of [group] in bytes (a file's beginning), as a file of their own, from which the
-// values of a file too large to be read whole are read.
+// The lines of bytes (a file's beginning) that give values of [group], as a file of their own,
+// from which the values of a file too large to be read whole are read: the group\key lines of
+// [General], and each section that Qt takes for [group], under its own header.
 QByteArray SectionLines(const QByteArray& bytes, const QString& group)
 {
-    const QByteArray header = '[' + group.toUtf8() + ']';
-    QByteArray lines = header + '\n';
-    bool inGroup = false;
+    const QString prefix = group + QLatin1Char('/');
+    QByteArray general;
+    QByteArray sections;
+    // What the section of the line read puts before its keys: empty in [General] (and before
+    // any header), prefix in [group], nullopt in any other.
+    std::optional<QString> section = QString();
     int kept = 0;
-    for (qsizetype at = 0; at < bytes.size() && kept < IniStore::kMostLines;) {
-        qsizetype end = bytes.indexOf('\n', at);
-        if (end < 0)
-            end = bytes.size();
-        const QByteArrayView line(bytes.constData() + at, end - at);
-        const QByteArrayView trimmed = line.trimmed();
-        if (trimmed.startsWith('[')) {
-            inGroup = trimmed == header;
-        } else if (inGroup) {
-            lines += line;
-            lines += '\n';
+    inisyntax::ForEachLine(bytes, [&](const inisyntax::Line& line) {
+        if (kept >= IniStore::kMostLines)
+            return;
+        if (const std::optional<QString> opened = inisyntax::SectionPrefix(line.text)) {
+            section = opened->isEmpty() || opened == prefix ? opened : std::nullopt;
+            if (section == prefix) {
+                sections += line.text;
+                sections += '\n';
+            }
+        } else if (section == prefix) {
+            sections += line.text;
+            sections += '\n';
+            ++kept;
+        } else if (section && line.equals >= 0 &&
+                   inisyntax::DecodedKey(line.text.first(line.equals).trimmed())
+                       .startsWith(prefix)) {
+            general += line.text;
+            general += '\n';
             ++kept;
         }
-        at = end + 1;
-    }
-    return lines;
+    });
+    return general + sections;
 }
 
-std::shared_ptr<QTemporaryFile> WriteReadablePart(const Beginning& beginning, const QString& group)
+// A copy of the lines that SectionLines keeps, in a temporary file; nullptr, with why in
+// failure, when it cannot be written.
+std::shared_ptr<QTemporaryFile> WriteReadablePart(const Beginning& beginning, const QString& group,
+                                                  QString* failure = nullptr)
 {
     auto part = std::make_shared<QTemporaryFile>();
-    if (!part->open() || part->write(SectionLines(beginning.bytes, group)) < 0 || !part->flush())
+    if (!part->open() || part->write(SectionLines(beginning.bytes, group)) < 0 || !part->flush()) {
+        if (failure != nullptr)
+            *failure = part->errorString();
         return nullptr;
+    }
     part->close();
     return part;
 }
@@ -240,9 +256,11 @@ bool StartAfresh(const QString& file, const QString& readablePart)
         if (to.status() != QSettings::NoError)
             return false;
     }
-    if (!fresh.open())
+    // By its name: Qt saved over it with a new file, which the open temporary file is not.
+    QFile written(fresh.fileName());
+    if (!written.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray contents = fresh.readAll();
+    const QByteArray contents = written.readAll();
     GiveUpAbandonedLock(file);
     QLockFile lock(file + QLatin1String(".lock"));
     if (!lock.tryLock(10000))
@@ -285,9 +303,13 @@ long IniStore::OpenKey(const std::string& path, Key& key)
         return refuse(Unreadable(file));
     Section section{file, group, file, nullptr};
     if (beginning.oversized) {
-        section.readablePart = WriteReadablePart(beginning, group);
+        QString failure;
+        section.readablePart = WriteReadablePart(beginning, group, &failure);
         if (!section.readablePart)
-            return kFileNotFound; // the defaults, then
+            return refuse(QStringLiteral("%1 is far larger than three settings need, and the part "
+                                         "of it that is read could not be copied to a temporary "
+                                         "file (%2).")
+                              .arg(Shown(file), failure));
         section.readFrom = section.readablePart->fileName();
     }
     const QSettings settings(section.readFrom, QSettings::IniFormat);

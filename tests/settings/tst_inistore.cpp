@@ -38,6 +38,9 @@ private Q_SLOTS:
     void writtenAsQtWritesIt();
     void valueOfAnotherType_data();
     void valueOfAnotherType();
+    void oversizedFileReadsAsASmallOne_data();
+    void oversizedFileReadsAsASmallOne();
+    void oversizedFileWithoutRoomForItsPart();
     void settingsFileIsAFolder();
     void settingsFolderIsAFile();
     void unreadableFile();
@@ -51,6 +54,9 @@ private:
     void writeFile(const QByteArray& contents);
     int readError(const std::string& key, std::string* description, std::string* cause = nullptr);
     int writeError(std::string* description, std::string* cause = nullptr);
+
+    // The three defaults as the store reads them, "-" for one it does not have.
+    QStringList readAll(IniStore& store);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<IniStore> m_store;
@@ -310,6 +316,102 @@ void IniStoreTest::valueOfAnotherType()
              "The setting PoolSize in " + m_file +
                  " is not stored as text, so it cannot be read. Saving a new value replaces it.");
     QCOMPARE(read("UOM"), "Metric");
+}
+
+QStringList IniStoreTest::readAll(IniStore& store)
+{
+    QStringList values;
+    for (const char* key : {"PoolSize", "BleachStrength", "UOM"})
+        values << QString::fromStdString(
+            MRegistry(store).ReadSetting("Poolwright", "Defaults", key, "-"));
+    return values;
+}
+
+void IniStoreTest::oversizedFileReadsAsASmallOne_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QStringList>("values"); // pool size, strength, unit of measure
+    const QStringList values{"20000", "6", "Imperial"};
+    const QByteArray lines = "BleachStrength=6\nPoolSize=20000\nUOM=Imperial\n";
+    QTest::newRow("plain") << "[Defaults]\n" + lines << values;
+    QTest::newRow("a byte-order mark") << "\xef\xbb\xbf[Defaults]\n" + lines << values;
+    QTest::newRow("a header written with blanks") << "  [ Defaults ]  \n" + lines << values;
+    QTest::newRow("a header with an escape") << "[Def%61ults]\n" + lines << values;
+    QTest::newRow("a comment after the header") << "[Defaults] ; mine\n" + lines << values;
+    QTest::newRow("Windows line ends")
+        << QByteArray("[Defaults]\r\nBleachStrength=6\r\nPoolSize=20000\r\nUOM=Imperial\r\n")
+        << values;
+    QTest::newRow("the keys before any header")
+        << QByteArray("Defaults\\BleachStrength=6\nDefaults\\PoolSize=20000\nDefaults\\UOM=Imperial\n")
+        << values;
+    QTest::newRow("split over two sections, another between")
+        << QByteArray("[Defaults]\nPoolSize=1\n[Defaults2]\nUOM=Metric\n[Defaults]\n") + lines
+        << values;
+    QTest::newRow("a quoted value holding a header")
+        << QByteArray("[Defaults]\nBleachStrength=\"6\n[Other]\"\nPoolSize=20000\n")
+        << QStringList{"20000", "6\n[Other]", "-"};
+    QTest::newRow("other letter case is another section")
+        << "[defaults]\n" + lines << QStringList{"-", "-", "-"};
+    QTest::newRow("a value with commas") << QByteArray("[Defaults]\nPoolSize=20,000\n")
+                                         << QStringList{"20,000", "-", "-"};
+}
+
+// Too large to be read whole, a file is read from its first megabyte, its [Defaults] lines
+// only; what is read there is what Qt reads from those lines as a small file.
+void IniStoreTest::oversizedFileReadsAsASmallOne()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(QStringList, values);
+    QTemporaryDir smallRoot;
+    IniStore small(smallRoot.path());
+    const QString smallFile = small.filePath("SOFTWARE\\Poolwright\\Defaults");
+    QVERIFY(QDir().mkpath(QFileInfo(smallFile).path()));
+    QFile smallOut(smallFile);
+    QVERIFY(smallOut.open(QIODevice::WriteOnly));
+    smallOut.write(settings);
+    smallOut.close();
+    QCOMPARE(readAll(small), values);
+
+    QByteArray noise = "\n[Noise]\n";
+    for (int line = 0; line <= IniStore::kMostLines; ++line)
+        noise += "key" + QByteArray::number(line) + '=' + QByteArray(20, 'n') + '\n';
+    const QByteArray manyLines = settings + noise;
+    QVERIFY(manyLines.size() < IniStore::kLargestFile);
+    writeFile(manyLines);
+    QCOMPARE(readAll(*m_store), values);
+
+    const QByteArray tooLarge = settings + noise + QByteArray(IniStore::kLargestFile, 'n');
+    writeFile(tooLarge);
+    QCOMPARE(readAll(*m_store), values);
+
+    // The first save starts the file afresh from what was read, and keeps a copy of it.
+    write("PoolSize", "30000");
+    values[0] = QStringLiteral("30000");
+    QCOMPARE(readAll(*m_store), values);
+    QVERIFY(QFileInfo(m_file).size() < 1000);
+    QCOMPARE(QDir(QFileInfo(m_file).path()).entryList({"*.bak"}).size(), 1);
+}
+
+void IniStoreTest::oversizedFileWithoutRoomForItsPart()
+{
+    writeFile("[Defaults]\nPoolSize=20000\n[Noise]\n" + QByteArray(IniStore::kLargestFile, 'n'));
+    // The temporary folder is a file, where nothing can be made, not even by root.
+    const QString notAFolder = m_dir->path() + QStringLiteral("/a file");
+    QFile blocker(notAFolder);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QByteArray savedTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(notAFolder));
+    std::string description, cause;
+    const int number = readError("PoolSize", &description, &cause);
+    qputenv("TMPDIR", savedTemp);
+    QCOMPARE(number, -2147219499);
+    QCOMPARE(description, "Could not open registry section");
+    QVERIFY2(QString::fromStdString(cause).startsWith(
+                 m_file + " is far larger than three settings need, and the part of it that is "
+                          "read could not be copied to a temporary file ("),
+             cause.c_str());
+    QCOMPARE(read("PoolSize"), "20000");
 }
 
 void IniStoreTest::settingsFileIsAFolder()
