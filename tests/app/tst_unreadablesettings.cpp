@@ -3,8 +3,6 @@
 #include "support/messages.h"
 #include "support/windowdriver.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,22 +12,6 @@
 // is not text: the window opens, says once which setting it could not read and where, and its
 // captions name the units its Calculate works in. Labels and boxes are given as "name=text"
 // pairs joined by '|'.
-namespace {
-
-// Values stored as something else than text, as another Qt program would store them.
-const QByteArray kNumber = "@Variant(\\0\\0\\0\\x2\\0\\0\\0\\0\\x5)"; // the integer 5
-const QByteArray kBytes = "@ByteArray(6)";
-
-QByteArray Settings(const QByteArray& poolSize, const QByteArray& strength, const QByteArray& uom)
-{
-    return "[Defaults]\nPoolSize=" + poolSize + "\nBleachStrength=" + strength + "\nUOM=" + uom +
-           '\n';
-}
-
-const QString kMetricPool = QStringLiteral("Pool Size (L)");
-
-} // namespace
-
 class UnreadableSettingsTest : public KeptWindowsTestCase
 {
     Q_OBJECT
@@ -39,37 +21,25 @@ private Q_SLOTS:
     void windowOpens();
     void calculateWorksInTheCaptionsUnits_data();
     void calculateWorksInTheCaptionsUnits();
-
-private:
-    void writeFile(const QByteArray& contents);
 };
-
-void UnreadableSettingsTest::writeFile(const QByteArray& contents)
-{
-    const QString file = kept().settings.filePath();
-    QVERIFY(QDir().mkpath(QFileInfo(file).path()));
-    QFile out(file);
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    QCOMPARE(out.write(contents), contents.size());
-}
 
 void UnreadableSettingsTest::windowOpens_data()
 {
     QTest::addColumn<WindowKind>("kind");
     QTest::addColumn<QByteArray>("file");
     AddColumns<QString>({"captions", "boxes", "notText"});
-    const QByteArray poolSizeNotText = Settings(kNumber, "6", "Metric");
-    const QByteArray unitNotText = Settings("20,000", "6", kNumber);
+    const QByteArray poolSizeNotText = SettingsFile(kStoredNumber, "6", "Metric");
+    const QByteArray unitNotText = SettingsFile("20,000", "6", kStoredNumber);
 
     // The main window reads the unit first and stops at a failure.
     const QString gallons =
         QStringLiteral("Label1=Pool Size (Gal.)|Label3=Quantity of bleach (Gal.)");
     const QString litres = QStringLiteral("Label1=Pool Size (L)|Label3=Quantity of bleach (L)");
     QTest::newRow("main, pool size not text: the captions of the unit read")
-        << WindowKind::Main << Settings(kNumber, "6", "Imperial") << gallons
+        << WindowKind::Main << SettingsFile(kStoredNumber, "6", "Imperial") << gallons
         << "txtGal=|txtChlorPerc=" << "PoolSize";
     QTest::newRow("main, strength not text: the pool size read before it")
-        << WindowKind::Main << Settings("20,000", kBytes, "Imperial") << gallons
+        << WindowKind::Main << SettingsFile("20,000", kStoredBytes, "Imperial") << gallons
         << "txtGal=20,000|txtChlorPerc=" << "BleachStrength";
     QTest::newRow("main, unit not text: Metric, nothing read after it")
         << WindowKind::Main << unitNotText << litres << "txtGal=|txtChlorPerc=" << "UOM";
@@ -99,7 +69,7 @@ void UnreadableSettingsTest::windowOpens_data()
     QTest::newRow("alkalinity, unit not text: Metric, the pool size read")
         << WindowKind::Alkalinity << unitNotText << "Label2" + pool << "txtGal=20,000" << "UOM";
     QTest::newRow("alkalinity, both not text: the first is told")
-        << WindowKind::Alkalinity << Settings(kBytes, "6", kNumber) << "Label2" + pool
+        << WindowKind::Alkalinity << SettingsFile(kStoredBytes, "6", kStoredNumber) << "Label2" + pool
         << "txtGal=" << "PoolSize";
 
     // The Salt window reads the unit first, as the main window does.
@@ -123,7 +93,7 @@ void UnreadableSettingsTest::windowOpens()
     QFETCH(QString, captions);
     QFETCH(QString, boxes);
     QFETCH(QString, notText);
-    writeFile(file);
+    kept().settings.writeFile(file);
     QWidget* window = keeper().show(kind);
     QVERIFY(window->isVisible());
 
@@ -162,7 +132,7 @@ void UnreadableSettingsTest::calculateWorksInTheCaptionsUnits()
     QFETCH(QString, caption);
     QFETCH(QString, inputs);
     QFETCH(QString, output);
-    writeFile(Settings(kNumber, "6", uom));
+    kept().settings.writeFile(SettingsFile(kStoredNumber, "6", uom));
     QWidget* window = keeper().show(kind);
     QCOMPARE(kept().feedback.errors.size(), 1);
     for (const auto& [name, text] : BoxPairs(inputs)) {

@@ -8,8 +8,6 @@
 #include "support/keptwindows.h"
 #include "support/windowchecks.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -46,10 +44,6 @@ public:
     int writes = 0;
 };
 
-// Values stored as something else than text, as another Qt program would store them.
-const QByteArray kNumber = "@Variant(\\0\\0\\0\\x2\\0\\0\\0\\0\\x5)"; // the integer 5
-const QByteArray kBytes = "@ByteArray(6)";
-
 } // namespace
 
 class SettingsWindowTest : public WindowTestCase
@@ -79,8 +73,6 @@ private:
     QLineEdit* box(const char* name) const { return m_window->findChild<QLineEdit*>(name); }
     QRadioButton* option(const char* name) const { return m_window->findChild<QRadioButton*>(name); }
     void save() { QTest::mouseClick(m_window->findChild<QPushButton*>("Command1"), Qt::LeftButton); }
-    // Writes the settings file as a person would, by hand.
-    void writeFile(const QByteArray& contents);
     // A stored value as the program reads it, or "not text" for one it cannot read.
     QString storedText(const char* key);
 
@@ -131,15 +123,6 @@ void SettingsWindowTest::loadStep()
     QCOMPARE(option("optMetric")->isChecked(), !imperial);
 }
 
-void SettingsWindowTest::writeFile(const QByteArray& contents)
-{
-    const QString file = m_kept->settings.filePath();
-    QVERIFY(QDir().mkpath(QFileInfo(file).path()));
-    QFile out(file);
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    QCOMPARE(out.write(contents), contents.size());
-}
-
 QString SettingsWindowTest::storedText(const char* key)
 {
     try {
@@ -154,20 +137,15 @@ void SettingsWindowTest::loadReadsEveryValueItCan_data()
     QTest::addColumn<QByteArray>("file");
     AddColumns<QString>({"poolSize", "strength", "unit", "notText"}); // unit: chosen button
     QTest::newRow("written by hand with commas: all read")
-        << QByteArray("[Defaults]\nPoolSize=20,000\nBleachStrength=12,5\nUOM=Imperial\n")
-        << "20,000" << "12,5" << "optImperial" << "";
-    QTest::newRow("pool size not text")
-        << "[Defaults]\nPoolSize=" + kNumber + "\nBleachStrength=12,5\nUOM=Imperial\n" << ""
-        << "12,5" << "optImperial" << "PoolSize";
-    QTest::newRow("strength not text")
-        << "[Defaults]\nPoolSize=20000\nBleachStrength=" + kBytes + "\nUOM=Imperial\n" << "20000"
-        << "" << "optImperial" << "BleachStrength";
+        << SettingsFile("20,000", "12,5", "Imperial") << "20,000" << "12,5" << "optImperial" << "";
+    QTest::newRow("pool size not text") << SettingsFile(kStoredNumber, "12,5", "Imperial") << ""
+                                        << "12,5" << "optImperial" << "PoolSize";
+    QTest::newRow("strength not text") << SettingsFile("20000", kStoredBytes, "Imperial")
+                                       << "20000" << "" << "optImperial" << "BleachStrength";
     QTest::newRow("unit of measure not text: neither button")
-        << "[Defaults]\nPoolSize=20000\nBleachStrength=6\nUOM=" + kNumber + "\n" << "20000" << "6"
-        << "" << "UOM";
+        << SettingsFile("20000", "6", kStoredNumber) << "20000" << "6" << "" << "UOM";
     QTest::newRow("two not text: the first is told")
-        << "[Defaults]\nPoolSize=" + kBytes + "\nBleachStrength=6\nUOM=" + kNumber + "\n" << ""
-        << "6" << "" << "PoolSize";
+        << SettingsFile(kStoredBytes, "6", kStoredNumber) << "" << "6" << "" << "PoolSize";
 }
 
 void SettingsWindowTest::loadReadsEveryValueItCan()
@@ -177,7 +155,7 @@ void SettingsWindowTest::loadReadsEveryValueItCan()
     QFETCH(QString, strength);
     QFETCH(QString, unit);
     QFETCH(QString, notText);
-    writeFile(file);
+    m_kept->settings.writeFile(file);
     m_kept->keeper.setFactory(WindowKind::Settings, [this] { return m_window.data(); });
     m_kept->keeper.show(WindowKind::Settings); // loads, and tells the user what failed
 
@@ -203,16 +181,14 @@ void SettingsWindowTest::saveKeepsWhatCouldNotBeRead_data()
     AddColumns<QString>({"typed", "chosen"}); // typed into the pool size box; a button clicked
     QTest::addColumn<bool>("askedForUnit");
     QTest::addColumn<QStringList>("stored"); // pool size, strength, unit of measure afterwards
-    const QByteArray poolSizeNotText =
-        "[Defaults]\nPoolSize=" + kNumber + "\nBleachStrength=6\nUOM=Imperial\n";
+    const QByteArray poolSizeNotText = SettingsFile(kStoredNumber, "6", "Imperial");
     QTest::newRow("pool size untouched: kept as it was")
         << poolSizeNotText << "" << "" << false << QStringList{"not text", "6", "Imperial"};
     QTest::newRow("pool size typed over: saved")
         << poolSizeNotText << "30000" << "" << false << QStringList{"30000", "6", "Imperial"};
     QTest::newRow("pool size typed and deleted: the empty text")
         << poolSizeNotText << "3\b" << "" << false << QStringList{"", "6", "Imperial"};
-    const QByteArray unitNotText =
-        "[Defaults]\nPoolSize=20000\nBleachStrength=6\nUOM=" + kNumber + "\n";
+    const QByteArray unitNotText = SettingsFile("20000", "6", kStoredNumber);
     QTest::newRow("no unit chosen: asked for one, nothing saved")
         << unitNotText << "30000" << "" << true << QStringList{"20000", "6", "not text"};
     QTest::newRow("a unit chosen: saved") << unitNotText << "30000" << "optMetric" << false
@@ -226,7 +202,7 @@ void SettingsWindowTest::saveKeepsWhatCouldNotBeRead()
     QFETCH(QString, chosen);
     QFETCH(bool, askedForUnit);
     QFETCH(QStringList, stored);
-    writeFile(file);
+    m_kept->settings.writeFile(file);
     try {
         m_window->load();
     } catch (const SettingsError&) {
@@ -334,7 +310,7 @@ void SettingsWindowTest::partlyFailedSaveSaysWhatWasSaved_data()
         << QStringList{"30000", "10", "Metric"};
     // A pool size that could not be read is not written, and not told of either.
     QTest::newRow("pool size kept, second write fails")
-        << kNumber << 2 << "The bleach strength was saved; the unit of measure was not."
+        << kStoredNumber << 2 << "The bleach strength was saved; the unit of measure was not."
         << QStringList{"not text", "10", "Metric"};
 }
 
@@ -344,7 +320,7 @@ void SettingsWindowTest::partlyFailedSaveSaysWhatWasSaved()
     QFETCH(int, failing);
     QFETCH(QString, saved);
     QFETCH(QStringList, stored);
-    writeFile("[Defaults]\nPoolSize=" + poolSize + "\nBleachStrength=5\nUOM=Metric\n");
+    m_kept->settings.writeFile(SettingsFile(poolSize, "5", "Metric"));
     m_store->failingWrite = failing;
     try {
         m_window->load();
