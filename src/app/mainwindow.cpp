@@ -86,17 +86,19 @@ void MainWindow::addMenuEntries()
 
 void MainWindow::load()
 {
+    // A failure stops the load step, and the boxes not filled yet stay empty; the user is told
+    // why by whoever runs it. The captions keep to the unit system read, which Calculate will
+    // use too, or show Metric, as on a fresh installation, when none could be read.
+    calc::UnitSystem units = calc::UnitSystem::Metric;
     try {
-        showUnitCaptions(defaults::ReadUnitSystem(m_services.store));
-        m_ui->txtGal->setText(defaults::ReadPoolSize(m_services.store));
-        m_ui->txtChlorPerc->setText(defaults::Read(m_services.store, defaults::kBleachStrength));
+        units = defaults::ReadUnitSystem(m_services.store);
     } catch (const SettingsError&) {
-        // As on a fresh installation; the user is told why by whoever runs the load step.
         showUnitCaptions(calc::UnitSystem::Metric);
-        m_ui->txtGal->clear();
-        m_ui->txtChlorPerc->clear();
         throw;
     }
+    showUnitCaptions(units);
+    m_ui->txtGal->setText(defaults::ReadPoolSize(m_services.store));
+    m_ui->txtChlorPerc->setText(defaults::Read(m_services.store, defaults::kBleachStrength));
 }
 
 void MainWindow::showUnitCaptions(calc::UnitSystem units)

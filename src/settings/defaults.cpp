@@ -3,14 +3,42 @@
 #include "settings/mregistry.h"
 #include "settings/settingsstore.h"
 
+#include <cctype>
+#include <iterator>
 #include <string>
-#include <utility>
+#include <vector>
 
 namespace defaults {
 
 namespace {
+
 constexpr char kApplication[] = "Poolwright";
 constexpr char kSection[] = "Defaults";
+
+// "the pool size", "the pool size and the bleach strength", ...
+std::string Joined(const std::vector<const char*>& names)
+{
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == names.size() ? " and " : ", ";
+        text += names[i];
+    }
+    return text;
+}
+
+// Which settings a save that stopped with a failure did save, and which it did not.
+std::string SavedSoFar(const std::vector<const char*>& saved,
+                       const std::vector<const char*>& notSaved)
+{
+    if (saved.empty())
+        return "None of the three settings was saved.";
+    std::string text = Joined(saved) + (saved.size() == 1 ? " was saved; " : " were saved; ") +
+                       Joined(notSaved) + (notSaved.size() == 1 ? " was not." : " were not.");
+    text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return text;
+}
+
 } // namespace
 
 QString Read(SettingsStore& store, const char* key, const QString& defaultValue)
@@ -24,26 +52,35 @@ void Write(SettingsStore& store, const char* key, const QString& value)
     MRegistry(store).WriteSetting(kApplication, kSection, key, value.toStdString());
 }
 
-void WriteAll(SettingsStore& store, const QString& poolSize, const QString& bleachStrength,
-              const QString& uom)
+void WriteAll(SettingsStore& store, const std::optional<QString>& poolSize,
+              const std::optional<QString>& bleachStrength, const std::optional<QString>& uom)
 {
-    const std::pair<const char*, const QString*> values[] = {
-        {kPoolSize, &poolSize}, {kBleachStrength, &bleachStrength}, {kUnitOfMeasure, &uom}};
-    int saved = 0;
-    try {
-        for (const auto& [key, value] : values) {
-            Write(store, key, *value);
-            ++saved;
+    struct Value
+    {
+        const char* key;
+        const char* name; // as the user knows it
+        const std::optional<QString>& text;
+    };
+    const Value values[] = {{kPoolSize, "the pool size", poolSize},
+                            {kBleachStrength, "the bleach strength", bleachStrength},
+                            {kUnitOfMeasure, "the unit of measure", uom}};
+    std::vector<const char*> saved;
+    for (std::size_t failing = 0; failing < std::size(values); ++failing) {
+        if (!values[failing].text)
+            continue;
+        try {
+            Write(store, values[failing].key, *values[failing].text);
+        } catch (const SettingsError& failure) {
+            std::vector<const char*> notSaved;
+            for (std::size_t next = failing; next < std::size(values); ++next) {
+                if (values[next].text)
+                    notSaved.push_back(values[next].name);
+            }
+            const std::string said = SavedSoFar(saved, notSaved);
+            throw SettingsError(failure.number(), failure.description(),
+                                failure.cause().empty() ? said : failure.cause() + "\n" + said);
         }
-    } catch (const SettingsError& failure) {
-        static constexpr const char* kSaved[] = {
-            "None of the three settings was saved.",
-            "The pool size was saved; the bleach strength and the unit of measure were not.",
-            "The pool size and the bleach strength were saved; the unit of measure was not.",
-        };
-        const std::string cause =
-            failure.cause().empty() ? kSaved[saved] : failure.cause() + "\n" + kSaved[saved];
-        throw SettingsError(failure.number(), failure.description(), cause);
+        saved.push_back(values[failing].name);
     }
 }
 

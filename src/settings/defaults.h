@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class SettingsStore;
 
 // The program's three defaults, kept in section "Defaults" of application "Poolwright".
@@ -24,10 +26,11 @@ calc::UnitSystem ReadUnitSystem(SettingsStore& store);
 // The stored "PoolSize" as it is: no parsing, no formatting.
 QString ReadPoolSize(SettingsStore& store);
 
-// Writes the three in this order. A failure stops at the failing one, and its SettingsError
-// tells, after the store's cause, which of the three were saved before it.
-void WriteAll(SettingsStore& store, const QString& poolSize, const QString& bleachStrength,
-              const QString& uom);
+// Writes the three in this order; one given as nullopt is left as it is stored. A failure
+// stops at the failing one, and its SettingsError tells, after the store's cause, which were
+// saved before it and which were not.
+void WriteAll(SettingsStore& store, const std::optional<QString>& poolSize,
+              const std::optional<QString>& bleachStrength, const std::optional<QString>& uom);
 
 // What the store has to tell the user after saving, or an empty text.
 QString TakeStoreNotice(SettingsStore& store);

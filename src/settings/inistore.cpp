@@ -1,5 +1,7 @@
 #include "settings/inistore.h"
 
+#include "settings/inisyntax.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -22,6 +24,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <utility>
 
 IniStore::IniStore(QString root) : m_root(std::move(root)) {}
@@ -128,37 +131,53 @@ Beginning ReadBeginning(const QString& file)
     return beginning;
 }
 
-// The lines of [group] in bytes (a file's beginning), as a file of their own, from which the
-// values of a file too large to be read whole are read.
+// The lines of bytes (a file's beginning) that give values of [group], as a file of their own,
+// from which the values of a file too large to be read whole are read: the group\key lines of
+// [General], and each section that Qt takes for [group], under its own header.
 QByteArray SectionLines(const QByteArray& bytes, const QString& group)
 {
-    const QByteArray header = '[' + group.toUtf8() + ']';
-    QByteArray lines = header + '\n';
-    bool inGroup = false;
+    const QString prefix = group + QLatin1Char('/');
+    QByteArray general;
+    QByteArray sections;
+    // What the section of the line read puts before its keys: empty in [General] (and before
+    // any header), prefix in [group], nullopt in any other.
+    std::optional<QString> section = QString();
     int kept = 0;
-    for (qsizetype at = 0; at < bytes.size() && kept < IniStore::kMostLines;) {
-        qsizetype end = bytes.indexOf('\n', at);
-        if (end < 0)
-            end = bytes.size();
-        const QByteArrayView line(bytes.constData() + at, end - at);
-        const QByteArrayView trimmed = line.trimmed();
-        if (trimmed.startsWith('[')) {
-            inGroup = trimmed == header;
-        } else if (inGroup) {
-            lines += line;
-            lines += '\n';
+    inisyntax::ForEachLine(bytes, [&](const inisyntax::Line& line) {
+        if (kept >= IniStore::kMostLines)
+            return;
+        if (const std::optional<QString> opened = inisyntax::SectionPrefix(line.text)) {
+            section = opened->isEmpty() || opened == prefix ? opened : std::nullopt;
+            if (section == prefix) {
+                sections += line.text;
+                sections += '\n';
+            }
+        } else if (section == prefix) {
+            sections += line.text;
+            sections += '\n';
+            ++kept;
+        } else if (section && line.equals >= 0 &&
+                   inisyntax::DecodedKey(line.text.first(line.equals).trimmed())
+                       .startsWith(prefix)) {
+            general += line.text;
+            general += '\n';
             ++kept;
         }
-        at = end + 1;
-    }
-    return lines;
+    });
+    return general + sections;
 }
 
-std::shared_ptr<QTemporaryFile> WriteReadablePart(const Beginning& beginning, const QString& group)
+// A copy of the lines that SectionLines keeps, in a temporary file; nullptr, with why in
+// failure, when it cannot be written.
+std::shared_ptr<QTemporaryFile> WriteReadablePart(const Beginning& beginning, const QString& group,
+                                                  QString* failure = nullptr)
 {
     auto part = std::make_shared<QTemporaryFile>();
-    if (!part->open() || part->write(SectionLines(beginning.bytes, group)) < 0 || !part->flush())
+    if (!part->open() || part->write(SectionLines(beginning.bytes, group)) < 0 || !part->flush()) {
+        if (failure != nullptr)
+            *failure = part->errorString();
         return nullptr;
+    }
     part->close();
     return part;
 }
@@ -237,9 +256,11 @@ bool StartAfresh(const QString& file, const QString& readablePart)
         if (to.status() != QSettings::NoError)
             return false;
     }
-    if (!fresh.open())
+    // By its name: Qt saved over it with a new file, which the open temporary file is not.
+    QFile written(fresh.fileName());
+    if (!written.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray contents = fresh.readAll();
+    const QByteArray contents = written.readAll();
     GiveUpAbandonedLock(file);
     QLockFile lock(file + QLatin1String(".lock"));
     if (!lock.tryLock(10000))
@@ -282,9 +303,13 @@ long IniStore::OpenKey(const std::string& path, Key& key)
         return refuse(Unreadable(file));
     Section section{file, group, file, nullptr};
     if (beginning.oversized) {
-        section.readablePart = WriteReadablePart(beginning, group);
+        QString failure;
+        section.readablePart = WriteReadablePart(beginning, group, &failure);
         if (!section.readablePart)
-            return kFileNotFound; // the defaults, then
+            return refuse(QStringLiteral("%1 is far larger than three settings need, and the part "
+                                         "of it that is read could not be copied to a temporary "
+                                         "file (%2).")
+                              .arg(Shown(file), failure));
         section.readFrom = section.readablePart->fileName();
     }
     const QSettings settings(section.readFrom, QSettings::IniFormat);
@@ -400,6 +425,11 @@ std::string IniStore::TakeFailureCause()
     return std::exchange(m_cause, std::string());
 }
 
+std::string IniStore::Location(const std::string& path)
+{
+    return Shown(filePath(path)).toStdString();
+}
+
 namespace {
 
 std::uint32_t RegistryType(const QVariant& value)
@@ -438,9 +468,25 @@ long IniStore::QueryValue(Key key, const std::string& name, std::uint32_t& type,
         return kFileNotFound;
     const QVariant value = settings.value(valueName);
     type = RegistryType(value);
+    QString text = value.toString();
+    if (type == kStringList || value.typeId() == QMetaType::QVariantList) {
+        // Qt reads a comma outside quotes as the start of a list. Qt quotes every text it
+        // writes with a comma in it, so this was written by hand ("PoolSize=20,000"), or is a
+        // list, which no setting of this program is: it reads as the text written.
+        QFile in(section->second.readFrom);
+        const std::optional<QByteArray> raw =
+            in.open(QIODevice::ReadOnly)
+                ? inisyntax::RawValue(in.read(kLargestFile + 1), section->second.group, valueName)
+                : std::nullopt;
+        if (const std::optional<QString> written =
+                raw ? inisyntax::TextWithCommas(*raw) : std::nullopt) {
+            type = kString;
+            text = *written;
+        }
+    }
     // A string's bytes are its UTF-8 text and one terminating zero; other types report the
     // size of their text form, which MRegistry never reads.
-    const QByteArray bytes = value.toString().toUtf8() + '\0';
+    const QByteArray bytes = text.toUtf8() + '\0';
     if (bytes.size() > std::numeric_limits<std::uint32_t>::max())
         return kAccessDenied;
     const auto needed = static_cast<std::uint32_t>(bytes.size());

@@ -11,8 +11,10 @@
 class QTemporaryFile;
 
 // The store as INI files: the key path "SOFTWARE\<app>\<section>" is the group [<section>]
-// of <root>/<app>/<app>.ini. Values are written as text; a value that another writer stored
-// with a type of its own (an integer as @Variant, a list, a byte array) reports that type.
+// of <root>/<app>/<app>.ini. Values are written as text, exactly as Qt writes them. A value
+// written by hand reads as Qt reads it (quotes, backslash escapes, blanks around it), except
+// that its commas are part of the text, where Qt would read a list. A value in Qt's notation
+// for another type (an integer as @Variant(...), a byte array) reports that type.
 // An unreadable or unwritable file is access denied (5), as the registry would say, and the
 // failure's cause names the file and what is wrong with it. Saving rewrites the whole file, so
 // a file holding anything that would not survive that (garbage, comments, binary bytes, a key
@@ -46,6 +48,7 @@ public:
     long CloseKey(Key key) override;
     std::string TakeNotice() override;
     std::string TakeFailureCause() override;
+    std::string Location(const std::string& path) override;
 
 private:
     struct Section

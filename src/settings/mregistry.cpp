@@ -43,6 +43,13 @@ std::string SectionPath(const std::string& appName, const std::string& section,
     return "SOFTWARE\\" + app + "\\" + sectionName;
 }
 
+// Why a value of another type than text cannot be read, naming the value and where it is.
+std::string NotText(const std::string& key, const std::string& location)
+{
+    return "The setting " + key + (location.empty() ? "" : " in " + location) +
+           " is not stored as text, so it cannot be read. Saving a new value replaces it.";
+}
+
 // Closes an open key exactly once: explicitly before an error is raised, or on the way out
 // should the store itself throw. The result of closing is of no interest.
 class OpenKey
@@ -91,7 +98,7 @@ std::string MRegistry::ReadSetting(std::string appName, std::string section, std
     if (m_store.QueryValue(handle, key, type, nullptr, size) != SettingsStore::kSuccess) {
         // a missing value, among others: the default
     } else if (type != SettingsStore::kString) {
-        held = StoreError(type, "Registry data not a string");
+        held = StoreError(type, "Registry data not a string", NotText(key, m_store.Location(path)));
     } else if (size == 0) {
         result.clear();
     } else {

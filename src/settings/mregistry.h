@@ -8,8 +8,9 @@
 
 // A failure of the settings store: the error number (an application-defined number from
 // 0x80040000 on), a description for the user, and the program as its source. The number and
-// the description are fixed for each kind of failure; the cause adds what the store knows of
-// this one in plain words (which file, and what is wrong with it), and may be empty.
+// the description are fixed for each kind of failure; the cause adds what is known of this one
+// in plain words (which file, and what is wrong with it; which value is not text), and may be
+// empty.
 class SettingsError : public std::exception
 {
 public:

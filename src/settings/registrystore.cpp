@@ -186,3 +186,8 @@ long RegistryStore::CloseKey(Key key)
 {
     return RegCloseKey(Handle(key));
 }
+
+std::string RegistryStore::Location(const std::string& path)
+{
+    return "HKEY_LOCAL_MACHINE\\" + path;
+}

@@ -32,6 +32,7 @@ public:
     long SetValue(Key key, const std::string& name, std::uint32_t type, const char* data,
                   std::uint32_t size) override;
     long CloseKey(Key key) override;
+    std::string Location(const std::string& path) override;
 
     // UTF-8 to the ANSI code page and back; false when the text cannot be converted. Public
     // for the tests, which check the bytes the registry ends up holding.

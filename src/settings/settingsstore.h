@@ -53,4 +53,8 @@ public:
     // key (such as "... is a folder, not a file"); empty when the store has nothing to add to
     // its result code. Taken once.
     virtual std::string TakeFailureCause() { return {}; }
+
+    // Where the values of the key at path are kept, as the user would look for them (a file,
+    // a registry key); empty when the store cannot say.
+    virtual std::string Location(const std::string& /*path*/) { return {}; }
 };

@@ -1,11 +1,31 @@
 #include "settings/settingswindow.h"
 
 #include "settings/defaults.h"
+#include "settings/mregistry.h"
 #include "ui/userfeedback.h"
 #include "ui/captions.h"
 #include "ui/handlerrules.h"
 #include "ui/programlook.h"
 #include "ui_settingswindow.h"
+
+#include <functional>
+#include <optional>
+
+namespace {
+
+// What Save & Close says when neither unit button is chosen.
+constexpr char kChooseUnit[] = "Please choose Imperial or Metric before hitting Save & Close!";
+
+// What saving writes of a box: nullopt keeps a value that could not be read as it is stored,
+// unless the user typed over it.
+std::optional<QString> ValueToSave(const QLineEdit* box, bool read)
+{
+    if (!read && !box->isModified())
+        return std::nullopt;
+    return box->text();
+}
+
+} // namespace
 
 SettingsWindow::SettingsWindow(const WindowServices& services, QWidget* parent)
     : QWidget(parent), m_services(services), m_ui(new Ui::Form11)
@@ -29,18 +49,46 @@ void SettingsWindow::load()
     m_services.keeper.closeAllExcept(WindowKind::Settings);
     m_ui->txtPoolSize->setFocus();
 
-    m_ui->txtPoolSize->setText(defaults::Read(m_services.store, defaults::kPoolSize));
-    m_ui->txtBleachStrength->setText(
-        defaults::Read(m_services.store, defaults::kBleachStrength, m_ui->txtBleachStrength->text()));
-    const bool imperial = defaults::ReadUnitSystem(m_services.store) == calc::UnitSystem::Imperial;
-    (imperial ? m_ui->optImperial : m_ui->optMetric)->setChecked(true);
+    // Each value is read on its own: one that cannot be read leaves its box or buttons as they
+    // were made, and costs none of the others. The first failure is reported.
+    std::optional<SettingsError> failure;
+    const auto read = [&failure](const std::function<void()>& step) {
+        try {
+            step();
+            return true;
+        } catch (const SettingsError& error) {
+            if (!failure)
+                failure = error;
+            return false;
+        }
+    };
+    m_poolSizeRead = read([this] {
+        m_ui->txtPoolSize->setText(defaults::Read(m_services.store, defaults::kPoolSize));
+    });
+    m_bleachStrengthRead = read([this] {
+        m_ui->txtBleachStrength->setText(defaults::Read(m_services.store, defaults::kBleachStrength,
+                                                        m_ui->txtBleachStrength->text()));
+    });
+    read([this] {
+        const bool imperial =
+            defaults::ReadUnitSystem(m_services.store) == calc::UnitSystem::Imperial;
+        (imperial ? m_ui->optImperial : m_ui->optMetric)->setChecked(true);
+    });
+    if (failure)
+        throw *failure;
 }
 
 void SettingsWindow::saveAndClose()
 {
+    // Only a unit of measure that could not be read leaves both buttons unchosen.
+    if (!m_ui->optImperial->isChecked() && !m_ui->optMetric->isChecked()) {
+        m_services.feedback.beep();
+        m_services.feedback.warn(this, QString::fromUtf8(kChooseUnit));
+        return;
+    }
     // The values go in as typed; a failing write stops here and leaves the window as it is.
-    defaults::WriteAll(m_services.store, m_ui->txtPoolSize->text(),
-                       m_ui->txtBleachStrength->text(),
+    defaults::WriteAll(m_services.store, ValueToSave(m_ui->txtPoolSize, m_poolSizeRead),
+                       ValueToSave(m_ui->txtBleachStrength, m_bleachStrengthRead),
                        m_ui->optImperial->isChecked() ? QStringLiteral("Imperial")
                                                       : QStringLiteral("Metric"));
     const QString notice = defaults::TakeStoreNotice(m_services.store);

@@ -28,4 +28,7 @@ private:
 
     const WindowServices m_services;
     std::unique_ptr<Ui::Form11> m_ui;
+    // Whether load read the box's value; one that could not be read is not saved over unasked.
+    bool m_poolSizeRead = true;
+    bool m_bleachStrengthRead = true;
 };

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
+
 void CalculatorWindow::setUpCalculator(std::initializer_list<QPushButton*> calculateButtons,
                                        std::initializer_list<QWidget*> outputs, bool withIcon)
 {
@@ -29,14 +31,32 @@ calc::UnitSystem CalculatorWindow::storedUnitSystem() const
     return defaults::ReadUnitSystem(m_services.store);
 }
 
-QString CalculatorWindow::storedPoolSize() const
+QString CalculatorWindow::storedPoolSize()
 {
-    return defaults::ReadPoolSize(m_services.store);
+    try {
+        return defaults::ReadPoolSize(m_services.store);
+    } catch (const SettingsError& failure) {
+        if (m_captionsShown)
+            throw;
+        m_heldFailure = failure;
+        return QString();
+    }
 }
 
 void CalculatorWindow::showUnitCaptions(std::initializer_list<ui::UnitCaption> captions)
 {
-    ui::ShowUnitCaptions(storedUnitSystem(), captions);
+    m_captionsShown = true;
+    std::optional<SettingsError> failure = std::exchange(m_heldFailure, std::nullopt);
+    calc::UnitSystem units = calc::UnitSystem::Metric;
+    try {
+        units = storedUnitSystem();
+    } catch (const SettingsError& unitFailure) {
+        if (!failure)
+            failure = unitFailure; // the first failure is the one reported
+    }
+    ui::ShowUnitCaptions(units, captions);
+    if (failure)
+        throw *failure;
 }
 
 bool CalculatorWindow::requireFilled(std::initializer_list<const QLineEdit*> boxes,

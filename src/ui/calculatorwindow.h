@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/conversions.h"
+#include "settings/mregistry.h"
 #include "ui/captions.h"
 #include "ui/windowkeeper.h"
 #include "ui/windowservices.h"
@@ -8,6 +9,7 @@
 #include <QWidget>
 
 #include <initializer_list>
+#include <optional>
 
 class QLineEdit;
 class QPushButton;
@@ -36,11 +38,19 @@ protected:
     // The stored defaults. The unit system is read again at every press, so that the formulas
     // follow the store even where the captions, set at load, no longer do.
     calc::UnitSystem storedUnitSystem() const;
-    QString storedPoolSize() const;
-    // Gives the captions the words of the stored unit system.
+    // For the load step. Where it cannot be read before the captions are shown, the empty text,
+    // and the failure is held until showUnitCaptions has shown them, so that a failed load
+    // still shows the captions of the unit system that Calculate will use.
+    QString storedPoolSize();
+    // Gives the captions the words of the stored unit system, or the Metric words (as on a
+    // fresh installation) when it cannot be read; then passes on a failure met or held.
     void showUnitCaptions(std::initializer_list<ui::UnitCaption> captions);
     // The required-field check: false, after a beep and message, when one of boxes is empty.
     bool requireFilled(std::initializer_list<const QLineEdit*> boxes, const char* message);
 
     const WindowServices m_services;
+
+private:
+    bool m_captionsShown = false;
+    std::optional<SettingsError> m_heldFailure;
 };

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,8 +32,15 @@ private Q_SLOTS:
     void roundTrip();
     void storedAsTextInItsSection();
     void everyReadGoesToTheFile();
+    void handWrittenValueReadsAsWritten_data();
+    void handWrittenValueReadsAsWritten();
+    void writtenAsQtWritesIt_data();
+    void writtenAsQtWritesIt();
     void valueOfAnotherType_data();
     void valueOfAnotherType();
+    void oversizedFileReadsAsASmallOne_data();
+    void oversizedFileReadsAsASmallOne();
+    void oversizedFileWithoutRoomForItsPart();
     void settingsFileIsAFolder();
     void settingsFolderIsAFile();
     void unreadableFile();
@@ -46,6 +54,9 @@ private:
     void writeFile(const QByteArray& contents);
     int readError(const std::string& key, std::string* description, std::string* cause = nullptr);
     int writeError(std::string* description, std::string* cause = nullptr);
+
+    // The three defaults as the store reads them, "-" for one it does not have.
+    QStringList readAll(IniStore& store);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<IniStore> m_store;
@@ -187,6 +198,91 @@ void IniStoreTest::everyReadGoesToTheFile()
     QCOMPARE(read("PoolSize"), "333");
 }
 
+void IniStoreTest::handWrittenValueReadsAsWritten_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("poolSize");
+    const QByteArray defaults = "[Defaults]\n";
+    QTest::newRow("thousands separator") << defaults + "PoolSize=20,000\n" << "20,000";
+    QTest::newRow("decimal comma") << defaults + "PoolSize=12,5\n" << "12,5";
+    QTest::newRow("blanks by the commas are kept") << defaults + "PoolSize=1 , 2,  3\n"
+                                                   << "1 , 2,  3";
+    QTest::newRow("blanks around the value are not")
+        << defaults + "PoolSize = \t 20,000 \t \n" << "20,000";
+    QTest::newRow("a comma at either end") << defaults + "PoolSize=,20000,\n" << ",20000,";
+    QTest::newRow("only a comma") << defaults + "PoolSize=,\n" << ",";
+    QTest::newRow("a comment after a semicolon") << defaults + "PoolSize=20,000 ; the pool\n"
+                                                 << "20,000";
+    QTest::newRow("quoted, as Qt writes it") << defaults + "PoolSize=\"20,000\"\n" << "20,000";
+    QTest::newRow("quotes keep the blanks inside them")
+        << defaults + "PoolSize=\" 1, 2 \"\n" << " 1, 2 ";
+    QTest::newRow("escapes as Qt writes them")
+        << defaults + "PoolSize=C:\\\\pool\\tsize, \\\"x\\\"\n" << "C:\\pool\tsize, \"x\"";
+    QTest::newRow("hexadecimal and octal escapes") << defaults + "PoolSize=\\x41,\\102\n" << "A,B";
+    QTest::newRow("a backslash before another letter is dropped with it")
+        << defaults + "PoolSize=2\\q0,000\n" << "20,000";
+    QTest::newRow("a backslash carries the value over the line break")
+        << defaults + "PoolSize=20,\\\n000\n" << "20,000";
+    QTest::newRow("non-ASCII") << defaults + QByteArray("PoolSize=Größe, 水\n") << "Größe, 水";
+    QTest::newRow("@@ stands for @") << defaults + "PoolSize=@@home, pool\n" << "@home, pool";
+    QTest::newRow("@String() holds text") << defaults + "PoolSize=@String(a, b)\n" << "a, b";
+    QTest::newRow("an @ of no notation") << defaults + "PoolSize=@home, pool\n" << "@home, pool";
+    QTest::newRow("Windows line ends") << QByteArray("[Defaults]\r\nPoolSize=20,000\r\n")
+                                       << "20,000";
+    QTest::newRow("a byte-order mark")
+        << QByteArray("\xef\xbb\xbf[Defaults]\nPoolSize=20,000\n") << "20,000";
+    QTest::newRow("a header written with blanks") << QByteArray("[ Defaults ]\nPoolSize=20,000\n")
+                                                  << "20,000";
+    QTest::newRow("a header with an escape") << QByteArray("[Def%61ults]\nPoolSize=20,000\n")
+                                             << "20,000";
+    QTest::newRow("a key with an escape") << defaults + "Pool%53ize=20,000\n" << "20,000";
+    QTest::newRow("the key given twice: the last") << defaults + "PoolSize=1,5\nPoolSize=2,5\n"
+                                                   << "2,5";
+    QTest::newRow("the section given twice: the last")
+        << defaults + "PoolSize=1,5\n[Other]\nPoolSize=3,5\n[Defaults]\nPoolSize=2,5\n"
+        << "2,5";
+    QTest::newRow("the key before any header") << QByteArray("Defaults\\PoolSize=20,000\n")
+                                               << "20,000";
+}
+
+void IniStoreTest::handWrittenValueReadsAsWritten()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, poolSize);
+    writeFile(file + "UOM=Imperial\n");
+    QCOMPARE(QString::fromStdString(read("PoolSize")), poolSize);
+}
+
+void IniStoreTest::writtenAsQtWritesIt_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::newRow("plain") << "20000";
+    QTest::newRow("comma") << "20,000";
+    QTest::newRow("blanks at the ends") << " 6 ";
+    QTest::newRow("semicolon and equals") << "a;b=c";
+    QTest::newRow("quote and backslash") << "\"C:\\pool\"";
+    QTest::newRow("control character") << "a\x01" "b";
+    QTest::newRow("at sign first") << "@Variant(x)";
+    QTest::newRow("non-ASCII") << QString::fromUtf8("Größe");
+}
+
+void IniStoreTest::writtenAsQtWritesIt()
+{
+    QFETCH(QString, value);
+    write("PoolSize", value.toStdString());
+    QFile stored(m_file);
+    QVERIFY(stored.open(QIODevice::ReadOnly));
+    const QString plainFile = m_dir->path() + QStringLiteral("/plain.ini");
+    {
+        QSettings plain(plainFile, QSettings::IniFormat);
+        plain.setValue(QStringLiteral("Defaults/PoolSize"), value);
+    }
+    QFile written(plainFile);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(stored.readAll(), written.readAll());
+    QCOMPARE(QString::fromStdString(read("PoolSize")), value);
+}
+
 void IniStoreTest::valueOfAnotherType_data()
 {
     QTest::addColumn<QByteArray>("line");
@@ -197,8 +293,11 @@ void IniStoreTest::valueOfAnotherType_data()
     QTest::newRow("64-bit integer")
         << QByteArray("PoolSize=@Variant(\\0\\0\\0\\x4\\0\\0\\0\\0\\0\\0\\0\\0\\x5)")
         << -2147219504 + 11;
-    QTest::newRow("list") << QByteArray("PoolSize=1, 2") << -2147219504 + 7;
     QTest::newRow("bytes") << QByteArray("PoolSize=@ByteArray(abc)") << -2147219504 + 3;
+    QTest::newRow("bytes, with a comma") << QByteArray("PoolSize=@ByteArray(a,c)")
+                                         << -2147219504 + 3;
+    QTest::newRow("no value: Qt's empty list") << QByteArray("PoolSize=@Invalid()")
+                                               << -2147219504 + 3;
     // A list of byte arrays claiming 4,294,967,295 entries: Qt asks for 96 GiB and must cope
     // with the refusal.
     QTest::newRow("list claiming billions of entries")
@@ -210,10 +309,109 @@ void IniStoreTest::valueOfAnotherType()
     QFETCH(QByteArray, line);
     QFETCH(int, number);
     writeFile("[Defaults]\n" + line + "\nUOM=Metric\n");
-    std::string description;
-    QCOMPARE(readError("PoolSize", &description), number);
+    std::string description, cause;
+    QCOMPARE(readError("PoolSize", &description, &cause), number);
     QCOMPARE(description, "Registry data not a string");
+    QCOMPARE(QString::fromStdString(cause),
+             "The setting PoolSize in " + m_file +
+                 " is not stored as text, so it cannot be read. Saving a new value replaces it.");
     QCOMPARE(read("UOM"), "Metric");
+}
+
+QStringList IniStoreTest::readAll(IniStore& store)
+{
+    QStringList values;
+    for (const char* key : {"PoolSize", "BleachStrength", "UOM"})
+        values << QString::fromStdString(
+            MRegistry(store).ReadSetting("Poolwright", "Defaults", key, "-"));
+    return values;
+}
+
+void IniStoreTest::oversizedFileReadsAsASmallOne_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QStringList>("values"); // pool size, strength, unit of measure
+    const QStringList values{"20000", "6", "Imperial"};
+    const QByteArray lines = "BleachStrength=6\nPoolSize=20000\nUOM=Imperial\n";
+    QTest::newRow("plain") << "[Defaults]\n" + lines << values;
+    QTest::newRow("a byte-order mark") << "\xef\xbb\xbf[Defaults]\n" + lines << values;
+    QTest::newRow("a header written with blanks") << "  [ Defaults ]  \n" + lines << values;
+    QTest::newRow("a header with an escape") << "[Def%61ults]\n" + lines << values;
+    QTest::newRow("a comment after the header") << "[Defaults] ; mine\n" + lines << values;
+    QTest::newRow("Windows line ends")
+        << QByteArray("[Defaults]\r\nBleachStrength=6\r\nPoolSize=20000\r\nUOM=Imperial\r\n")
+        << values;
+    QTest::newRow("the keys before any header")
+        << QByteArray("Defaults\\BleachStrength=6\nDefaults\\PoolSize=20000\nDefaults\\UOM=Imperial\n")
+        << values;
+    QTest::newRow("split over two sections, another between")
+        << QByteArray("[Defaults]\nPoolSize=1\n[Defaults2]\nUOM=Metric\n[Defaults]\n") + lines
+        << values;
+    QTest::newRow("a quoted value holding a header")
+        << QByteArray("[Defaults]\nBleachStrength=\"6\n[Other]\"\nPoolSize=20000\n")
+        << QStringList{"20000", "6\n[Other]", "-"};
+    QTest::newRow("other letter case is another section")
+        << "[defaults]\n" + lines << QStringList{"-", "-", "-"};
+    QTest::newRow("a value with commas") << QByteArray("[Defaults]\nPoolSize=20,000\n")
+                                         << QStringList{"20,000", "-", "-"};
+}
+
+// Too large to be read whole, a file is read from its first megabyte, its [Defaults] lines
+// only; what is read there is what Qt reads from those lines as a small file.
+void IniStoreTest::oversizedFileReadsAsASmallOne()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(QStringList, values);
+    QTemporaryDir smallRoot;
+    IniStore small(smallRoot.path());
+    const QString smallFile = small.filePath("SOFTWARE\\Poolwright\\Defaults");
+    QVERIFY(QDir().mkpath(QFileInfo(smallFile).path()));
+    QFile smallOut(smallFile);
+    QVERIFY(smallOut.open(QIODevice::WriteOnly));
+    smallOut.write(settings);
+    smallOut.close();
+    QCOMPARE(readAll(small), values);
+
+    QByteArray noise = "\n[Noise]\n";
+    for (int line = 0; line <= IniStore::kMostLines; ++line)
+        noise += "key" + QByteArray::number(line) + '=' + QByteArray(20, 'n') + '\n';
+    const QByteArray manyLines = settings + noise;
+    QVERIFY(manyLines.size() < IniStore::kLargestFile);
+    writeFile(manyLines);
+    QCOMPARE(readAll(*m_store), values);
+
+    const QByteArray tooLarge = settings + noise + QByteArray(IniStore::kLargestFile, 'n');
+    writeFile(tooLarge);
+    QCOMPARE(readAll(*m_store), values);
+
+    // The first save starts the file afresh from what was read, and keeps a copy of it.
+    write("PoolSize", "30000");
+    values[0] = QStringLiteral("30000");
+    QCOMPARE(readAll(*m_store), values);
+    QVERIFY(QFileInfo(m_file).size() < 1000);
+    QCOMPARE(QDir(QFileInfo(m_file).path()).entryList({"*.bak"}).size(), 1);
+}
+
+void IniStoreTest::oversizedFileWithoutRoomForItsPart()
+{
+    writeFile("[Defaults]\nPoolSize=20000\n[Noise]\n" + QByteArray(IniStore::kLargestFile, 'n'));
+    // The temporary folder is a file, where nothing can be made, not even by root.
+    const QString notAFolder = m_dir->path() + QStringLiteral("/a file");
+    QFile blocker(notAFolder);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QByteArray savedTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(notAFolder));
+    std::string description, cause;
+    const int number = readError("PoolSize", &description, &cause);
+    qputenv("TMPDIR", savedTemp);
+    QCOMPARE(number, -2147219499);
+    QCOMPARE(description, "Could not open registry section");
+    QVERIFY2(QString::fromStdString(cause).startsWith(
+                 m_file + " is far larger than three settings need, and the part of it that is "
+                          "read could not be copied to a temporary file ("),
+             cause.c_str());
+    QCOMPARE(read("PoolSize"), "20000");
 }
 
 void IniStoreTest::settingsFileIsAFolder()

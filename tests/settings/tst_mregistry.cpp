@@ -135,15 +135,24 @@ void MRegistryTest::readFailures_data()
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("description");
     QTest::addColumn<bool>("closed");
+    QTest::addColumn<QString>("location"); // where the store says the key is kept
+    QTest::addColumn<QString>("cause");
+    const QString notText = QStringLiteral("The setting PoolSize%1 is not stored as text, so it "
+                                           "cannot be read. Saving a new value replaces it.");
     QTest::newRow("access denied") << 5L << 1u << -2147219499 << "Could not open registry section"
-                                   << false;
+                                   << false << "" << "why it failed";
     QTest::newRow("other open failure") << 1018L << 1u << -2147219504 + 1018
-                                        << "Could not open registry section" << false;
+                                        << "Could not open registry section" << false << ""
+                                        << "why it failed";
+    // A value's type is no failure of the store: the cause names the value, not the store's why.
     QTest::newRow("integer value") << 0L << 4u << -2147219500 << "Registry data not a string"
-                                   << true;
+                                   << true << "" << notText.arg("");
     QTest::newRow("expanding string") << 0L << 2u << -2147219502 << "Registry data not a string"
-                                      << true;
-    QTest::newRow("binary") << 0L << 3u << -2147219501 << "Registry data not a string" << true;
+                                      << true << "" << notText.arg("");
+    QTest::newRow("binary, where the store names its key")
+        << 0L << 3u << -2147219501 << "Registry data not a string" << true
+        << "HKEY_LOCAL_MACHINE\\SOFTWARE\\Poolwright\\Defaults"
+        << notText.arg(" in HKEY_LOCAL_MACHINE\\SOFTWARE\\Poolwright\\Defaults");
 }
 
 void MRegistryTest::readFailures()
@@ -153,19 +162,22 @@ void MRegistryTest::readFailures()
     QFETCH(int, number);
     QFETCH(QString, description);
     QFETCH(bool, closed);
+    QFETCH(QString, location);
+    QFETCH(QString, cause);
     FakeStore store;
     store.openResult = openResult;
     store.valueType = type;
     store.valueBytes = Bytes("5");
     store.failureCause = "why it failed";
+    store.location = location.toStdString();
     try {
         MRegistry(store).ReadSetting("Poolwright", "Defaults", "PoolSize", "default");
         QFAIL("no error");
     } catch (const SettingsError& error) {
         QCOMPARE(error.number(), number);
         QCOMPARE(QString::fromStdString(error.description()), description);
-        // The store's cause goes with its own failures only, not with a value's type.
-        QCOMPARE(error.cause(), openResult != SettingsStore::kSuccess ? "why it failed" : "");
+        QCOMPARE(QString::fromStdString(error.cause()), cause);
+        QCOMPARE(store.locationAsked, openResult == SettingsStore::kSuccess ? kPath : "");
         // The key is closed before the error reaches the caller.
         QCOMPARE(store.openHandles, 0);
         QCOMPARE(store.calls.back() == "close", closed);

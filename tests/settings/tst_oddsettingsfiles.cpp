@@ -1,6 +1,7 @@
 #include "settings/defaults.h"
 #include "settings/inistore.h"
 #include "support/keptwindowstestcase.h"
+#include "support/messages.h"
 #include "support/windowchecks.h"
 #include "ui/windowkeeper.h"
 
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -117,7 +119,18 @@ void OddSettingsFilesTest::saveSettings(const QString& poolSize)
     auto* box = settings->findChild<QLineEdit*>("txtPoolSize");
     box->clear();
     QTest::keyClicks(box, poolSize);
-    QTest::mouseClick(settings->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    auto* saveButton = settings->findChild<QPushButton*>("Command1");
+    auto* metric = settings->findChild<QRadioButton*>("optMetric");
+    if (!metric->isChecked() && !settings->findChild<QRadioButton*>("optImperial")->isChecked()) {
+        // The unit of measure could not be read: saving asks for one, and saves nothing.
+        const RecordingFeedback before = kept().feedback;
+        QTest::mouseClick(saveButton, Qt::LeftButton);
+        QCOMPARE(kept().feedback.beeps, before.beeps + 1);
+        QCOMPARE(kept().feedback.warnings, before.warnings + QStringList(message::kChooseUnit));
+        QCOMPARE(kept().feedback.errors, before.errors);
+        QTest::mouseClick(metric, Qt::LeftButton);
+    }
+    QTest::mouseClick(saveButton, Qt::LeftButton);
 }
 
 void OddSettingsFilesTest::startAndSave_data()

@@ -1,7 +1,9 @@
 #include "settings/defaults.h"
 #include "settings/inistore.h"
+#include "settings/mregistry.h"
 #include "settings/settingswindow.h"
 #include "support/columns.h"
+#include "support/messages.h"
 #include "support/windowtests.h"
 #include "support/keptwindows.h"
 #include "support/windowchecks.h"
@@ -54,6 +56,10 @@ private Q_SLOTS:
 
     void loadStep_data();
     void loadStep();
+    void loadReadsEveryValueItCan_data();
+    void loadReadsEveryValueItCan();
+    void saveKeepsWhatCouldNotBeRead_data();
+    void saveKeepsWhatCouldNotBeRead();
     void savesAsTyped_data();
     void savesAsTyped();
     void failedSaveKeepsEverything();
@@ -67,6 +73,8 @@ private:
     QLineEdit* box(const char* name) const { return m_window->findChild<QLineEdit*>(name); }
     QRadioButton* option(const char* name) const { return m_window->findChild<QRadioButton*>(name); }
     void save() { QTest::mouseClick(m_window->findChild<QPushButton*>("Command1"), Qt::LeftButton); }
+    // A stored value as the program reads it, or "not text" for one it cannot read.
+    QString storedText(const char* key);
 
     std::unique_ptr<KeptWindows> m_kept;
     // The window's store: the test's settings, refusing nothing until a test says so.
@@ -113,6 +121,113 @@ void SettingsWindowTest::loadStep()
     QCOMPARE(box("txtBleachStrength")->text(), stored ? QStringLiteral("six") : QString());
     QCOMPARE(option("optImperial")->isChecked(), imperial);
     QCOMPARE(option("optMetric")->isChecked(), !imperial);
+}
+
+QString SettingsWindowTest::storedText(const char* key)
+{
+    try {
+        return m_kept->settings.read(key, QStringLiteral("unset"));
+    } catch (const SettingsError&) {
+        return QStringLiteral("not text");
+    }
+}
+
+void SettingsWindowTest::loadReadsEveryValueItCan_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    AddColumns<QString>({"poolSize", "strength", "unit", "notText"}); // unit: chosen button
+    QTest::newRow("written by hand with commas: all read")
+        << SettingsFile("20,000", "12,5", "Imperial") << "20,000" << "12,5" << "optImperial" << "";
+    QTest::newRow("pool size not text") << SettingsFile(kStoredNumber, "12,5", "Imperial") << ""
+                                        << "12,5" << "optImperial" << "PoolSize";
+    QTest::newRow("strength not text") << SettingsFile("20000", kStoredBytes, "Imperial")
+                                       << "20000" << "" << "optImperial" << "BleachStrength";
+    QTest::newRow("unit of measure not text: neither button")
+        << SettingsFile("20000", "6", kStoredNumber) << "20000" << "6" << "" << "UOM";
+    QTest::newRow("two not text: the first is told")
+        << SettingsFile(kStoredBytes, "6", kStoredNumber) << "" << "6" << "" << "PoolSize";
+}
+
+void SettingsWindowTest::loadReadsEveryValueItCan()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, poolSize);
+    QFETCH(QString, strength);
+    QFETCH(QString, unit);
+    QFETCH(QString, notText);
+    m_kept->settings.writeFile(file);
+    m_kept->keeper.setFactory(WindowKind::Settings, [this] { return m_window.data(); });
+    m_kept->keeper.show(WindowKind::Settings); // loads, and tells the user what failed
+
+    QCOMPARE(box("txtPoolSize")->text(), poolSize);
+    QCOMPARE(box("txtBleachStrength")->text(), strength);
+    QCOMPARE(option("optImperial")->isChecked(), unit == "optImperial");
+    QCOMPARE(option("optMetric")->isChecked(), unit == "optMetric");
+    if (notText.isEmpty()) {
+        QCOMPARE(m_kept->feedback.heard(), QStringList());
+    } else {
+        QCOMPARE(m_kept->feedback.errors.size(), 1);
+        const QString& error = m_kept->feedback.errors.first();
+        QVERIFY2(error.startsWith("The settings could not be read.\n\nRegistry data not a string"),
+                 qPrintable(error));
+        QVERIFY2(error.endsWith(message::NotText(notText, m_kept->settings.filePath())),
+                 qPrintable(error));
+    }
+}
+
+void SettingsWindowTest::saveKeepsWhatCouldNotBeRead_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    AddColumns<QString>({"typed", "chosen"}); // typed into the pool size box; a button clicked
+    QTest::addColumn<bool>("askedForUnit");
+    QTest::addColumn<QStringList>("stored"); // pool size, strength, unit of measure afterwards
+    const QByteArray poolSizeNotText = SettingsFile(kStoredNumber, "6", "Imperial");
+    QTest::newRow("pool size untouched: kept as it was")
+        << poolSizeNotText << "" << "" << false << QStringList{"not text", "6", "Imperial"};
+    QTest::newRow("pool size typed over: saved")
+        << poolSizeNotText << "30000" << "" << false << QStringList{"30000", "6", "Imperial"};
+    QTest::newRow("pool size typed and deleted: the empty text")
+        << poolSizeNotText << "3\b" << "" << false << QStringList{"", "6", "Imperial"};
+    const QByteArray unitNotText = SettingsFile("20000", "6", kStoredNumber);
+    QTest::newRow("no unit chosen: asked for one, nothing saved")
+        << unitNotText << "30000" << "" << true << QStringList{"20000", "6", "not text"};
+    QTest::newRow("a unit chosen: saved") << unitNotText << "30000" << "optMetric" << false
+                                          << QStringList{"30000", "6", "Metric"};
+}
+
+void SettingsWindowTest::saveKeepsWhatCouldNotBeRead()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, typed);
+    QFETCH(QString, chosen);
+    QFETCH(bool, askedForUnit);
+    QFETCH(QStringList, stored);
+    m_kept->settings.writeFile(file);
+    try {
+        m_window->load();
+    } catch (const SettingsError&) {
+        // told to the user by whoever runs the load step
+    }
+    m_window->show();
+    if (!typed.isEmpty()) {
+        box("txtPoolSize")->selectAll();
+        QTest::keyClicks(box("txtPoolSize"), typed.section('\b', 0, 0));
+        if (typed.contains('\b'))
+            QTest::keyClick(box("txtPoolSize"), Qt::Key_Backspace);
+    }
+    if (!chosen.isEmpty())
+        QTest::mouseClick(option(chosen.toLatin1().constData()), Qt::LeftButton);
+    save();
+
+    QCOMPARE(m_kept->feedback.heard(),
+             askedForUnit ? (QStringList{"beep", message::kChooseUnit}) : QStringList());
+    QCOMPARE((QStringList{storedText(defaults::kPoolSize), storedText(defaults::kBleachStrength),
+                          storedText(defaults::kUnitOfMeasure)}),
+             stored);
+    if (askedForUnit)
+        QVERIFY(m_window->isVisible());
+    else
+        QTRY_VERIFY(m_window.isNull()); // saved and closed
 }
 
 void SettingsWindowTest::savesAsTyped_data()
@@ -178,28 +293,42 @@ void SettingsWindowTest::failedSaveKeepsEverything()
 
 void SettingsWindowTest::partlyFailedSaveSaysWhatWasSaved_data()
 {
+    QTest::addColumn<QByteArray>("poolSize"); // as stored before
     QTest::addColumn<int>("failing");
     QTest::addColumn<QString>("saved");
     QTest::addColumn<QStringList>("stored"); // pool size, strength, unit of measure afterwards
-    QTest::newRow("first write fails") << 1 << "None of the three settings was saved."
+    QTest::newRow("first write fails") << QByteArray("10000") << 1
+                                       << "None of the three settings was saved."
                                        << QStringList{"10000", "5", "Metric"};
     QTest::newRow("second write fails")
-        << 2 << "The pool size was saved; the bleach strength and the unit of measure were not."
+        << QByteArray("10000") << 2
+        << "The pool size was saved; the bleach strength and the unit of measure were not."
         << QStringList{"30000", "5", "Metric"};
     QTest::newRow("third write fails")
-        << 3 << "The pool size and the bleach strength were saved; the unit of measure was not."
+        << QByteArray("10000") << 3
+        << "The pool size and the bleach strength were saved; the unit of measure was not."
         << QStringList{"30000", "10", "Metric"};
+    // A pool size that could not be read is not written, and not told of either.
+    QTest::newRow("pool size kept, second write fails")
+        << kStoredNumber << 2 << "The bleach strength was saved; the unit of measure was not."
+        << QStringList{"not text", "10", "Metric"};
 }
 
 void SettingsWindowTest::partlyFailedSaveSaysWhatWasSaved()
 {
+    QFETCH(QByteArray, poolSize);
     QFETCH(int, failing);
     QFETCH(QString, saved);
     QFETCH(QStringList, stored);
-    m_kept->settings.store(QStringLiteral("10000"), QStringLiteral("5"), QStringLiteral("Metric"));
+    m_kept->settings.writeFile(SettingsFile(poolSize, "5", "Metric"));
     m_store->failingWrite = failing;
-    m_window->load();
+    try {
+        m_window->load();
+    } catch (const SettingsError&) {
+        // the pool size that is no text
+    }
     m_window->show();
+    // Set, as the program sets a box, not typed: a value that could not be read stays unsaved.
     box("txtPoolSize")->setText(QStringLiteral("30000"));
     box("txtBleachStrength")->setText(QStringLiteral("10"));
     QTest::mouseClick(option("optImperial"), Qt::LeftButton);
@@ -214,9 +343,8 @@ void SettingsWindowTest::partlyFailedSaveSaysWhatWasSaved()
                                              "The disk is full.\n")),
              qPrintable(error));
     QVERIFY2(error.endsWith(saved), qPrintable(error));
-    QCOMPARE((QStringList{m_kept->settings.read(defaults::kPoolSize),
-                          m_kept->settings.read(defaults::kBleachStrength),
-                          m_kept->settings.read(defaults::kUnitOfMeasure)}),
+    QCOMPARE((QStringList{storedText(defaults::kPoolSize), storedText(defaults::kBleachStrength),
+                          storedText(defaults::kUnitOfMeasure)}),
              stored);
     QVERIFY(m_window->isVisible());
     QCOMPARE(box("txtBleachStrength")->text(), QStringLiteral("10"));

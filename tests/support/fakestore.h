@@ -24,6 +24,7 @@ public:
     std::string valueBytes;                   // as stored, with its terminating zero
     std::int64_t secondQuerySize = -1;        // the size the second query reports; -1: as stored
     std::string failureCause;                 // what a failing open, create or set adds
+    std::string location;                     // where it says a key is kept
 
     // What was asked.
     std::vector<std::string> calls;           // "open <path>", "query <name>", "close", ...
@@ -31,6 +32,7 @@ public:
     std::string setData;
     std::uint32_t setType = 0;
     int openHandles = 0;
+    std::string locationAsked;                // the key whose location was asked for
 
     long OpenKey(const std::string& path, Key& key) override;
     long CreateKey(const std::string& path, Key& key) override;
@@ -40,4 +42,9 @@ public:
                   std::uint32_t size) override;
     long CloseKey(Key key) override;
     std::string TakeFailureCause() override { return std::exchange(failureCause, std::string()); }
+    std::string Location(const std::string& path) override
+    {
+        locationAsked = path;
+        return location;
+    }
 };

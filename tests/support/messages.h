@@ -21,6 +21,17 @@ inline const QString kBlank = QStringLiteral(
 inline const QString kTooLarge = QStringLiteral(
     "The result is too large to be worked out. Please check the figures in the white boxes.");
 inline const QString kPoolSizeZero = QStringLiteral("The pool size may not be 0.");
+// Save & Close with neither unit button chosen, which only a failed read leaves.
+inline const QString kChooseUnit =
+    QStringLiteral("Please choose Imperial or Metric before hitting Save & Close!");
+
+// Why a setting stored as something else than text cannot be read, in a message that names it.
+inline QString NotText(const QString& key, const QString& file)
+{
+    return QStringLiteral("The setting %1 in %2 is not stored as text, so it cannot be read. "
+                          "Saving a new value replaces it.")
+        .arg(key, file);
+}
 
 // The warning for a box whose text is no number.
 inline QString NotANumber(const QString& shown)

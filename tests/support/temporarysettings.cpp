@@ -2,6 +2,17 @@
 
 #include "settings/defaults.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+QByteArray SettingsFile(const QByteArray& poolSize, const QByteArray& bleachStrength,
+                        const QByteArray& uom)
+{
+    return "[Defaults]\nPoolSize=" + poolSize + "\nBleachStrength=" + bleachStrength +
+           "\nUOM=" + uom + '\n';
+}
+
 void TemporarySettings::store(const QString& poolSize, const QString& bleachStrength,
                               const QString& uom)
 {
@@ -18,4 +29,12 @@ QString TemporarySettings::read(const char* key, const QString& defaultValue)
 QString TemporarySettings::filePath() const
 {
     return IniStore::filePath("SOFTWARE\\Poolwright\\Defaults");
+}
+
+void TemporarySettings::writeFile(const QByteArray& contents)
+{
+    QVERIFY(QDir().mkpath(QFileInfo(filePath()).path()));
+    QFile out(filePath());
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    QCOMPARE(out.write(contents), contents.size());
 }

@@ -1,0 +1,152 @@
+#include "support/columns.h"
+#include "support/keptwindowstestcase.h"
+#include "support/messages.h"
+#include "support/windowdriver.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+// Every window opened over a settings file that a person wrote by hand, with a value in it that
+// is not text: the window opens, says once which setting it could not read and where, and its
+// captions name the units its Calculate works in. Labels and boxes are given as "name=text"
+// pairs joined by '|'.
+class UnreadableSettingsTest : public KeptWindowsTestCase
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void windowOpens_data();
+    void windowOpens();
+    void calculateWorksInTheCaptionsUnits_data();
+    void calculateWorksInTheCaptionsUnits();
+};
+
+void UnreadableSettingsTest::windowOpens_data()
+{
+    QTest::addColumn<WindowKind>("kind");
+    QTest::addColumn<QByteArray>("file");
+    AddColumns<QString>({"captions", "boxes", "notText"});
+    const QByteArray poolSizeNotText = SettingsFile(kStoredNumber, "6", "Metric");
+    const QByteArray unitNotText = SettingsFile("20,000", "6", kStoredNumber);
+
+    // The main window reads the unit first and stops at a failure.
+    const QString gallons =
+        QStringLiteral("Label1=Pool Size (Gal.)|Label3=Quantity of bleach (Gal.)");
+    const QString litres = QStringLiteral("Label1=Pool Size (L)|Label3=Quantity of bleach (L)");
+    QTest::newRow("main, pool size not text: the captions of the unit read")
+        << WindowKind::Main << SettingsFile(kStoredNumber, "6", "Imperial") << gallons
+        << "txtGal=|txtChlorPerc=" << "PoolSize";
+    QTest::newRow("main, strength not text: the pool size read before it")
+        << WindowKind::Main << SettingsFile("20,000", kStoredBytes, "Imperial") << gallons
+        << "txtGal=20,000|txtChlorPerc=" << "BleachStrength";
+    QTest::newRow("main, unit not text: Metric, nothing read after it")
+        << WindowKind::Main << unitNotText << litres << "txtGal=|txtChlorPerc=" << "UOM";
+
+    // The calculator windows that read the pool size first still read the unit.
+    const QString pool = QStringLiteral("=Pool Size (L)");
+    QTest::newRow("alkalinity, pool size not text")
+        << WindowKind::Alkalinity << poolSizeNotText << "Label2" + pool << "txtGal=" << "PoolSize";
+    QTest::newRow("calcium, pool size not text")
+        << WindowKind::CalciumHardness << poolSizeNotText << "Label2" + pool << "txtGal="
+        << "PoolSize";
+    QTest::newRow("cyanuric, pool size not text")
+        << WindowKind::CyanuricAcid << poolSizeNotText << "Label2" + pool << "txtGal="
+        << "PoolSize";
+    QTest::newRow("pH, pool size not text")
+        << WindowKind::Ph << poolSizeNotText
+        << "Label2" + pool +
+               "|Label5=Sodium Carbonate (g)|Label8=Sodium Bisulfate (dry acid) (g)|"
+               "Label9=Muriatic Acid 31% (ml)"
+        << "txtGal=" << "PoolSize";
+    QTest::newRow("dilution, pool size not text")
+        << WindowKind::Dilution << poolSizeNotText << "Label1" + pool << "txtGal=" << "PoolSize";
+    QTest::newRow("borax, pool size not text")
+        << WindowKind::Borax << poolSizeNotText
+        << "Label1" + pool + "|Label2=Sodium Tetraborate Decahydrate (k)" << "txtGal="
+        << "PoolSize";
+    QTest::newRow("alkalinity, unit not text: Metric, the pool size read")
+        << WindowKind::Alkalinity << unitNotText << "Label2" + pool << "txtGal=20,000" << "UOM";
+    QTest::newRow("alkalinity, both not text: the first is told")
+        << WindowKind::Alkalinity << SettingsFile(kStoredBytes, "6", kStoredNumber) << "Label2" + pool
+        << "txtGal=" << "PoolSize";
+
+    // The Salt window reads the unit first, as the main window does.
+    const QString salt = "Label1" + pool + "|Label2=Kilos of salt|Label6=Kilos of salt needed";
+    QTest::newRow("salt, pool size not text")
+        << WindowKind::Salt << poolSizeNotText << salt << "txtGal=" << "PoolSize";
+    QTest::newRow("salt, unit not text: Metric, nothing read after it")
+        << WindowKind::Salt << unitNotText << salt << "txtGal=" << "UOM";
+
+    QTest::newRow("pool volume, unit not text")
+        << WindowKind::PoolVolume << unitNotText
+        << "lblUOM=All Measurements in METRES, volumes in LITRES" << "" << "UOM";
+    QTest::newRow("saturation, unit not text")
+        << WindowKind::SaturationIndex << unitNotText << "Label2=Temp, Deg C" << "" << "UOM";
+}
+
+void UnreadableSettingsTest::windowOpens()
+{
+    QFETCH(WindowKind, kind);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, captions);
+    QFETCH(QString, boxes);
+    QFETCH(QString, notText);
+    kept().settings.writeFile(file);
+    QWidget* window = keeper().show(kind);
+    QVERIFY(window->isVisible());
+
+    for (const auto& [name, text] : BoxPairs(captions))
+        QCOMPARE(window->findChild<QLabel*>(name)->text(), text);
+    for (const auto& [name, text] : BoxPairs(boxes))
+        QCOMPARE(window->findChild<QLineEdit*>(name)->text(), text);
+    QCOMPARE(kept().feedback.errors.size(), 1);
+    const QString& error = kept().feedback.errors.first();
+    QVERIFY2(error.startsWith("The settings could not be read.\n\nRegistry data not a string\n"
+                              "Error number "),
+             qPrintable(error));
+    QVERIFY2(error.endsWith("\n\n" + message::NotText(notText, kept().settings.filePath())),
+             qPrintable(error));
+}
+
+void UnreadableSettingsTest::calculateWorksInTheCaptionsUnits_data()
+{
+    QTest::addColumn<WindowKind>("kind");
+    QTest::addColumn<QByteArray>("uom");
+    AddColumns<QString>({"caption", "inputs", "output"});
+    QTest::newRow("main, Imperial: gallons")
+        << WindowKind::Main << QByteArray("Imperial") << "Label1=Pool Size (Gal.)"
+        << "txtGal=10000|txtChlorPerc=6|txtPPMTarget=2" << "txtGalReq=0.3 Gallon(s)";
+    QTest::newRow("alkalinity, Metric: litres")
+        << WindowKind::Alkalinity << QByteArray("Metric") << "Label2=Pool Size (L)"
+        << "txtGal=50000|txtPPM=10" << "txtOz=0.84 kilogram(s)";
+}
+
+// The load failed on the pool size; the unit system its captions show is the one its formulas
+// use.
+void UnreadableSettingsTest::calculateWorksInTheCaptionsUnits()
+{
+    QFETCH(WindowKind, kind);
+    QFETCH(QByteArray, uom);
+    QFETCH(QString, caption);
+    QFETCH(QString, inputs);
+    QFETCH(QString, output);
+    kept().settings.writeFile(SettingsFile(kStoredNumber, "6", uom));
+    QWidget* window = keeper().show(kind);
+    QCOMPARE(kept().feedback.errors.size(), 1);
+    for (const auto& [name, text] : BoxPairs(inputs)) {
+        auto* box = window->findChild<QLineEdit*>(name);
+        box->clear();
+        QTest::keyClicks(box, text);
+    }
+    QTest::mouseClick(window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    for (const auto& [name, text] : BoxPairs(caption + '|' + output)) {
+        const auto* label = window->findChild<QLabel*>(name);
+        QCOMPARE(label ? label->text() : window->findChild<QLineEdit*>(name)->text(), text);
+    }
+    QCOMPARE(kept().feedback.errors.size(), 1);
+}
+
+QTEST_MAIN(UnreadableSettingsTest)
+#include "tst_unreadablesettings.moc"
