@@ -25,6 +25,7 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     layout()->activate();
     setWindowIcon(ui::PoolIcon());
     ui::SetFont(m_ui->Label8, 13.5, true, true);
+    ui::SetUpBoxes(this);
     ui::MakeOutputBoxes({m_ui->txtPPM, m_ui->txtGalReq, m_ui->txtLongGal});
     // Two text lines fit the box only without the usual inner margin.
     m_ui->txtLongGal->document()->setDocumentMargin(1);
@@ -134,9 +135,9 @@ void MainWindow::calculate()
     }
 
     if (ppmIncrease)
-        m_ui->txtPPM->setText(*ppmIncrease);
+        ui::ShowResult(m_ui->txtPPM, *ppmIncrease);
     if (gallonsRequired)
-        m_ui->txtGalReq->setText(*gallonsRequired);
+        ui::ShowResult(m_ui->txtGalReq, *gallonsRequired);
     if (longForm)
-        m_ui->txtLongGal->setPlainText(*longForm);
+        ui::ShowResult(m_ui->txtLongGal, *longForm);
 }

@@ -36,5 +36,5 @@ void AlkalinityWindow::calculate(QPushButton*)
     const double dose = units == calc::UnitSystem::Imperial
                             ? calc::BicarbonateOunces(poolSize, ppm)
                             : calc::BicarbonateKilograms(poolSize, ppm);
-    m_ui->txtOz->setText(calc::WeightText(units, dose));
+    ui::ShowResult(m_ui->txtOz, calc::WeightText(units, dose));
 }

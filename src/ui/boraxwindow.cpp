@@ -38,5 +38,5 @@ void BoraxWindow::calculate(QPushButton*)
     const double ppm = units == calc::UnitSystem::Imperial
                            ? calc::TetraboratePpmFromOunces(borax, poolSize)
                            : calc::TetraboratePpmFromKilograms(borax, poolSize);
-    m_ui->txtPPM->setText(calc::NumberText(calc::RoundHalfEven(ppm, 1)));
+    ui::ShowResult(m_ui->txtPPM, calc::NumberText(calc::RoundHalfEven(ppm, 1)));
 }

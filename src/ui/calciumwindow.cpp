@@ -38,6 +38,6 @@ void CalciumWindow::calculate(QPushButton*)
                                      : calc::CalciumChlorideKilograms(poolSize, ppm);
     const double dihydrate = imperial ? calc::CalciumChlorideDihydrateOunces(poolSize, ppm)
                                       : calc::CalciumChlorideDihydrateKilograms(poolSize, ppm);
-    m_ui->txtCaCl->setText(calc::WeightText(units, chloride));
-    m_ui->txtCaCl2->setText(calc::WeightText(units, dihydrate));
+    ui::ShowResult(m_ui->txtCaCl, calc::WeightText(units, chloride));
+    ui::ShowResult(m_ui->txtCaCl2, calc::WeightText(units, dihydrate));
 }

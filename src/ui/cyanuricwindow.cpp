@@ -34,5 +34,5 @@ void CyanuricWindow::calculate(QPushButton*)
     const double dose = units == calc::UnitSystem::Imperial
                             ? calc::CyanuricAcidOunces(poolSize, ppm)
                             : calc::CyanuricAcidKilograms(poolSize, ppm);
-    m_ui->txtCya->setText(calc::WeightText(units, dose));
+    ui::ShowResult(m_ui->txtCya, calc::WeightText(units, dose));
 }

@@ -39,8 +39,8 @@ void DilutionWindow::calculate(QPushButton*)
     const double refill = ui::BoxNumber(m_ui->txtSr);
     // The share is written before the pool size is read: a pool size that is no number
     // leaves the new share shown beside the volume of the previous press.
-    m_ui->txtPercDrain->setText(calc::NumberText(calc::DrainFraction(pool, refill, wanted)));
+    ui::ShowResult(m_ui->txtPercDrain, calc::NumberText(calc::DrainFraction(pool, refill, wanted)));
     const calc::Drain drain =
         calc::DilutionDrain(ui::BoxNumber(m_ui->txtGal), pool, refill, wanted);
-    m_ui->txtVolDrain->setText(calc::NumberText(drain.volume));
+    ui::ShowResult(m_ui->txtVolDrain, calc::NumberText(drain.volume));
 }

@@ -39,7 +39,7 @@ void PhWindow::calculate(QPushButton*)
         return;
     const calc::UnitSystem units = storedUnitSystem();
     const calc::PhDoses doses = calc::PhAdjustmentDoses(ui::BoxNumber(m_ui->txtGal), units);
-    m_ui->txtNa2CO3->setText(calc::NumberText(doses.sodiumCarbonate));
-    m_ui->txtNaHSO4->setText(calc::NumberText(doses.sodiumBisulfate));
-    m_ui->txtHCl->setText(calc::NumberText(doses.muriaticAcid));
+    ui::ShowResult(m_ui->txtNa2CO3, calc::NumberText(doses.sodiumCarbonate));
+    ui::ShowResult(m_ui->txtNaHSO4, calc::NumberText(doses.sodiumBisulfate));
+    ui::ShowResult(m_ui->txtHCl, calc::NumberText(doses.muriaticAcid));
 }

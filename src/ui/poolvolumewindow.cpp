@@ -52,7 +52,7 @@ void PoolVolumeWindow::calculate(QPushButton* button)
         const double volume =
             calc::RectangularVolume(ui::BoxNumber(m_ui->txtRLength), ui::BoxNumber(m_ui->txtRWidth),
                                     ui::BoxNumber(m_ui->txtRAvgDepth), units);
-        m_ui->txtRVolume->setText(calc::NumberText(volume));
+        ui::ShowResult(m_ui->txtRVolume, calc::NumberText(volume));
     } else if (button == m_ui->Command2) {
         if (!requireFilled({m_ui->txtOLength, m_ui->txtOWidth, m_ui->txtOAvgDepth},
                            ui::kFillAllFields))
@@ -60,12 +60,12 @@ void PoolVolumeWindow::calculate(QPushButton* button)
         const double volume =
             calc::OvalVolume(ui::BoxNumber(m_ui->txtOLength), ui::BoxNumber(m_ui->txtOWidth),
                              ui::BoxNumber(m_ui->txtOAvgDepth), units);
-        m_ui->txtOVolume->setText(calc::NumberText(volume));
+        ui::ShowResult(m_ui->txtOVolume, calc::NumberText(volume));
     } else {
         if (!requireFilled({m_ui->txtDiam, m_ui->txtDepth}, ui::kFillAllFields))
             return;
         const double volume =
             calc::RoundVolume(ui::BoxNumber(m_ui->txtDiam), ui::BoxNumber(m_ui->txtDepth), units);
-        m_ui->txtVolume->setText(calc::NumberText(volume));
+        ui::ShowResult(m_ui->txtVolume, calc::NumberText(volume));
     }
 }

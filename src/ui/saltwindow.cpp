@@ -55,7 +55,7 @@ void SaltWindow::calculate(QPushButton*)
         needed = calc::NumberText(calc::RoundHalfEven(salt, 1));
     }
     if (rise)
-        m_ui->txtPPMup->setText(*rise);
+        ui::ShowResult(m_ui->txtPPMup, *rise);
     if (needed)
-        m_ui->txtLbsNeeded->setText(*needed);
+        ui::ShowResult(m_ui->txtLbsNeeded, *needed);
 }

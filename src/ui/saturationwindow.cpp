@@ -38,6 +38,6 @@ void SaturationWindow::calculate(QPushButton*)
     const double calciumHardness = ui::BoxNumber(m_ui->txtCa);
     const double totalAlkalinity = ui::BoxNumber(m_ui->txtTa);
     const double pH = ui::BoxNumber(m_ui->txtpH);
-    m_ui->txtSI->setText(calc::NumberText(
-        calc::SaturationIndex(pH, temperature, calciumHardness, totalAlkalinity, units)));
+    ui::ShowResult(m_ui->txtSI, calc::NumberText(calc::SaturationIndex(
+                                    pH, temperature, calciumHardness, totalAlkalinity, units)));
 }
