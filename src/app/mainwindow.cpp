@@ -105,6 +105,25 @@ void MainWindow::showUnitCaptions(calc::UnitSystem units)
     ui::ShowUnitCaptions(units, {ui::PoolSizeCaption(m_ui->Label1),
                                  {m_ui->Label3, "Quantity of bleach (Gal.)",
                                   "Quantity of bleach (L)"}});
+    // The short form is written in Imperial only; in Metric the box above holds the litres.
+    ui::ShowBoxTips(
+        units,
+        {ui::PoolSizeTip(m_ui->txtGal),
+         {m_ui->txtChlorPerc,
+          "The chlorine strength of the bleach, in percent: for 6 % bleach type 6."},
+         {m_ui->txtQuantBleach,
+          "An amount of bleach, in US gallons: Calculate gives the rise in chlorine it makes.",
+          "An amount of bleach, in litres: Calculate gives the rise in chlorine it makes."},
+         {m_ui->txtPPMTarget,
+          "The rise in chlorine you want, in ppm: Calculate gives the bleach it takes."},
+         {m_ui->txtPPM, "The rise in chlorine, in ppm, that the amount of bleach makes."},
+         {m_ui->txtGalReq, "The bleach to add, of the strength given, in US gallons to a tenth.",
+          "The bleach to add in US gallons, worked out in Imperial only: the litres show in the "
+          "box above."},
+         {m_ui->txtLongGal,
+          "The bleach to add, of the strength given, in US gallons, quarts, cups and fluid "
+          "ounces.",
+          "The bleach to add, of the strength given, in litres to a tenth."}});
 }
 
 void MainWindow::calculate()

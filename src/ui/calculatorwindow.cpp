@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
+
 void CalculatorWindow::setUpCalculator(std::initializer_list<QPushButton*> calculateButtons,
                                        std::initializer_list<QWidget*> outputs, bool withIcon)
 {
@@ -34,9 +36,17 @@ QString CalculatorWindow::storedPoolSize() const
     return defaults::ReadPoolSize(m_services.store);
 }
 
+void CalculatorWindow::describeBoxes(std::vector<ui::BoxTip> tips)
+{
+    m_tips = std::move(tips);
+    ui::ShowBoxTips(calc::UnitSystem::Imperial, m_tips);
+}
+
 void CalculatorWindow::showUnitCaptions(std::initializer_list<ui::UnitCaption> captions)
 {
-    ui::ShowUnitCaptions(storedUnitSystem(), captions);
+    const calc::UnitSystem units = storedUnitSystem();
+    ui::ShowUnitCaptions(units, captions);
+    ui::ShowBoxTips(units, m_tips);
 }
 
 bool CalculatorWindow::requireFilled(std::initializer_list<const QLineEdit*> boxes,

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <initializer_list>
+#include <vector>
 
 class QLineEdit;
 class QPushButton;
@@ -37,10 +38,16 @@ protected:
     // follow the store even where the captions, set at load, no longer do.
     calc::UnitSystem storedUnitSystem() const;
     QString storedPoolSize() const;
-    // Gives the captions the words of the stored unit system.
+    // What each box holds, told in its tooltip; shown at once in the Imperial words of the
+    // captions laid out, and then with the captions.
+    void describeBoxes(std::vector<ui::BoxTip> tips);
+    // Gives the captions, and the boxes' tooltips, the words of the stored unit system.
     void showUnitCaptions(std::initializer_list<ui::UnitCaption> captions);
     // The required-field check: false, after a beep and message, when one of boxes is empty.
     bool requireFilled(std::initializer_list<const QLineEdit*> boxes, const char* message);
 
     const WindowServices m_services;
+
+private:
+    std::vector<ui::BoxTip> m_tips;
 };

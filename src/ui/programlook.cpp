@@ -89,8 +89,21 @@ bool ShowsWhole(const QWidget* box)
     return true;
 }
 
+// text broken into lines of about columns characters, between words.
+QString Wrapped(const QString& text, qsizetype columns)
+{
+    QStringList lines;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!lines.isEmpty() && lines.last().size() + 1 + word.size() <= columns)
+            lines.last() += QLatin1Char(' ') + word;
+        else
+            lines << word;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 // A box's tooltip: the whole text where the box is too narrow for it, then what the box
-// holds, wrapped to a readable width.
+// holds, in lines of a readable length (a tooltip of rich text would wrap much narrower).
 class BoxTips : public QObject
 {
 public:
@@ -106,15 +119,16 @@ protected:
         if (auto* area = qobject_cast<QAbstractScrollArea*>(box->parentWidget());
             area != nullptr && area->viewport() == box)
             box = area;
+        constexpr qsizetype kColumns = 56;
         QStringList parts;
         if (!ShowsWhole(box))
-            parts << QStringLiteral("<b>%1</b>").arg(TextOf(box).toHtmlEscaped());
+            parts << TextOf(box);
         if (!box->toolTip().isEmpty())
-            parts << box->toolTip().toHtmlEscaped();
+            parts << Wrapped(box->toolTip(), kColumns);
         if (parts.isEmpty())
             return false;
         QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
-                           QStringLiteral("<qt>") + parts.join(QLatin1String("<br>")), box);
+                           parts.join(QLatin1Char('\n')), box);
         return true;
     }
 };

@@ -1,13 +1,13 @@
 // What a person reads off every window: black text on white and grey boxes and labels that
-// stand out from the window whatever the desktop's colours, and a long result shown from its
-// first digit and given whole in its tooltip.
+// stand out from the window whatever the desktop's colours, a long result shown from its
+// first digit and given whole in its tooltip, and a tooltip on every box in the words of the
+// unit system.
 #include "support/columns.h"
 #include "support/darkpalette.h"
 #include "support/keptwindowstestcase.h"
 #include "support/windowdriver.h"
 #include "ui/windowkeeper.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QLabel>
@@ -17,7 +17,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
-#include <QTextDocumentFragment>
 #include <QToolTip>
 
 #include <map>
@@ -83,7 +82,7 @@ int PaintedCursorX(QLineEdit* box)
     return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
 }
 
-// The tooltip a person sees when the mouse rests on box, as plain text.
+// The tooltip a person sees when the mouse rests on box, its lines joined.
 QString ShownTip(QWidget* box)
 {
     auto* plain = qobject_cast<QPlainTextEdit*>(box);
@@ -91,9 +90,7 @@ QString ShownTip(QWidget* box)
     const QPoint centre = under->rect().center();
     QHelpEvent event(QEvent::ToolTip, centre, under->mapToGlobal(centre));
     QApplication::sendEvent(under, &event);
-    const QString shown = QToolTip::isVisible()
-                              ? QTextDocumentFragment::fromHtml(QToolTip::text()).toPlainText()
-                              : QString();
+    const QString shown = QToolTip::isVisible() ? QToolTip::text().simplified() : QString();
     QToolTip::hideText();
     return shown;
 }
@@ -112,6 +109,11 @@ private Q_SLOTS:
     void contrast();
     void longResultShowsItsStart_data();
     void longResultShowsItsStart();
+    void everyBoxHasATip_data();
+    void everyBoxHasATip();
+    void tipsFollowTheUnitSystem_data();
+    void tipsFollowTheUnitSystem();
+    void settingsTipFollowsTheOption();
 
 private:
     QPalette m_desktop;
@@ -262,6 +264,88 @@ void ReadabilityTest::longResultShowsItsStart()
     const QString tip = ShownTip(output);
     QVERIFY2(tip.contains(text), qPrintable(tip));
     QVERIFY2(tip.contains(output->toolTip()), qPrintable(tip));
+}
+
+void ReadabilityTest::everyBoxHasATip_data()
+{
+    QTest::addColumn<WindowKind>("kind");
+    QTest::addColumn<QString>("uom");
+    for (const auto& [name, kind] : kEveryWindow) {
+        if (kind == WindowKind::About) // it has no box
+            continue;
+        for (const char* uom : {"Imperial", "Metric"})
+            QTest::addRow("%s, %s", name, uom) << kind << QString::fromLatin1(uom);
+    }
+}
+
+void ReadabilityTest::everyBoxHasATip()
+{
+    QFETCH(WindowKind, kind);
+    QFETCH(QString, uom);
+    QWidget* window = open(kind, uom);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    for (QWidget* box : Boxes(window)) {
+        const QString tip = box->toolTip();
+        QVERIFY2(tip.size() > 10, qPrintable(box->objectName()));
+        QCOMPARE(ShownTip(box), tip.simplified());
+    }
+}
+
+void ReadabilityTest::tipsFollowTheUnitSystem_data()
+{
+    QTest::addColumn<WindowKind>("kind");
+    AddColumns<QString>({"box", "imperial", "metric"});
+    // Where the boxes' units differ: each tooltip names its own and never the other's.
+    const auto row = [](WindowKind kind, const char* box, const char* imperial,
+                        const char* metric) {
+        const auto* window = std::find_if(std::begin(kEveryWindow), std::end(kEveryWindow),
+                                          [kind](const auto& each) { return each.second == kind; });
+        QTest::addRow("%s %s", window->first, box) << kind << box << imperial << metric;
+    };
+    row(WindowKind::Main, "txtGal", "gallons", "litres");
+    row(WindowKind::Main, "txtQuantBleach", "gallons", "litres");
+    row(WindowKind::Main, "txtLongGal", "quarts", "litres");
+    row(WindowKind::Alkalinity, "txtOz", "pounds", "kilograms");
+    row(WindowKind::CalciumHardness, "txtCaCl", "pounds", "kilograms");
+    row(WindowKind::CalciumHardness, "txtCaCl2", "pounds", "kilograms");
+    row(WindowKind::CyanuricAcid, "txtCya", "pounds", "kilograms");
+    row(WindowKind::Ph, "txtNa2CO3", "ounces", "grams");
+    row(WindowKind::Ph, "txtHCl", "fluid ounces", "millilitres");
+    row(WindowKind::Dilution, "txtVolDrain", "gallons", "litres");
+    row(WindowKind::Borax, "txtNa2B4O7", "ounces", "kilograms");
+    row(WindowKind::PoolVolume, "txtOLength", "feet", "metres");
+    row(WindowKind::PoolVolume, "txtVolume", "gallons", "litres");
+    row(WindowKind::Salt, "txtSalt", "pounds", "kilograms");
+    row(WindowKind::Salt, "txtLbsNeeded", "pounds", "kilograms");
+    row(WindowKind::Settings, "txtPoolSize", "in US gallons while", "in litres while");
+    row(WindowKind::SaturationIndex, "txtTemp", "Fahrenheit", "Celsius");
+}
+
+void ReadabilityTest::tipsFollowTheUnitSystem()
+{
+    QFETCH(WindowKind, kind);
+    QFETCH(QString, box);
+    QFETCH(QString, imperial);
+    QFETCH(QString, metric);
+    for (const bool inImperial : {true, false}) {
+        QWidget* window = open(kind, inImperial ? "Imperial" : "Metric");
+        const QString tip = window->findChild<QWidget*>(box)->toolTip();
+        QVERIFY2(tip.contains(inImperial ? imperial : metric), qPrintable(tip));
+        QVERIFY2(!tip.contains(inImperial ? metric : imperial), qPrintable(tip));
+        window->close();
+    }
+}
+
+void ReadabilityTest::settingsTipFollowsTheOption()
+{
+    // Choosing the other unit system converts nothing, and the tooltip says so in its words.
+    QWidget* window = open(WindowKind::Settings, QStringLiteral("Imperial"));
+    auto* poolSize = window->findChild<QLineEdit*>("txtPoolSize");
+    window->findChild<QRadioButton*>("optMetric")->click();
+    QCOMPARE(poolSize->text(), QStringLiteral("20000"));
+    QVERIFY2(poolSize->toolTip().contains("in litres"), qPrintable(poolSize->toolTip()));
+    window->findChild<QRadioButton*>("optImperial")->click();
+    QVERIFY2(poolSize->toolTip().contains("in US gallons"), qPrintable(poolSize->toolTip()));
 }
 
 QTEST_MAIN(ReadabilityTest)
