@@ -92,8 +92,8 @@ void FocusFirstBox(QWidget* window)
     }));
     if (box == nullptr)
         return;
-    // The window is shown afterwards: the focus arrives when it becomes active, as the focus
-    // of an active window, which would leave the cursor at the end of the text.
+    // The window is not shown yet. The box hears of its focus when the window becomes active,
+    // and that focus selects nothing, which would leave the cursor at the end of the text.
     box->setFocus(Qt::TabFocusReason);
     box->selectAll();
 }

@@ -1,5 +1,6 @@
 #include "ui/programlook.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QFile>
 #include <QFont>

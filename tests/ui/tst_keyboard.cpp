@@ -108,42 +108,26 @@ void KeyboardTest::refusedPressGoesToTheFirstEmptyBox_data()
     QTest::addColumn<WindowKind>("kind");
     AddColumns<QString>({"button", "boxes", "empty"});
     // boxes: what the white boxes hold before the press; empty: where the cursor goes.
-    QTest::newRow("main: strength") << WindowKind::Main << "Command1"
-                                    << "txtGal=10000|txtChlorPerc=|txtPPMTarget=2"
-                                    << "txtChlorPerc";
-    QTest::newRow("main: both, the pool size first") << WindowKind::Main << "Command1"
-                                                     << "txtGal=|txtChlorPerc="
-                                                     << "txtGal";
-    QTest::newRow("alkalinity: ppm") << WindowKind::Alkalinity << "Command1"
-                                     << "txtGal=10000|txtPPM="
-                                     << "txtPPM";
-    QTest::newRow("calcium: both") << WindowKind::CalciumHardness << "Command1"
-                                   << "txtGal=|txtPPM="
-                                   << "txtGal";
-    QTest::newRow("cyanuric: pool size") << WindowKind::CyanuricAcid << "Command1"
-                                         << "txtGal=|txtPPM=10"
-                                         << "txtGal";
-    QTest::newRow("pH: pool size") << WindowKind::Ph << "Command1"
-                                   << "txtGal="
-                                   << "txtGal";
-    QTest::newRow("borax: the borax") << WindowKind::Borax << "Command1"
-                                      << "txtGal=10000|txtNa2B4O7="
-                                      << "txtNa2B4O7";
-    QTest::newRow("salt: pool size") << WindowKind::Salt << "Command1"
-                                     << "txtGal=|txtSalt=10"
-                                     << "txtGal";
+    const auto row = [](const char* tag, WindowKind kind, const char* boxes, const char* empty,
+                        const char* button = "Command1") {
+        QTest::newRow(tag) << kind << button << boxes << empty;
+    };
+    row("main: strength", WindowKind::Main, "txtGal=10000|txtChlorPerc=|txtPPMTarget=2",
+        "txtChlorPerc");
+    row("main: both, the pool size first", WindowKind::Main, "txtGal=|txtChlorPerc=", "txtGal");
+    row("alkalinity: ppm", WindowKind::Alkalinity, "txtGal=10000|txtPPM=", "txtPPM");
+    row("calcium: both", WindowKind::CalciumHardness, "txtGal=|txtPPM=", "txtGal");
+    row("cyanuric: pool size", WindowKind::CyanuricAcid, "txtGal=|txtPPM=10", "txtGal");
+    row("pH: pool size", WindowKind::Ph, "txtGal=", "txtGal");
+    row("borax: the borax", WindowKind::Borax, "txtGal=10000|txtNa2B4O7=", "txtNa2B4O7");
+    row("salt: pool size", WindowKind::Salt, "txtGal=|txtSalt=10", "txtGal");
     // Checked from the wanted reading back, but the pool reading stands first.
-    QTest::newRow("dilution: in tab order, not checking order")
-        << WindowKind::Dilution << "Command1"
-        << "txtGal=10000|txtPr=|txtSr=0|txtFr="
-        << "txtPr";
-    QTest::newRow("volume: the oval row's own box")
-        << WindowKind::PoolVolume << "Command2"
-        << "txtRLength=|txtOLength=|txtOWidth=4|txtOAvgDepth="
-        << "txtOLength";
-    QTest::newRow("volume: round depth") << WindowKind::PoolVolume << "Command3"
-                                         << "txtDiam=20|txtDepth="
-                                         << "txtDepth";
+    row("dilution: in tab order, not checking order", WindowKind::Dilution,
+        "txtGal=10000|txtPr=|txtSr=0|txtFr=", "txtPr");
+    row("volume: the oval row's own box", WindowKind::PoolVolume,
+        "txtRLength=|txtOLength=|txtOWidth=4|txtOAvgDepth=", "txtOLength", "Command2");
+    row("volume: round depth", WindowKind::PoolVolume, "txtDiam=20|txtDepth=", "txtDepth",
+        "Command3");
 }
 
 void KeyboardTest::refusedPressGoesToTheFirstEmptyBox()

@@ -295,27 +295,21 @@ void ReadabilityTest::tipsFollowTheUnitSystem_data()
 {
     QTest::addColumn<WindowKind>("kind");
     AddColumns<QString>({"box", "imperial", "metric"});
-    // Where the boxes' units differ: each tooltip names its own and never the other's.
+    // A box of each window whose unit differs: its tooltip names its own, never the other's.
     const auto row = [](WindowKind kind, const char* box, const char* imperial,
                         const char* metric) {
         const auto* window = std::find_if(std::begin(kEveryWindow), std::end(kEveryWindow),
                                           [kind](const auto& each) { return each.second == kind; });
         QTest::addRow("%s %s", window->first, box) << kind << box << imperial << metric;
     };
-    row(WindowKind::Main, "txtGal", "gallons", "litres");
-    row(WindowKind::Main, "txtQuantBleach", "gallons", "litres");
     row(WindowKind::Main, "txtLongGal", "quarts", "litres");
     row(WindowKind::Alkalinity, "txtOz", "pounds", "kilograms");
-    row(WindowKind::CalciumHardness, "txtCaCl", "pounds", "kilograms");
     row(WindowKind::CalciumHardness, "txtCaCl2", "pounds", "kilograms");
     row(WindowKind::CyanuricAcid, "txtCya", "pounds", "kilograms");
-    row(WindowKind::Ph, "txtNa2CO3", "ounces", "grams");
     row(WindowKind::Ph, "txtHCl", "fluid ounces", "millilitres");
     row(WindowKind::Dilution, "txtVolDrain", "gallons", "litres");
     row(WindowKind::Borax, "txtNa2B4O7", "ounces", "kilograms");
     row(WindowKind::PoolVolume, "txtOLength", "feet", "metres");
-    row(WindowKind::PoolVolume, "txtVolume", "gallons", "litres");
-    row(WindowKind::Salt, "txtSalt", "pounds", "kilograms");
     row(WindowKind::Salt, "txtLbsNeeded", "pounds", "kilograms");
     row(WindowKind::Settings, "txtPoolSize", "in US gallons while", "in litres while");
     row(WindowKind::SaturationIndex, "txtTemp", "Fahrenheit", "Celsius");
