@@ -25,6 +25,7 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     layout()->activate();
     setWindowIcon(ui::PoolIcon());
     ui::SetFont(m_ui->Label8, 13.5, true, true);
+    ui::SetUpBoxes(this);
     ui::MakeOutputBoxes({m_ui->txtPPM, m_ui->txtGalReq, m_ui->txtLongGal});
     // Two text lines fit the box only without the usual inner margin.
     m_ui->txtLongGal->document()->setDocumentMargin(1);
@@ -106,6 +107,25 @@ void MainWindow::showUnitCaptions(calc::UnitSystem units)
     ui::ShowUnitCaptions(units, {ui::PoolSizeCaption(m_ui->Label1),
                                  {m_ui->Label3, "Quantity of bleach (Gal.)",
                                   "Quantity of bleach (L)"}});
+    // The short form is written in Imperial only; in Metric the box above holds the litres.
+    ui::ShowBoxTips(
+        units,
+        {ui::PoolSizeTip(m_ui->txtGal),
+         {m_ui->txtChlorPerc,
+          "The chlorine strength of the bleach, in percent: for 6 % bleach type 6."},
+         {m_ui->txtQuantBleach,
+          "An amount of bleach, in US gallons: Calculate gives the rise in chlorine it makes.",
+          "An amount of bleach, in litres: Calculate gives the rise in chlorine it makes."},
+         {m_ui->txtPPMTarget,
+          "The rise in chlorine you want, in ppm: Calculate gives the bleach it takes."},
+         {m_ui->txtPPM, "The rise in chlorine, in ppm, that the amount of bleach makes."},
+         {m_ui->txtGalReq, "The bleach to add, of the strength given, in US gallons to a tenth.",
+          "The bleach to add in US gallons, worked out in Imperial only: the litres show in the "
+          "box above."},
+         {m_ui->txtLongGal,
+          "The bleach to add, of the strength given, in US gallons, quarts, cups and fluid "
+          "ounces.",
+          "The bleach to add, of the strength given, in litres to a tenth."}});
 }
 
 void MainWindow::calculate()
@@ -136,9 +156,9 @@ void MainWindow::calculate()
     }
 
     if (ppmIncrease)
-        m_ui->txtPPM->setText(*ppmIncrease);
+        ui::ShowResult(m_ui->txtPPM, *ppmIncrease);
     if (gallonsRequired)
-        m_ui->txtGalReq->setText(*gallonsRequired);
+        ui::ShowResult(m_ui->txtGalReq, *gallonsRequired);
     if (longForm)
-        m_ui->txtLongGal->setPlainText(*longForm);
+        ui::ShowResult(m_ui->txtLongGal, *longForm);
 }

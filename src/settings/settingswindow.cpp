@@ -39,6 +39,8 @@ SettingsWindow::SettingsWindow(const WindowServices& services, QWidget* parent)
                                   "so you can try again."));
     ui::NameByCaptions({{m_ui->txtPoolSize, m_ui->Label1},
                         {m_ui->txtBleachStrength, m_ui->Label3}});
+    describeBoxes();
+    connect(m_ui->optImperial, &QRadioButton::toggled, this, &SettingsWindow::describeBoxes);
 }
 
 SettingsWindow::~SettingsWindow() = default;
@@ -76,6 +78,23 @@ void SettingsWindow::load()
     });
     if (failure)
         throw *failure;
+}
+
+void SettingsWindow::describeBoxes()
+{
+    // The pool size is in the unit of the option chosen, which is what saving stores.
+    const bool imperial = m_ui->optImperial->isChecked();
+    ui::ShowBoxTips(imperial ? calc::UnitSystem::Imperial : calc::UnitSystem::Metric,
+                    {{m_ui->txtPoolSize,
+                      "The pool size the calculators start with, in US gallons while Imperial is "
+                      "chosen below. It is kept as typed: choosing Metric does not convert it, so "
+                      "type the size in litres then.",
+                      "The pool size the calculators start with, in litres while Metric is chosen "
+                      "below. It is kept as typed: choosing Imperial does not convert it, so type "
+                      "the size in US gallons then."},
+                     {m_ui->txtBleachStrength,
+                      "The chlorine strength of your bleach, in percent, that the main window "
+                      "starts with: for 6 % bleach type 6."}});
 }
 
 void SettingsWindow::saveAndClose()

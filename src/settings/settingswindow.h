@@ -24,6 +24,8 @@ public:
     void load() override;
 
 private:
+    // Tells what the boxes hold, in the unit system the option buttons choose.
+    void describeBoxes();
     void saveAndClose();
 
     const WindowServices m_services;

@@ -14,6 +14,10 @@ AlkalinityWindow::AlkalinityWindow(const WindowServices& services, QWidget* pare
     ui::NameByCaptions({{m_ui->txtGal, m_ui->Label2},
                         {m_ui->txtPPM, m_ui->Label3},
                         {m_ui->txtOz, m_ui->Label5, m_ui->Label4}});
+    describeBoxes({ui::PoolSizeTip(m_ui->txtGal),
+                   {m_ui->txtPPM, "The rise in total alkalinity you want, in ppm."},
+                   {m_ui->txtOz, "Sodium bicarbonate (baking soda) to add, in pounds and ounces.",
+                    "Sodium bicarbonate (baking soda) to add, in kilograms."}});
     ui::SetFont(m_ui->Label1, 18, true, true);
     ui::SetFont(m_ui->Label4, 8.25, true, false);
 }
@@ -36,5 +40,5 @@ void AlkalinityWindow::calculate(QPushButton*)
     const double dose = units == calc::UnitSystem::Imperial
                             ? calc::BicarbonateOunces(poolSize, ppm)
                             : calc::BicarbonateKilograms(poolSize, ppm);
-    m_ui->txtOz->setText(calc::WeightText(units, dose));
+    ui::ShowResult(m_ui->txtOz, calc::WeightText(units, dose));
 }

@@ -15,6 +15,14 @@ BoraxWindow::BoraxWindow(const WindowServices& services, QWidget* parent)
     ui::NameByCaptions({{m_ui->txtGal, m_ui->Label1},
                         {m_ui->txtNa2B4O7, m_ui->Label2},
                         {m_ui->txtPPM, m_ui->Label4}});
+    // Boron is 4 x 10.81 of the tetraborate's 155.2 (the mass its share of borax is counted
+    // by), so a boron reading is about 0.28 times the tetraborate figure.
+    describeBoxes(
+        {ui::PoolSizeTip(m_ui->txtGal),
+         {m_ui->txtNa2B4O7, "Borax (sodium tetraborate decahydrate) to add, in ounces by weight.",
+          "Borax (sodium tetraborate decahydrate) to add, in kilograms."},
+         {m_ui->txtPPM, "The tetraborate that the borax adds, in ppm. Test kits give "
+                        "borates as ppm of boron, about 0.28 times this figure."}});
     ui::SetFont(m_ui->Label3, 18, true, true);
 }
 
@@ -38,5 +46,5 @@ void BoraxWindow::calculate(QPushButton*)
     const double ppm = units == calc::UnitSystem::Imperial
                            ? calc::TetraboratePpmFromOunces(borax, poolSize)
                            : calc::TetraboratePpmFromKilograms(borax, poolSize);
-    m_ui->txtPPM->setText(calc::NumberText(calc::RoundHalfEven(ppm, 1)));
+    ui::ShowResult(m_ui->txtPPM, calc::NumberText(calc::RoundHalfEven(ppm, 1)));
 }

@@ -15,6 +15,19 @@ CalciumWindow::CalciumWindow(const WindowServices& services, QWidget* parent)
                         {m_ui->txtPPM, m_ui->Label3},
                         {m_ui->txtCaCl, m_ui->Label4},
                         {m_ui->txtCaCl2, m_ui->Label5}});
+    // The two results are alternatives: the same calcium from either product.
+    describeBoxes({ui::PoolSizeTip(m_ui->txtGal),
+                   {m_ui->txtPPM, "The rise in calcium hardness you want, in ppm."},
+                   {m_ui->txtCaCl,
+                    "Calcium chloride, anhydrous, to add, in pounds and ounces. Add this or the "
+                    "dihydrate below, not both.",
+                    "Calcium chloride, anhydrous, to add, in kilograms. Add this or the dihydrate "
+                    "below, not both."},
+                   {m_ui->txtCaCl2,
+                    "Calcium chloride dihydrate to add, in pounds and ounces. Add this or the "
+                    "anhydrous calcium chloride above, not both.",
+                    "Calcium chloride dihydrate to add, in kilograms. Add this or the anhydrous "
+                    "calcium chloride above, not both."}});
     ui::SetFont(m_ui->Label1, 18, true, true);
 }
 
@@ -38,6 +51,6 @@ void CalciumWindow::calculate(QPushButton*)
                                      : calc::CalciumChlorideKilograms(poolSize, ppm);
     const double dihydrate = imperial ? calc::CalciumChlorideDihydrateOunces(poolSize, ppm)
                                       : calc::CalciumChlorideDihydrateKilograms(poolSize, ppm);
-    m_ui->txtCaCl->setText(calc::WeightText(units, chloride));
-    m_ui->txtCaCl2->setText(calc::WeightText(units, dihydrate));
+    ui::ShowResult(m_ui->txtCaCl, calc::WeightText(units, chloride));
+    ui::ShowResult(m_ui->txtCaCl2, calc::WeightText(units, dihydrate));
 }

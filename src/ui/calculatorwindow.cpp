@@ -43,6 +43,12 @@ QString CalculatorWindow::storedPoolSize()
     }
 }
 
+void CalculatorWindow::describeBoxes(std::vector<ui::BoxTip> tips)
+{
+    m_tips = std::move(tips);
+    ui::ShowBoxTips(calc::UnitSystem::Imperial, m_tips);
+}
+
 void CalculatorWindow::showUnitCaptions(std::initializer_list<ui::UnitCaption> captions)
 {
     m_captionsShown = true;
@@ -55,6 +61,7 @@ void CalculatorWindow::showUnitCaptions(std::initializer_list<ui::UnitCaption> c
             failure = unitFailure; // the first failure is the one reported
     }
     ui::ShowUnitCaptions(units, captions);
+    ui::ShowBoxTips(units, m_tips);
     if (failure)
         throw *failure;
 }

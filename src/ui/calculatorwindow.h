@@ -10,6 +10,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <vector>
 
 class QLineEdit;
 class QPushButton;
@@ -42,8 +43,12 @@ protected:
     // and the failure is held until showUnitCaptions has shown them, so that a failed load
     // still shows the captions of the unit system that Calculate will use.
     QString storedPoolSize();
-    // Gives the captions the words of the stored unit system, or the Metric words (as on a
-    // fresh installation) when it cannot be read; then passes on a failure met or held.
+    // What each box holds, told in its tooltip; shown at once in the Imperial words of the
+    // captions laid out, and then with the captions.
+    void describeBoxes(std::vector<ui::BoxTip> tips);
+    // Gives the captions, and the boxes' tooltips, the words of the stored unit system, or the
+    // Metric words (as on a fresh installation) when it cannot be read; then passes on a
+    // failure met or held.
     void showUnitCaptions(std::initializer_list<ui::UnitCaption> captions);
     // The required-field check: false, after a beep and message, when one of boxes is empty.
     bool requireFilled(std::initializer_list<const QLineEdit*> boxes, const char* message);
@@ -53,4 +58,5 @@ protected:
 private:
     bool m_captionsShown = false;
     std::optional<SettingsError> m_heldFailure;
+    std::vector<ui::BoxTip> m_tips;
 };

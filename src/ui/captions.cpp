@@ -1,6 +1,7 @@
 #include "ui/captions.h"
 
 #include <QLabel>
+#include <QWidget>
 
 namespace ui {
 
@@ -28,6 +29,23 @@ void ShowUnitCaptions(calc::UnitSystem units, std::initializer_list<UnitCaption>
 UnitCaption PoolSizeCaption(QLabel* label)
 {
     return {label, "Pool Size (Gal.)", "Pool Size (L)"};
+}
+
+void ShowBoxTips(calc::UnitSystem units, const std::vector<BoxTip>& tips)
+{
+    const bool imperial = units == calc::UnitSystem::Imperial;
+    for (const BoxTip& tip : tips) {
+        const QString words =
+            QString::fromUtf8(imperial || tip.metric == nullptr ? tip.imperial : tip.metric);
+        tip.box->setToolTip(words);
+        tip.box->setAccessibleDescription(words);
+    }
+}
+
+BoxTip PoolSizeTip(QWidget* box)
+{
+    return {box, "The volume of water in the pool, in US gallons.",
+            "The volume of water in the pool, in litres."};
 }
 
 } // namespace ui

@@ -3,12 +3,13 @@
 #include "calc/conversions.h"
 
 #include <initializer_list>
+#include <vector>
 
 class QLabel;
 class QWidget;
 
-// The captions of a window's boxes: the names a screen reader gives the boxes, and the
-// captions whose words follow the unit system.
+// The captions of a window's boxes: the names a screen reader gives the boxes, the captions
+// whose words follow the unit system, and what each box holds, told in its tooltip.
 namespace ui {
 
 // A box and the caption a screen reader names it by. A heading adds the row the box stands in
@@ -38,5 +39,21 @@ void ShowUnitCaptions(calc::UnitSystem units, std::initializer_list<UnitCaption>
 
 // "Pool Size (Gal.)" or "Pool Size (L)", the caption of most windows' pool size box.
 UnitCaption PoolSizeCaption(QLabel* label);
+
+// What a box holds, with its unit and, for a dose, the product, in the words of each unit
+// system; metric may be left out where both say the same.
+struct BoxTip
+{
+    QWidget* box;
+    const char* imperial;
+    const char* metric = nullptr;
+};
+
+// Gives every box the words of units as its tooltip and as the description a screen reader
+// reads after the box's name.
+void ShowBoxTips(calc::UnitSystem units, const std::vector<BoxTip>& tips);
+
+// The pool size box of a calculator window.
+BoxTip PoolSizeTip(QWidget* box);
 
 } // namespace ui

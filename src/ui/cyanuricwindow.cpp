@@ -13,6 +13,10 @@ CyanuricWindow::CyanuricWindow(const WindowServices& services, QWidget* parent)
     setUpCalculator({m_ui->Command1}, {m_ui->txtCya});
     ui::NameByCaptions(
         {{m_ui->txtGal, m_ui->Label2}, {m_ui->txtPPM, m_ui->Label3}, {m_ui->txtCya, m_ui->Label4}});
+    describeBoxes({ui::PoolSizeTip(m_ui->txtGal),
+                   {m_ui->txtPPM, "The rise in cyanuric acid (stabiliser) you want, in ppm."},
+                   {m_ui->txtCya, "Cyanuric acid (stabiliser) to add, in pounds and ounces.",
+                    "Cyanuric acid (stabiliser) to add, in kilograms."}});
     ui::SetFont(m_ui->Label1, 18, true, true);
 }
 
@@ -34,5 +38,5 @@ void CyanuricWindow::calculate(QPushButton*)
     const double dose = units == calc::UnitSystem::Imperial
                             ? calc::CyanuricAcidOunces(poolSize, ppm)
                             : calc::CyanuricAcidKilograms(poolSize, ppm);
-    m_ui->txtCya->setText(calc::WeightText(units, dose));
+    ui::ShowResult(m_ui->txtCya, calc::WeightText(units, dose));
 }

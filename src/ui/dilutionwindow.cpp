@@ -17,6 +17,16 @@ DilutionWindow::DilutionWindow(const WindowServices& services, QWidget* parent)
                         {m_ui->txtFr, m_ui->Label5},
                         {m_ui->txtPercDrain, m_ui->Label6},
                         {m_ui->txtVolDrain, m_ui->Label7}});
+    // The share is a fraction although its caption says percentage.
+    describeBoxes(
+        {ui::PoolSizeTip(m_ui->txtGal),
+         {m_ui->txtPr, "The pool water's test reading of what is too high, in ppm."},
+         {m_ui->txtSr, "The refill water's test reading of the same, in ppm."},
+         {m_ui->txtFr, "The reading you want after draining and refilling, in ppm."},
+         {m_ui->txtPercDrain, "The share of the pool to drain and refill, as a fraction: 0.44 "
+                              "means 44 % of the pool."},
+         {m_ui->txtVolDrain, "The water to drain and refill, in US gallons.",
+          "The water to drain and refill, in litres."}});
     ui::SetFont(m_ui->Label2, 18, true, true);
 }
 
@@ -39,8 +49,8 @@ void DilutionWindow::calculate(QPushButton*)
     const double refill = ui::BoxNumber(m_ui->txtSr);
     // The share is written before the pool size is read: a pool size that is no number
     // leaves the new share shown beside the volume of the previous press.
-    m_ui->txtPercDrain->setText(calc::NumberText(calc::DrainFraction(pool, refill, wanted)));
+    ui::ShowResult(m_ui->txtPercDrain, calc::NumberText(calc::DrainFraction(pool, refill, wanted)));
     const calc::Drain drain =
         calc::DilutionDrain(ui::BoxNumber(m_ui->txtGal), pool, refill, wanted);
-    m_ui->txtVolDrain->setText(calc::NumberText(drain.volume));
+    ui::ShowResult(m_ui->txtVolDrain, calc::NumberText(drain.volume));
 }

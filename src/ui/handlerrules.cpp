@@ -40,6 +40,17 @@ QString NotANumberMessage(const QString& text)
         .arg(quoted);
 }
 
+// The first widget after window in its tab order for which wanted is true.
+template <typename Wanted> QWidget* FirstInTabOrder(QWidget* window, Wanted wanted)
+{
+    for (QWidget* widget = window->nextInFocusChain(); widget != window;
+         widget = widget->nextInFocusChain()) {
+        if (wanted(widget))
+            return widget;
+    }
+    return nullptr;
+}
+
 QString ErrorNumberText(std::int32_t number)
 {
     const QString hex = QString::number(static_cast<std::uint32_t>(number), 16).toUpper();
@@ -57,13 +68,34 @@ void PressOnEnter(const QList<QLineEdit*>& boxes, QPushButton* button)
 bool RequireFilled(UserFeedback& feedback, QWidget* window, std::initializer_list<const QLineEdit*> boxes,
                    const char* message)
 {
+    QList<const QWidget*> empty;
     for (const QLineEdit* box : boxes) {
-        if (box->text().isEmpty()) {
-            Refuse(feedback, window, QString::fromUtf8(message));
-            return false;
-        }
+        if (box->text().isEmpty())
+            empty << box;
     }
-    return true;
+    if (empty.isEmpty())
+        return true;
+    Refuse(feedback, window, QString::fromUtf8(message));
+    // The boxes are checked in the order the calculation reads them, not the order they stand.
+    if (QWidget* first = FirstInTabOrder(
+            window, [&empty](const QWidget* widget) { return empty.contains(widget); }))
+        first->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+void FocusFirstBox(QWidget* window)
+{
+    auto* box = qobject_cast<QLineEdit*>(FirstInTabOrder(window, [window](QWidget* widget) {
+        auto* line = qobject_cast<QLineEdit*>(widget);
+        return line != nullptr && !line->isReadOnly() && line->isEnabled() &&
+               (line->focusPolicy() & Qt::TabFocus) != 0 && line->isVisibleTo(window);
+    }));
+    if (box == nullptr)
+        return;
+    // The window is not shown yet. The box hears of its focus when the window becomes active,
+    // and that focus selects nothing, which would leave the cursor at the end of the text.
+    box->setFocus(Qt::TabFocusReason);
+    box->selectAll();
 }
 
 double BoxNumber(QLineEdit* box)

@@ -23,7 +23,8 @@ inline constexpr char kFillPpmIncrease[] =
     "Please fill in how much PPM increase is required before hitting calculate!";
 
 // True when no box is empty (a blank is not empty). Otherwise beeps, shows message in a modal
-// warning and gives false: the handler ends with nothing changed.
+// warning, puts the cursor in the first empty box in tab order (the message names none) and
+// gives false: the handler ends with nothing changed.
 bool RequireFilled(UserFeedback& feedback, QWidget* window, std::initializer_list<const QLineEdit*> boxes,
                    const char* message);
 
@@ -35,6 +36,10 @@ double BoxNumber(QLineEdit* box);
 // SettingsError is shown with settingsFailure, its description and its number.
 void RunHandler(UserFeedback& feedback, QWidget* window, const std::function<void()>& handler,
                 const QString& settingsFailure = QStringLiteral("The settings could not be read."));
+
+// Gives the focus to window's first white box in tab order with its text selected, so that
+// typing replaces it, as when Tab reaches the box.
+void FocusFirstBox(QWidget* window);
 
 // Enter (or Return) in any of boxes presses button.
 void PressOnEnter(const QList<QLineEdit*>& boxes, QPushButton* button);

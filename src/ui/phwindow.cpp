@@ -15,6 +15,22 @@ PhWindow::PhWindow(const WindowServices& services, QWidget* parent)
                         {m_ui->txtNa2CO3, m_ui->Label5},
                         {m_ui->txtNaHSO4, m_ui->Label8},
                         {m_ui->txtHCl, m_ui->Label9}});
+    // Each acid's dose moves the pH the whole step on its own.
+    describeBoxes(
+        {ui::PoolSizeTip(m_ui->txtGal),
+         {m_ui->txtNa2CO3,
+          "Sodium carbonate (soda ash) that raises the pH by 0.2, in ounces by weight.",
+          "Sodium carbonate (soda ash) that raises the pH by 0.2, in grams."},
+         {m_ui->txtNaHSO4,
+          "Sodium bisulfate (dry acid) that lowers the pH by 0.2, in ounces by weight. Add this or "
+          "the muriatic acid, not both.",
+          "Sodium bisulfate (dry acid) that lowers the pH by 0.2, in grams. Add this or the "
+          "muriatic acid, not both."},
+         {m_ui->txtHCl,
+          "Muriatic acid of 31.45 % that lowers the pH by 0.2, in US fluid ounces. Add this or "
+          "the dry acid, not both.",
+          "Muriatic acid of 31.45 % that lowers the pH by 0.2, in millilitres. Add this or the "
+          "dry acid, not both."}});
     ui::SetFont(m_ui->Label1, 18, true, true);
     ui::SetFont(m_ui->Label3, 8.25, true, false);
     ui::SetFont(m_ui->Label7, 8.25, true, false);
@@ -39,7 +55,7 @@ void PhWindow::calculate(QPushButton*)
         return;
     const calc::UnitSystem units = storedUnitSystem();
     const calc::PhDoses doses = calc::PhAdjustmentDoses(ui::BoxNumber(m_ui->txtGal), units);
-    m_ui->txtNa2CO3->setText(calc::NumberText(doses.sodiumCarbonate));
-    m_ui->txtNaHSO4->setText(calc::NumberText(doses.sodiumBisulfate));
-    m_ui->txtHCl->setText(calc::NumberText(doses.muriaticAcid));
+    ui::ShowResult(m_ui->txtNa2CO3, calc::NumberText(doses.sodiumCarbonate));
+    ui::ShowResult(m_ui->txtNaHSO4, calc::NumberText(doses.sodiumBisulfate));
+    ui::ShowResult(m_ui->txtHCl, calc::NumberText(doses.muriaticAcid));
 }

@@ -24,6 +24,32 @@ PoolVolumeWindow::PoolVolumeWindow(const WindowServices& services, QWidget* pare
                         {m_ui->txtDiam, m_ui->Label14, m_ui->Label15},
                         {m_ui->txtDepth, m_ui->lblRoundHt, m_ui->Label15},
                         {m_ui->txtVolume, m_ui->Label12, m_ui->Label15}});
+    // The oval's factor is the rectangle's times pi/4: an ellipse of that length and width.
+    describeBoxes(
+        {{m_ui->txtRLength, "The length of the rectangular pool, in feet.",
+          "The length of the rectangular pool, in metres."},
+         {m_ui->txtRWidth, "The width of the rectangular pool, in feet.",
+          "The width of the rectangular pool, in metres."},
+         {m_ui->txtRAvgDepth, "The average depth of the rectangular pool, in feet.",
+          "The average depth of the rectangular pool, in metres."},
+         {m_ui->txtRVolume, "The water in the rectangular pool, in US gallons.",
+          "The water in the rectangular pool, in litres."},
+         {m_ui->txtOLength,
+          "The length of the oval pool, the longest way across, in feet. Oval means an ellipse.",
+          "The length of the oval pool, the longest way across, in metres. Oval means an "
+          "ellipse."},
+         {m_ui->txtOWidth, "The width of the oval pool, the widest way across the length, in feet.",
+          "The width of the oval pool, the widest way across the length, in metres."},
+         {m_ui->txtOAvgDepth, "The average depth of the oval pool, in feet.",
+          "The average depth of the oval pool, in metres."},
+         {m_ui->txtOVolume, "The water in the oval pool, taken as an ellipse, in US gallons.",
+          "The water in the oval pool, taken as an ellipse, in litres."},
+         {m_ui->txtDiam, "The diameter of the round pool, in feet.",
+          "The diameter of the round pool, in metres."},
+         {m_ui->txtDepth, "The depth of the round pool, in feet.",
+          "The depth of the round pool, in metres."},
+         {m_ui->txtVolume, "The water in the round pool, in US gallons.",
+          "The water in the round pool, in litres."}});
     ui::PressOnEnter({m_ui->txtRLength, m_ui->txtRWidth, m_ui->txtRAvgDepth}, m_ui->Command1);
     ui::PressOnEnter({m_ui->txtOLength, m_ui->txtOWidth, m_ui->txtOAvgDepth}, m_ui->Command2);
     ui::PressOnEnter({m_ui->txtDiam, m_ui->txtDepth}, m_ui->Command3);
@@ -52,7 +78,7 @@ void PoolVolumeWindow::calculate(QPushButton* button)
         const double volume =
             calc::RectangularVolume(ui::BoxNumber(m_ui->txtRLength), ui::BoxNumber(m_ui->txtRWidth),
                                     ui::BoxNumber(m_ui->txtRAvgDepth), units);
-        m_ui->txtRVolume->setText(calc::NumberText(volume));
+        ui::ShowResult(m_ui->txtRVolume, calc::NumberText(volume));
     } else if (button == m_ui->Command2) {
         if (!requireFilled({m_ui->txtOLength, m_ui->txtOWidth, m_ui->txtOAvgDepth},
                            ui::kFillAllFields))
@@ -60,12 +86,12 @@ void PoolVolumeWindow::calculate(QPushButton* button)
         const double volume =
             calc::OvalVolume(ui::BoxNumber(m_ui->txtOLength), ui::BoxNumber(m_ui->txtOWidth),
                              ui::BoxNumber(m_ui->txtOAvgDepth), units);
-        m_ui->txtOVolume->setText(calc::NumberText(volume));
+        ui::ShowResult(m_ui->txtOVolume, calc::NumberText(volume));
     } else {
         if (!requireFilled({m_ui->txtDiam, m_ui->txtDepth}, ui::kFillAllFields))
             return;
         const double volume =
             calc::RoundVolume(ui::BoxNumber(m_ui->txtDiam), ui::BoxNumber(m_ui->txtDepth), units);
-        m_ui->txtVolume->setText(calc::NumberText(volume));
+        ui::ShowResult(m_ui->txtVolume, calc::NumberText(volume));
     }
 }

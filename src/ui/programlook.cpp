@@ -1,15 +1,20 @@
 #include "ui/programlook.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QHelpEvent>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QStyleFactory>
+#include <QStyleOptionFrame>
+#include <QToolTip>
 
 namespace ui {
 
@@ -44,6 +49,90 @@ QString ScalableFamily()
     }();
     return family;
 }
+
+// Black on the box's own background in every state, as the desktop's palette may pair a dark
+// background with light text (and a warning speaks of "white boxes").
+void Paint(QWidget* box, const QColor& background)
+{
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Text, Qt::black);
+    box->setPalette(palette);
+}
+
+QString TextOf(const QWidget* box)
+{
+    if (const auto* line = qobject_cast<const QLineEdit*>(box))
+        return line->text();
+    if (const auto* plain = qobject_cast<const QPlainTextEdit*>(box))
+        return plain->toPlainText();
+    return {};
+}
+
+bool ShowsWhole(const QWidget* box)
+{
+    if (const auto* line = qobject_cast<const QLineEdit*>(box)) {
+        QStyleOptionFrame option;
+        option.initFrom(line);
+        option.rect = line->contentsRect();
+        option.lineWidth =
+            line->hasFrame()
+                ? line->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, line)
+                : 0;
+        const QRect room =
+            line->style()->subElementRect(QStyle::SE_LineEditContents, &option, line) -
+            line->textMargins();
+        // The line box keeps two pixels free at either end, and one for the cursor.
+        return line->fontMetrics().horizontalAdvance(line->text()) <= room.width() - 5;
+    }
+    if (const auto* plain = qobject_cast<const QPlainTextEdit*>(box))
+        return plain->verticalScrollBar()->maximum() == 0;
+    return true;
+}
+
+// text broken into lines of about columns characters, between words.
+QString Wrapped(const QString& text, qsizetype columns)
+{
+    QStringList lines;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!lines.isEmpty() && lines.last().size() + 1 + word.size() <= columns)
+            lines.last() += QLatin1Char(' ') + word;
+        else
+            lines << word;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+// A box's tooltip: the whole text where the box is too narrow for it, then what the box
+// holds, in lines of a readable length (a tooltip of rich text would wrap much narrower).
+class BoxTips : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::ToolTip)
+            return false;
+        auto* box = static_cast<QWidget*>(watched);
+        // A multi-line box hears of the mouse through its viewport.
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(box->parentWidget());
+            area != nullptr && area->viewport() == box)
+            box = area;
+        constexpr qsizetype kColumns = 56;
+        QStringList parts;
+        if (!ShowsWhole(box))
+            parts << TextOf(box);
+        if (!box->toolTip().isEmpty())
+            parts << Wrapped(box->toolTip(), kColumns);
+        if (parts.isEmpty())
+            return false;
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                           parts.join(QLatin1Char('\n')), box);
+        return true;
+    }
+};
 
 } // namespace
 
@@ -83,6 +172,21 @@ void SetUpWindow(QWidget* window, bool withIcon)
     window->setFixedSize(window->size());
     if (withIcon)
         window->setWindowIcon(PoolIcon());
+    SetUpBoxes(window);
+}
+
+void SetUpBoxes(QWidget* window)
+{
+    auto* tips = new BoxTips(window);
+    for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
+        Paint(box, Qt::white);
+        box->installEventFilter(tips);
+    }
+    for (QPlainTextEdit* box : window->findChildren<QPlainTextEdit*>()) {
+        Paint(box, Qt::white);
+        box->installEventFilter(tips);
+        box->viewport()->installEventFilter(tips);
+    }
 }
 
 QIcon PoolIcon()
@@ -120,14 +224,24 @@ void SetFont(QWidget* widget, qreal points, bool bold, bool italic)
 void MakeOutputBoxes(std::initializer_list<QWidget*> boxes)
 {
     for (QWidget* box : boxes) {
-        QPalette palette = box->palette();
-        palette.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
-        box->setPalette(palette);
+        Paint(box, QColor(0xC0, 0xC0, 0xC0));
         if (auto* line = qobject_cast<QLineEdit*>(box))
             line->setReadOnly(true);
         else if (auto* text = qobject_cast<QPlainTextEdit*>(box))
             text->setReadOnly(true);
     }
+}
+
+void ShowResult(QLineEdit* box, const QString& text)
+{
+    box->setText(text);
+    box->setCursorPosition(0);
+}
+
+void ShowResult(QPlainTextEdit* box, const QString& text)
+{
+    box->setPlainText(text);
+    box->moveCursor(QTextCursor::Start);
 }
 
 } // namespace ui

@@ -5,22 +5,33 @@
 #include <initializer_list>
 
 class QIcon;
+class QLineEdit;
+class QPlainTextEdit;
+class QString;
 class QWidget;
 
-// How every window looks: the program's font and style, the pool icon, headings, and the grey
-// of the boxes a calculation writes.
+// How every window looks: the program's font and style, the pool icon, headings, and the
+// colours of the boxes: white for what the user types, grey for what a calculation writes.
 namespace ui {
 
 // The program-wide font ("MS Sans Serif" 8.25 pt or the closest font at hand) and style.
 void ApplyProgramLook();
 
-// A fixed client size, as laid out, and the pool icon unless withIcon is false.
+// A fixed client size, as laid out, the pool icon unless withIcon is false, and the boxes of
+// SetUpBoxes.
 void SetUpWindow(QWidget* window, bool withIcon = true);
+// Every text box of window white with black text, whatever colours the desktop hands out, and
+// a text too long for its box given whole in the box's tooltip, above what the box holds.
+void SetUpBoxes(QWidget* window);
 QIcon PoolIcon();
 // A heading's font: the scalable font closest to the program's, in the given size and style.
 void SetFont(QWidget* widget, qreal points, bool bold, bool italic);
 
-// Grey, read-only boxes that a calculation writes and never reads.
+// Grey, read-only boxes with black text, which a calculation writes and never reads.
 void MakeOutputBoxes(std::initializer_list<QWidget*> boxes);
+// Writes a result into its box, shown from its start. A line box keeps its cursor in view and
+// setting a text leaves the cursor at the end, so a long figure would lose its first digits.
+void ShowResult(QLineEdit* box, const QString& text);
+void ShowResult(QPlainTextEdit* box, const QString& text);
 
 } // namespace ui

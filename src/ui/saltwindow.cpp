@@ -19,6 +19,13 @@ SaltWindow::SaltWindow(const WindowServices& services, QWidget* parent)
                         {m_ui->txtPPMInc, m_ui->Label3},
                         {m_ui->txtPPMup, m_ui->Label5},
                         {m_ui->txtLbsNeeded, m_ui->Label6}});
+    describeBoxes(
+        {ui::PoolSizeTip(m_ui->txtGal),
+         {m_ui->txtSalt, "An amount of salt, in pounds: Calculate gives the rise in salt it makes.",
+          "An amount of salt, in kilograms: Calculate gives the rise in salt it makes."},
+         {m_ui->txtPPMInc, "The rise in salt you want, in ppm: Calculate gives the salt it takes."},
+         {m_ui->txtPPMup, "The rise in salt, in ppm, that the amount of salt makes."},
+         {m_ui->txtLbsNeeded, "Salt to add, in pounds.", "Salt to add, in kilograms."}});
     ui::SetFont(m_ui->Label8, 13.5, true, true);
     ui::SetFont(m_ui->Label4, 12, true, false);
 }
@@ -55,7 +62,7 @@ void SaltWindow::calculate(QPushButton*)
         needed = calc::NumberText(calc::RoundHalfEven(salt, 1));
     }
     if (rise)
-        m_ui->txtPPMup->setText(*rise);
+        ui::ShowResult(m_ui->txtPPMup, *rise);
     if (needed)
-        m_ui->txtLbsNeeded->setText(*needed);
+        ui::ShowResult(m_ui->txtLbsNeeded, *needed);
 }

@@ -18,6 +18,13 @@ SaturationWindow::SaturationWindow(const WindowServices& services, QWidget* pare
                         {m_ui->txtCa, m_ui->Label3},
                         {m_ui->txtTa, m_ui->Label4},
                         {m_ui->txtSI, m_ui->Label8}});
+    describeBoxes({{m_ui->txtpH, "The pH of the pool water."},
+                   {m_ui->txtTemp, "The water temperature, in degrees Fahrenheit.",
+                    "The water temperature, in degrees Celsius."},
+                   {m_ui->txtCa, "The calcium hardness, in ppm."},
+                   {m_ui->txtTa, "The total alkalinity, in ppm."},
+                   {m_ui->txtSI, "The Langelier saturation index of the water, worked out from "
+                                 "the four readings above."}});
     // Its caption is a placeholder; a screen reader says what the button does.
     m_ui->Command1->setAccessibleName(QStringLiteral("Calculate"));
     ui::SetFont(m_ui->Label8, 13.5, true, true);
@@ -38,6 +45,6 @@ void SaturationWindow::calculate(QPushButton*)
     const double calciumHardness = ui::BoxNumber(m_ui->txtCa);
     const double totalAlkalinity = ui::BoxNumber(m_ui->txtTa);
     const double pH = ui::BoxNumber(m_ui->txtpH);
-    m_ui->txtSI->setText(calc::NumberText(
-        calc::SaturationIndex(pH, temperature, calciumHardness, totalAlkalinity, units)));
+    ui::ShowResult(m_ui->txtSI, calc::NumberText(calc::SaturationIndex(
+                                    pH, temperature, calciumHardness, totalAlkalinity, units)));
 }

@@ -25,6 +25,7 @@ QWidget* WindowKeeper::show(WindowKind kind)
         m_open[kind] = window;
         if (auto* loadStep = dynamic_cast<LoadStep*>(window))
             ui::RunHandler(m_feedback, window, [loadStep] { loadStep->load(); });
+        ui::FocusFirstBox(window);
     }
     window->show();
     window->raise();

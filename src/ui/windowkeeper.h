@@ -33,10 +33,10 @@ public:
     virtual void load() = 0;
 };
 
-// Keeps at most one window of each kind. A window is made and loaded on first use, raised
-// unchanged while it is open, and discarded with its typed text when it closes. The keeper
-// tells when its last window has closed, so the program can end then and not while the
-// Settings window is swapping the other windows out.
+// Keeps at most one window of each kind. A window is made and loaded on first use and opens
+// with its first box's text selected; it is raised unchanged while it is open, and discarded with
+// its typed text when it closes. The keeper tells when its last window has closed, so the program
+// can end then and not while the Settings window is swapping the other windows out.
 class WindowKeeper : public QObject
 {
     Q_OBJECT

@@ -99,9 +99,9 @@ void FlowsTest::closedWindowComesBackFresh()
     kept().settings.store(QStringLiteral("100"), QString(), QStringLiteral("Metric"));
     QWidget* main = keeper().show(WindowKind::Main);
     auto* pool = main->findChild<QLineEdit*>("txtGal");
-    QTest::keyClicks(pool, QStringLiteral("99"));
+    QTest::keyClicks(pool, QStringLiteral("99")); // over the stored size, selected at opening
     QCOMPARE(keeper().show(WindowKind::Main)->findChild<QLineEdit*>("txtGal")->text(),
-             QStringLiteral("10099")); // raised unchanged
+             QStringLiteral("99")); // raised unchanged
 
     QPointer<QWidget> closed = main;
     main->close();

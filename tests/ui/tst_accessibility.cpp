@@ -1,5 +1,6 @@
 // What a screen reader hears: every box named by its caption, in the caption's current words,
-// and buttons and menu entries without the ampersands of their captions.
+// and described in the words of its tooltip; buttons and menu entries without the ampersands of
+// their captions.
 #include "support/columns.h"
 #include "support/keptwindowstestcase.h"
 #include "ui/windowkeeper.h"
@@ -16,10 +17,10 @@
 
 namespace {
 
-QString AccessibleName(QObject* object)
+QString AccessibleName(QObject* object, QAccessible::Text text = QAccessible::Name)
 {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
-    return face ? face->text(QAccessible::Name) : QStringLiteral("(no accessible interface)");
+    return face ? face->text(text) : QStringLiteral("(no accessible interface)");
 }
 
 QString AccessibleName(QWidget* window, const QString& name)
@@ -35,8 +36,8 @@ class AccessibilityTest : public KeptWindowsTestCase
     Q_OBJECT
 
 private Q_SLOTS:
-    void everyBoxIsNamed_data();
-    void everyBoxIsNamed();
+    void everyBoxIsNamedAndDescribed_data();
+    void everyBoxIsNamedAndDescribed();
     void names_data();
     void names();
     void nameFollowsTheUnitSystem_data();
@@ -46,7 +47,7 @@ private Q_SLOTS:
     void menu();
 };
 
-void AccessibilityTest::everyBoxIsNamed_data()
+void AccessibilityTest::everyBoxIsNamedAndDescribed_data()
 {
     QTest::addColumn<WindowKind>("kind");
     for (const auto& [name, kind] : kEveryWindow)
@@ -54,10 +55,10 @@ void AccessibilityTest::everyBoxIsNamed_data()
             QTest::newRow(name) << kind;
 }
 
-void AccessibilityTest::everyBoxIsNamed()
+void AccessibilityTest::everyBoxIsNamedAndDescribed()
 {
     QFETCH(WindowKind, kind);
-    QWidget* window = open(kind, QStringLiteral("Imperial"));
+    QWidget* window = open(kind, QStringLiteral("Metric"));
     QList<QWidget*> boxes;
     for (QLineEdit* box : window->findChildren<QLineEdit*>())
         boxes << box;
@@ -68,6 +69,10 @@ void AccessibilityTest::everyBoxIsNamed()
         const QString name = AccessibleName(box);
         QVERIFY2(!name.trimmed().isEmpty(), qPrintable(box->objectName() + " has no name"));
         QVERIFY2(!name.contains(QLatin1Char('&')), qPrintable(box->objectName() + ": " + name));
+        // What the box holds, in the words the mouse finds in its tooltip.
+        const QString description = AccessibleName(box, QAccessible::Description);
+        QVERIFY2(!description.isEmpty(), qPrintable(box->objectName() + " is not described"));
+        QCOMPARE(description, box->toolTip());
     }
 }
 

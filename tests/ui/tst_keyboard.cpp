@@ -1,10 +1,13 @@
-// The program without a mouse: Enter in a white box presses its window's button, Escape
-// loses nothing, and the menu opens from the keyboard.
+// The program without a mouse: a window opens with its first box ready to be typed over,
+// Enter in a white box presses its window's button, a refused press leaves the cursor in the
+// box to fill, Escape loses nothing, and the menu opens from the keyboard.
 #include "support/columns.h"
 #include "support/keptwindowstestcase.h"
-#include "ui/windowkeeper.h"
+#include "support/windowdriver.h"
 #include "ui/handlerrules.h"
+#include "ui/windowkeeper.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
@@ -60,6 +63,10 @@ class KeyboardTest : public KeptWindowsTestCase
     Q_OBJECT
 
 private Q_SLOTS:
+    void opensReadyToTypeOver_data();
+    void opensReadyToTypeOver();
+    void refusedPressGoesToTheFirstEmptyBox_data();
+    void refusedPressGoesToTheFirstEmptyBox();
     void enterPressesTheBoxsButton_data();
     void enterPressesTheBoxsButton();
     void enterInAGreyBoxPressesNothing_data();
@@ -70,6 +77,77 @@ private Q_SLOTS:
     void menuOpensWithTheKeyboard_data();
     void menuOpensWithTheKeyboard();
 };
+
+void KeyboardTest::opensReadyToTypeOver_data()
+{
+    QTest::addColumn<WindowKind>("kind");
+    QTest::addColumn<QString>("box");
+    // The first white box in tab order; most hold the stored pool size.
+    for (const WhiteBoxes& row : kWhiteBoxes)
+        if (row.button == QLatin1String("Command1"))
+            QTest::newRow(row.window) << row.kind << row.boxes.first();
+}
+
+void KeyboardTest::opensReadyToTypeOver()
+{
+    QFETCH(WindowKind, kind);
+    QFETCH(QString, box);
+    QWidget* window = open(kind, kImperial);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto* first = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(first != nullptr);
+    QCOMPARE(first->objectName(), box);
+    QCOMPARE(first->selectedText(), first->text());
+
+    QTest::keyClicks(first, QStringLiteral("35"));
+    QCOMPARE(first->text(), QStringLiteral("35"));
+}
+
+void KeyboardTest::refusedPressGoesToTheFirstEmptyBox_data()
+{
+    QTest::addColumn<WindowKind>("kind");
+    AddColumns<QString>({"button", "boxes", "empty"});
+    // boxes: what the white boxes hold before the press; empty: where the cursor goes.
+    const auto row = [](const char* tag, WindowKind kind, const char* boxes, const char* empty,
+                        const char* button = "Command1") {
+        QTest::newRow(tag) << kind << button << boxes << empty;
+    };
+    row("main: strength", WindowKind::Main, "txtGal=10000|txtChlorPerc=|txtPPMTarget=2",
+        "txtChlorPerc");
+    row("main: both, the pool size first", WindowKind::Main, "txtGal=|txtChlorPerc=", "txtGal");
+    row("alkalinity: ppm", WindowKind::Alkalinity, "txtGal=10000|txtPPM=", "txtPPM");
+    row("calcium: both", WindowKind::CalciumHardness, "txtGal=|txtPPM=", "txtGal");
+    row("cyanuric: pool size", WindowKind::CyanuricAcid, "txtGal=|txtPPM=10", "txtGal");
+    row("pH: pool size", WindowKind::Ph, "txtGal=", "txtGal");
+    row("borax: the borax", WindowKind::Borax, "txtGal=10000|txtNa2B4O7=", "txtNa2B4O7");
+    row("salt: pool size", WindowKind::Salt, "txtGal=|txtSalt=10", "txtGal");
+    // Checked from the wanted reading back, but the pool reading stands first.
+    row("dilution: in tab order, not checking order", WindowKind::Dilution,
+        "txtGal=10000|txtPr=|txtSr=0|txtFr=", "txtPr");
+    row("volume: the oval row's own box", WindowKind::PoolVolume,
+        "txtRLength=|txtOLength=|txtOWidth=4|txtOAvgDepth=", "txtOLength", "Command2");
+    row("volume: round depth", WindowKind::PoolVolume, "txtDiam=20|txtDepth=", "txtDepth",
+        "Command3");
+}
+
+void KeyboardTest::refusedPressGoesToTheFirstEmptyBox()
+{
+    QFETCH(WindowKind, kind);
+    QFETCH(QString, button);
+    QFETCH(QString, boxes);
+    QFETCH(QString, empty);
+    QWidget* window = open(kind, kImperial);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    for (const auto& [name, text] : BoxPairs(boxes))
+        window->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(text);
+    auto* press = window->findChild<QPushButton*>(button);
+    press->setFocus();
+
+    QTest::keyClick(press, Qt::Key_Space);
+    QCOMPARE(kept().feedback.warnings.size(), 1);
+    QVERIFY(QApplication::focusWidget() != nullptr);
+    QCOMPARE(QApplication::focusWidget()->objectName(), empty);
+}
 
 void KeyboardTest::enterPressesTheBoxsButton_data()
 {

@@ -1,51 +1,136 @@
 // Shows every window of the program and saves a picture of each, for looking at a change and
-// for the README. Usage: poolwright_snapshots OUTPUT_FOLDER (with a display, e.g. xvfb-run).
+// for the README. Usage: poolwright_snapshots OUTPUT_FOLDER [--dark] [--readings]
+// (with a display, e.g. xvfb-run). --dark gives the program a dark desktop's colours;
+// --readings types sample readings into each window, presses its Calculate and pictures the
+// window from the screen with one box's tooltip showing.
 #include "app/windowcatalog.h"
 #include "settings/platformstore.h"
 #include "settings/settingsstore.h"
-#include "ui/userfeedback.h"
-#include "ui/windowservices.h"
-#include "ui/windowkeeper.h"
+#include "support/darkpalette.h"
 #include "ui/programlook.h"
+#include "ui/userfeedback.h"
+#include "ui/windowkeeper.h"
+#include "ui/windowservices.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
 #include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+// No message box may wait for a click that never comes: what a press says goes to stderr.
+class ReportingFeedback : public UserFeedback
+{
+public:
+    void beep() override {}
+    void warn(QWidget*, const QString& message) override { report(message); }
+    void inform(QWidget*, const QString& message) override { report(message); }
+    void reportError(QWidget*, const QString& message) override { report(message); }
+
+private:
+    static void report(const QString& message)
+    {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    }
+};
+
+struct Window
+{
+    WindowKind kind;
+    const char* name;
+    // "box=text|box=text" typed before button is pressed; the box whose tooltip shows.
+    const char* readings;
+    const char* button;
+    const char* tipBox;
+};
+
+const Window kWindows[] = {
+    {WindowKind::Main, "main", "txtQuantBleach=1|txtPPMTarget=2", "Command1", "txtLongGal"},
+    {WindowKind::About, "about", "", nullptr, nullptr},
+    {WindowKind::Alkalinity, "alkalinity", "txtPPM=10", "Command1", "txtOz"},
+    {WindowKind::CalciumHardness, "calcium", "txtPPM=20", "Command1", "txtCaCl2"},
+    {WindowKind::CyanuricAcid, "cyanuric", "txtPPM=30", "Command1", "txtCya"},
+    {WindowKind::Ph, "ph", "", "Command1", "txtHCl"},
+    {WindowKind::Borax, "borax", "txtNa2B4O7=100", "Command1", "txtPPM"},
+    {WindowKind::Salt, "salt", "txtSalt=10|txtPPMInc=3000", "Command1", "txtLbsNeeded"},
+    {WindowKind::Dilution, "dilution", "txtPr=4000|txtSr=200|txtFr=1000", "Command1",
+     "txtPercDrain"},
+    {WindowKind::PoolVolume, "volume", "txtOLength=30.5|txtOWidth=15.25|txtOAvgDepth=4.75",
+     "Command2", "txtOVolume"},
+    {WindowKind::SaturationIndex, "saturation", "txtpH=7.6|txtTemp=84|txtCa=400|txtTa=150",
+     "Command1", "txtSI"},
+    {WindowKind::Settings, "settings", "", nullptr, "txtPoolSize"},
+};
+
+void TypeAndPress(QWidget* window, const Window& each)
+{
+    for (const QString& pair : QString::fromLatin1(each.readings).split('|', Qt::SkipEmptyParts)) {
+        auto* box = window->findChild<QLineEdit*>(pair.section('=', 0, 0));
+        box->clear();
+        QTest::keyClicks(box, pair.section('=', 1));
+    }
+    if (each.button != nullptr)
+        QTest::mouseClick(window->findChild<QPushButton*>(each.button), Qt::LeftButton);
+}
+
+// The window as the screen shows it, with the tooltip of its box tipBox, which is a window of
+// its own.
+QPixmap WithTooltip(QWidget* window, const char* tipBox)
+{
+    auto* box = window->findChild<QWidget*>(QString::fromLatin1(tipBox));
+    auto* plain = qobject_cast<QPlainTextEdit*>(box);
+    QWidget* under = plain != nullptr ? plain->viewport() : box;
+    const QPoint centre = under->rect().center();
+    QHelpEvent event(QEvent::ToolTip, centre, under->mapToGlobal(centre));
+    QApplication::sendEvent(under, &event);
+    QTest::qWait(300);
+    QRect shown = window->frameGeometry();
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->inherits("QTipLabel") && top->isVisible())
+            shown |= top->geometry();
+    return window->screen()->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height());
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     ui::ApplyProgramLook();
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    const QStringList arguments = QApplication::arguments().mid(1);
+    QString folder = QStringLiteral(".");
+    for (const QString& argument : arguments)
+        if (!argument.startsWith(QLatin1String("--")))
+            folder = argument;
+    if (arguments.contains(QLatin1String("--dark")))
+        QApplication::setPalette(DarkPalette());
+    const bool readings = arguments.contains(QLatin1String("--readings"));
     QDir().mkpath(folder);
-    DesktopFeedback feedback;
+    ReportingFeedback feedback;
     WindowKeeper keeper(feedback);
     const std::unique_ptr<SettingsStore> store = MakePlatformStore();
     RegisterWindows({keeper, feedback, *store});
 
-    const std::pair<WindowKind, const char*> windows[] = {
-        {WindowKind::Main, "main"},
-        {WindowKind::About, "about"},
-        {WindowKind::Alkalinity, "alkalinity"},
-        {WindowKind::CalciumHardness, "calcium"},
-        {WindowKind::CyanuricAcid, "cyanuric"},
-        {WindowKind::Ph, "ph"},
-        {WindowKind::Borax, "borax"},
-        {WindowKind::Salt, "salt"},
-        {WindowKind::Dilution, "dilution"},
-        {WindowKind::PoolVolume, "volume"},
-        {WindowKind::SaturationIndex, "saturation"},
-        {WindowKind::Settings, "settings"},
-    };
     int saved = 0;
-    for (const auto& [kind, name] : windows) {
-        QWidget* window = keeper.show(kind);
+    for (const Window& each : kWindows) {
+        QWidget* window = keeper.show(each.kind);
         if (window == nullptr || !QTest::qWaitForWindowExposed(window))
             continue;
+        if (readings)
+            TypeAndPress(window, each);
         QTest::qWait(100);
-        const QString path = folder + QLatin1Char('/') + QLatin1String(name) + ".png";
-        if (window->grab().save(path))
+        const QString path = folder + QLatin1Char('/') + QLatin1String(each.name) + ".png";
+        const QPixmap picture =
+            readings && each.tipBox != nullptr ? WithTooltip(window, each.tipBox) : window->grab();
+        if (picture.save(path))
             ++saved;
     }
-    return saved == static_cast<int>(std::size(windows)) ? 0 : 1;
+    return saved == static_cast<int>(std::size(kWindows)) ? 0 : 1;
 }
