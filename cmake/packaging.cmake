@@ -21,17 +21,38 @@ if(UNIX AND NOT APPLE)
     install(FILES ${resources}/icons/poolwright.svg
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
             RENAME ${POOLWRIGHT_APP_ID}.svg)
+
+    # The manual page and the changelog, compressed as Debian keeps them (no name or time in
+    # the gzip header, so that the package builds the same twice), and the copyright file.
+    find_program(GZIP gzip REQUIRED)
+    set(compressed)
+    foreach(document debian/poolwright.1 debian/changelog)
+        get_filename_component(name ${document} NAME)
+        set(output ${CMAKE_BINARY_DIR}/package/${name}.gz)
+        add_custom_command(OUTPUT ${output}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/package
+            COMMAND ${GZIP} -9nc ${resources}/${document} > ${output}
+            DEPENDS ${resources}/${document}
+            VERBATIM)
+        list(APPEND compressed ${output})
+    endforeach()
+    add_custom_target(package_documents ALL DEPENDS ${compressed})
+    install(FILES ${CMAKE_BINARY_DIR}/package/poolwright.1.gz
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    install(FILES ${CMAKE_BINARY_DIR}/package/changelog.gz ${resources}/debian/copyright
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/poolwright)
 endif()
 
 set(CPACK_PACKAGE_NAME poolwright)
 set(CPACK_PACKAGE_VENDOR "The Poolwright developers")
 set(CPACK_PACKAGE_CONTACT "The Poolwright developers <poolwright@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Calculator for the chemicals a swimming pool needs")
+# Lines of at most 80 characters, as Debian's description field wants them.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "Poolwright turns a pool's size and a wanted change in the water into the quantity of a "
-    "chemical to add: bleach, bicarbonate, calcium chloride, cyanuric acid, pH adjusters, borax "
-    "and salt, in Imperial or Metric units. It also works out a pool's volume and how much "
-    "water to drain to dilute it.")
+    "Poolwright turns a pool's size and a wanted change in the water into the\n"
+    "quantity of a chemical to add: bleach, bicarbonate, calcium chloride, cyanuric\n"
+    "acid, pH adjusters, borax and salt, in Imperial or Metric units. It also works\n"
+    "out a pool's volume and how much water to drain to dilute it.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)

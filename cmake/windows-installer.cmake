@@ -1,5 +1,6 @@
 # The Windows downloads: an installer made with NSIS (target `installer`) and a portable .zip
-# (target `portable`), both holding the one executable.
+# (target `portable`), both holding the one executable, the licence and the third-party
+# notices.
 set(POOLWRIGHT_DOWNLOAD_NAME poolwright-${PROJECT_VERSION}-windows-x64)
 set(POOLWRIGHT_INSTALLER ${CMAKE_BINARY_DIR}/${POOLWRIGHT_DOWNLOAD_NAME}-setup.exe)
 set(POOLWRIGHT_PORTABLE ${CMAKE_BINARY_DIR}/${POOLWRIGHT_DOWNLOAD_NAME}.zip)
@@ -8,8 +9,39 @@ set(POOLWRIGHT_README ${CMAKE_BINARY_DIR}/windows/README.txt)
 set(POOLWRIGHT_EXE "$<TARGET_FILE:poolwright>")
 set(POOLWRIGHT_SETTINGSKEY "$<TARGET_FILE:settingskey>")
 
+set(POOLWRIGHT_LICENSE_TXT ${CMAKE_BINARY_DIR}/windows/LICENSE.txt)
+set(POOLWRIGHT_NOTICES ${CMAKE_BINARY_DIR}/windows/THIRD-PARTY-NOTICES.txt)
+
 configure_file(${PROJECT_SOURCE_DIR}/resources/windows/README.txt ${POOLWRIGHT_README} @ONLY
                NEWLINE_STYLE CRLF)
+# The licence holds no @, so nothing in it is replaced; only its line ends become Windows'.
+configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${POOLWRIGHT_LICENSE_TXT} @ONLY NEWLINE_STYLE CRLF)
+
+# What the link took of Qt, of the compiler's and mingw-w64's runtimes, and the font: the
+# notices follow the link map, so they stay true when Qt's configure line changes. The record
+# of Qt's components and the Debian source it was built from are kept with Qt by
+# tools/windows-qt.
+set(qt_record ${QT6_INSTALL_PREFIX}/share/poolwright-notices)
+file(GLOB qt_source_files ${QT6_INSTALL_PREFIX}/share/poolwright-source/*)
+if(NOT EXISTS ${qt_record}/record.json OR NOT qt_source_files)
+    message(FATAL_ERROR "Qt in ${QT6_INSTALL_PREFIX} has no record of its components or no "
+                        "source beside it: build it with tools/windows-qt")
+endif()
+set(qt_source_names)
+foreach(file IN LISTS qt_source_files)
+    get_filename_component(name ${file} NAME)
+    list(APPEND qt_source_names ${name})
+endforeach()
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_custom_command(OUTPUT ${POOLWRIGHT_NOTICES}
+    COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/tools/qt-notices write
+            --record ${qt_record} --map ${CMAKE_BINARY_DIR}/src/app/poolwright.map
+            --build-root ${CMAKE_BINARY_DIR} --font ${POOLWRIGHT_REFERENCE_FONT}
+            --qt-source-files ${qt_source_names} --out ${POOLWRIGHT_NOTICES}
+    DEPENDS poolwright ${PROJECT_SOURCE_DIR}/tools/qt-notices ${qt_record}/record.json
+    COMMENT "Writing the third-party notices from the link map"
+    VERBATIM)
+add_custom_target(notices ALL DEPENDS ${POOLWRIGHT_NOTICES})
 configure_file(${PROJECT_SOURCE_DIR}/resources/windows/poolwright.nsi.in
                ${CMAKE_BINARY_DIR}/windows/poolwright.nsi.in @ONLY)
 file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/windows/poolwright.nsi
@@ -24,7 +56,7 @@ if(MAKENSIS)
 add_custom_command(OUTPUT ${POOLWRIGHT_INSTALLER}
     COMMAND ${MAKENSIS} -V2 -NOCD ${CMAKE_BINARY_DIR}/windows/poolwright.nsi
     DEPENDS poolwright settingskey ${CMAKE_BINARY_DIR}/windows/poolwright.nsi ${POOLWRIGHT_ICO}
-            ${POOLWRIGHT_README}
+            ${POOLWRIGHT_README} ${POOLWRIGHT_LICENSE_TXT} ${POOLWRIGHT_NOTICES}
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/windows
     COMMENT "Making the installer ${POOLWRIGHT_DOWNLOAD_NAME}-setup.exe"
     VERBATIM)
@@ -35,10 +67,11 @@ set(portable_dir ${CMAKE_BINARY_DIR}/windows/${POOLWRIGHT_DOWNLOAD_NAME})
 add_custom_command(OUTPUT ${POOLWRIGHT_PORTABLE}
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${portable_dir}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${portable_dir}
-    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:poolwright> ${POOLWRIGHT_README} ${portable_dir}
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:poolwright> ${POOLWRIGHT_README}
+            ${POOLWRIGHT_LICENSE_TXT} ${POOLWRIGHT_NOTICES} ${portable_dir}
     COMMAND ${CMAKE_COMMAND} -E rm -f ${POOLWRIGHT_PORTABLE}
     COMMAND ${CMAKE_COMMAND} -E tar cf ${POOLWRIGHT_PORTABLE} --format=zip ${POOLWRIGHT_DOWNLOAD_NAME}
-    DEPENDS poolwright ${POOLWRIGHT_README}
+    DEPENDS poolwright ${POOLWRIGHT_README} ${POOLWRIGHT_LICENSE_TXT} ${POOLWRIGHT_NOTICES}
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/windows
     COMMENT "Making the portable ${POOLWRIGHT_DOWNLOAD_NAME}.zip"
     VERBATIM)
