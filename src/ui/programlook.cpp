@@ -25,7 +25,9 @@ constexpr char kReferenceFont[] = "MS Sans Serif";
 // or, failing that, the closest font at hand, in this order.
 constexpr const char* kScalableFonts[] = {"Microsoft Sans Serif", "Tahoma", "Liberation Sans",
                                           "Arimo", "DejaVu Sans"};
-constexpr const char* kReferenceFontFiles[] = {"/usr/share/wine/fonts/ms_sans_serif.ttf",
+// The Windows program carries the font; elsewhere it is Wine's, installed with fonts-wine.
+constexpr const char* kReferenceFontFiles[] = {":/fonts/ms_sans_serif.ttf",
+                                               "/usr/share/wine/fonts/ms_sans_serif.ttf",
                                                "/usr/local/share/wine/fonts/ms_sans_serif.ttf"};
 // A line the reference font sets in kSampleWidth pixels at 8.25 pt.
 constexpr char kWidthSample[] = "The quick brown fox jumps over the lazy dog. "

@@ -359,6 +359,11 @@ def run(arguments):
         session.start_wineserver()
         session.wine("wineboot", "--init")
         say(f"The prefix took {time.monotonic() - started:.0f} s")
+        # A Windows machine has fonts of its own (Tahoma for menus and message boxes, Marlett
+        # for the caption buttons, MS Sans Serif); a new prefix does not pick up Wine's.
+        fonts = prefix_c / "windows" / "Fonts"
+        for font in Path("/usr/share/wine/fonts").iterdir():
+            shutil.copy(font, fonts / font.name)
 
         say("Installing with the installer in silent mode")
         session.wine(str(Path(arguments.installer).resolve()), "/S")
