@@ -138,6 +138,14 @@ protected:
 
 } // namespace
 
+void ChooseTextRenderer()
+{
+#ifdef Q_OS_WIN
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+#endif
+}
+
 void ApplyProgramLook()
 {
     // The layout is measured in the reference font. Wine's font of that name shares its
@@ -160,13 +168,14 @@ void ApplyProgramLook()
     while (!referenceLoaded && font.pointSizeF() > 6 &&
            QFontMetricsF(font).horizontalAdvance(sample) > kSampleWidth)
         font.setPointSizeF(font.pointSizeF() - 0.25);
+    // The style first: setting one gives every widget class the desktop's font again.
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(fusion);
     QApplication::setFont(font);
     // Windows gives the menu and the message box fonts of their own (its menu and message
     // fonts), which would set them apart from the windows; here they look as everywhere else.
     for (const char* widgetClass : {"QMenuBar", "QMenu", "QMessageBoxLabel"})
         QApplication::setFont(font, widgetClass);
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
 }
 
 void SetUpWindow(QWidget* window, bool withIcon)

@@ -14,6 +14,11 @@ class QWidget;
 // colours of the boxes: white for what the user types, grey for what a calculation writes.
 namespace ui {
 
+// Before the application is made: on Windows, text is drawn with FreeType, which draws the
+// reference font's bitmaps whole (GDI and DirectWrite drop letters), as on Linux. A platform
+// the user chose with QT_QPA_PLATFORM is left as it is.
+void ChooseTextRenderer();
+
 // The program-wide font ("MS Sans Serif" 8.25 pt or the closest font at hand) and style.
 void ApplyProgramLook();
 

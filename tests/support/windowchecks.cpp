@@ -32,28 +32,6 @@ QString MisplacedControls(const QWidget* window, const QList<Place>& places)
     return wrong.join(QLatin1String("; "));
 }
 
-QStringList ClippedLabels(const QWidget* window)
-{
-    QStringList clipped;
-    for (const QLabel* label : window->findChildren<const QLabel*>()) {
-        if (label->text().isEmpty())
-            continue;
-        const QRect box = label->contentsRect();
-        const int flags = static_cast<int>(label->alignment()) |
-                          (label->wordWrap() ? Qt::TextWordWrap : 0);
-        const QRect needed = label->fontMetrics().boundingRect(
-            QRect(0, 0, box.width(), 10000), flags, label->text());
-        if (needed.height() > box.height() || needed.width() > box.width())
-            clipped << QStringLiteral("%1 needs %2x%3 in %4x%5")
-                           .arg(label->objectName())
-                           .arg(needed.width())
-                           .arg(needed.height())
-                           .arg(box.width())
-                           .arg(box.height());
-    }
-    return clipped;
-}
-
 QStringList TabOrder(QWidget* window, QWidget* start, int count)
 {
     window->show();

@@ -17,9 +17,6 @@ struct Place
 };
 QString MisplacedControls(const QWidget* window, const QList<Place>& places);
 
-// Labels whose text, word-wrapped in the label's font, does not fit its box.
-QStringList ClippedLabels(const QWidget* window);
-
 // The names of the widgets that Tab visits, starting at start, for `count` presses.
 QStringList TabOrder(QWidget* window, QWidget* start, int count);
 

@@ -2,6 +2,7 @@
 // drawn at double size in scalable fonts, no caption clipped, the icon and the About photograph
 // sharp.
 #include "support/keptwindowstestcase.h"
+#include "labelcheck.h"
 #include "support/windowchecks.h"
 #include "ui/windowkeeper.h"
 
@@ -78,7 +79,7 @@ void HighDpiTest::everyWindowDoubles()
     const QPixmap picture = window->grab();
     QCOMPARE(picture.devicePixelRatio(), kRatio);
     QCOMPARE(picture.size(), window->size() * kRatio);
-    const QStringList clipped = ClippedLabels(window);
+    const QStringList clipped = LabelFaults(window);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1String("; "))));
     // A bitmap font would be drawn at its ordinary size on twice the pixels: garbled.
     for (const QWidget* control : window->findChildren<QWidget*>()) {

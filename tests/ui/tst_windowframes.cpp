@@ -3,6 +3,7 @@
 // boxes in the words of either unit system.
 #include "support/columns.h"
 #include "support/keptwindowstestcase.h"
+#include "labelcheck.h"
 #include "support/windowchecks.h"
 #include "ui/windowkeeper.h"
 
@@ -86,7 +87,7 @@ void WindowFramesTest::frame()
     }
     QCOMPARE(!window->windowIcon().isNull(), icon);
 
-    const QStringList clipped = ClippedLabels(window);
+    const QStringList clipped = LabelFaults(window);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1String("; "))));
 
     QStringList boxes;

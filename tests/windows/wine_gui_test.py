@@ -303,6 +303,92 @@ def main_offset(session, main_form):
     return height - 368 if central is None else height - central[3]
 
 
+def install_fonts(session, fonts):
+    """Wine's own fonts (Tahoma for menus and message boxes, Marlett for the caption buttons,
+    MS Sans Serif), installed as Windows installs a font: the file in the Fonts folder and its
+    name in the registry, where programs that read font files themselves look it up. A new
+    prefix has neither."""
+    registry = r"HKLM\SOFTWARE\Microsoft\Windows NT\CurrentVersion\Fonts"
+    for font in sorted(Path("/usr/share/wine/fonts").iterdir()):
+        shutil.copy(font, fonts / font.name)
+        if font.suffix != ".ttf" or font.stem.endswith("_jp"):
+            continue
+        name = subprocess.run(["fc-query", "-f", "%{fullname[0]}", str(font)],
+                              capture_output=True, text=True, check=True).stdout
+        session.wine("reg", "add", registry, "/v", f"{name} (TrueType)", "/d", font.name, "/f")
+
+
+def check_every_caption(session, snapshots_tool, screenshots):
+    """Every window as this machine's fonts draw it, at ordinary and at double density, in
+    both unit systems: the snapshot tool's check says which caption does not fit its box or
+    lacks a letter, and its pictures are kept to be looked at."""
+    desktop = r"HKCU\Control Panel\Desktop"
+    _, stored = registry_values(session)
+    for dpi in (96, 192):
+        session.wine("reg", "add", desktop, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi),
+                     "/f")
+        for uom in ("Imperial", "Metric"):
+            session.wine("reg", "add", SETTINGS_KEY, "/v", "UOM", "/d", uom, "/f")
+            folder = screenshots / f"windows-{dpi}dpi-{uom.lower()}"
+            result = session.wine(str(snapshots_tool), "Z:" + str(folder).replace("/", "\\"),
+                                  "--check", check_status=False)
+            print(result.stdout.rstrip(), flush=True)
+            check(result.returncode == 0 and len(list(folder.glob("*.png"))) == 12,
+                  f"every caption fits and has all its letters at {dpi} dpi, {uom}")
+    session.wine("reg", "add", desktop, "/v", "LogPixels", "/t", "REG_DWORD", "/d", "96", "/f")
+    session.wine("reg", "add", SETTINGS_KEY, "/v", "UOM", "/d", stored["UOM"][1], "/f")
+
+
+def check_unreadable_unit(session, main_form, settings_form):
+    """A "UOM" that is no text (a REG_DWORD): the program says which setting and where, the
+    Settings window shows what it could read, asks for a unit, and saving mends the value."""
+    session.wine("reg", "add", SETTINGS_KEY, "/v", "UOM", "/t", "REG_DWORD", "/d", "1", "/f")
+    app = session.start_program()
+    if check(session.ask(f"wait 30 {MESSAGE_TITLE}").startswith("ok"),
+             "an unreadable unit of measure is reported at start"):
+        text = session.must(f"copy {MESSAGE_TITLE}")
+        check("0x800407D4" in text and r"The setting UOM in HKEY_LOCAL_MACHINE\\SOFTWARE"
+              r"\\Poolwright\\Defaults is not stored as text" in text,
+              f"the message names the setting and the key ({text!r})")
+        session.screenshot(MESSAGE_TITLE, "unreadable-unit-message")
+        session.must("key Return")
+        session.ask(f"gone 5 {MESSAGE_TITLE}")
+    check(session.ask(f"wait 10 {MAIN}").startswith("ok"), "the main window opens all the same")
+    session.screenshot(MAIN, "main-window-unreadable-unit")
+    # The unit is read first: the load stops there, before the pool size.
+    got = read_box(session, MAIN, main_form, "txtGal", "", main_offset(session, main_form))
+    check(got == "", f"the main window's pool size stays empty ({got!r})")
+    # The Settings window reads all three values before it shows itself, and reports the
+    # failure first.
+    open_from_menu(session, "Settings", MESSAGE_TITLE)
+    if check(session.ask(f"wait 10 {MESSAGE_TITLE}").startswith("ok"),
+             "the Settings window reports the unreadable unit"):
+        session.must("key Return")
+        session.ask(f"gone 5 {MESSAGE_TITLE}")
+    if check(session.ask("wait 10 Settings").startswith("ok"), "the Settings window opens"):
+        got = read_box(session, "Settings", settings_form, "txtPoolSize", "25000")
+        check(got == "25000", f"the pool size it could read is shown ({got!r})")
+        x, y = settings_form.centre("Command1")
+        session.must(f"click Settings {x} {y}")
+        if check(session.ask(f"wait 10 {MESSAGE_TITLE}").startswith("ok"),
+                 "Save & Close with no unit chosen asks for one"):
+            text = session.must(f"copy {MESSAGE_TITLE}")
+            check("Please choose Imperial or Metric" in text, f"it asks for a unit ({text!r})")
+            session.must("key Return")
+            session.ask(f"gone 5 {MESSAGE_TITLE}")
+        x, y = settings_form.centre("optImperial")
+        session.must(f"click Settings {x} {y}")
+        x, y = settings_form.centre("Command1")
+        session.must(f"click Settings {x} {y}")
+        check(session.ask(f"wait 10 {MAIN}").startswith("ok"), "saving brings back the main window")
+        _, values = registry_values(session)
+        check(values.get("UOM") == ("REG_SZ", "Imperial") and
+              values.get("PoolSize") == ("REG_SZ", "25000"),
+              f"saving stores the unit as text and keeps the pool size ({values})")
+    session.must(f"close {MAIN}")
+    app.wait(timeout=15)
+
+
 def check_least_rights(session):
     """SOFTWARE\\Poolwright holds only what a new key under SOFTWARE gets; Defaults adds the one
     entry for users to what a new key under Poolwright gets. Administrators own both."""
@@ -359,11 +445,7 @@ def run(arguments):
         session.start_wineserver()
         session.wine("wineboot", "--init")
         say(f"The prefix took {time.monotonic() - started:.0f} s")
-        # A Windows machine has fonts of its own (Tahoma for menus and message boxes, Marlett
-        # for the caption buttons, MS Sans Serif); a new prefix does not pick up Wine's.
-        fonts = prefix_c / "windows" / "Fonts"
-        for font in Path("/usr/share/wine/fonts").iterdir():
-            shutil.copy(font, fonts / font.name)
+        install_fonts(session, prefix_c / "windows" / "Fonts")
 
         say("Installing with the installer in silent mode")
         session.wine(str(Path(arguments.installer).resolve()), "/S")
@@ -509,6 +591,12 @@ def run(arguments):
         session.must(f"close {MAIN}")
         app.wait(timeout=15)
 
+        say("Every window under Wine, at 96 and 192 dpi, in both unit systems")
+        check_every_caption(session, Path(arguments.snapshots_tool), screenshots)
+
+        say("A unit of measure stored as a number")
+        check_unreadable_unit(session, main_form, settings_form)
+
         say("Uninstalling in silent mode, over a link planted at Defaults")
         session.must(f"link {DEFAULTS_KEY} {CANARY_KEY}")
         canary = session.must(f"snapshot {CANARY_KEY}")
@@ -543,6 +631,8 @@ def main():
     parser.add_argument("--old-installer", required=True,
                         help="the 1.0.0 installer, to test upgrades from it")
     parser.add_argument("--driver", required=True)
+    parser.add_argument("--snapshots-tool", required=True,
+                        help="poolwright_snapshots.exe, which checks every window's captions")
     parser.add_argument("--version", required=True)
     parser.add_argument("--screenshots", required=True)
     return run(parser.parse_args())

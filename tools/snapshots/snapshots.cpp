@@ -1,9 +1,12 @@
 // Shows every window of the program and saves a picture of each, for looking at a change and
-// for the README. Usage: poolwright_snapshots OUTPUT_FOLDER [--dark] [--readings]
+// for the README. Usage: poolwright_snapshots OUTPUT_FOLDER [--dark] [--readings] [--check]
 // (with a display, e.g. xvfb-run). --dark gives the program a dark desktop's colours;
 // --readings types sample readings into each window, presses its Calculate and pictures the
-// window from the screen with one box's tooltip showing.
+// window from the screen with one box's tooltip showing; --check looks at every caption as the
+// machine's fonts draw it, says what does not fit or lacks a letter, and fails if anything
+// does. The Windows build runs it under Wine.
 #include "app/windowcatalog.h"
+#include "labelcheck.h"
 #include "settings/platformstore.h"
 #include "settings/settingsstore.h"
 #include "support/darkpalette.h"
@@ -14,7 +17,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFontInfo>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -102,6 +107,7 @@ QPixmap WithTooltip(QWidget* window, const char* tipBox)
 
 int main(int argc, char* argv[])
 {
+    ui::ChooseTextRenderer();
     QApplication app(argc, argv);
     ui::ApplyProgramLook();
     const QStringList arguments = QApplication::arguments().mid(1);
@@ -112,17 +118,40 @@ int main(int argc, char* argv[])
     if (arguments.contains(QLatin1String("--dark")))
         QApplication::setPalette(DarkPalette());
     const bool readings = arguments.contains(QLatin1String("--readings"));
+    const bool check = arguments.contains(QLatin1String("--check"));
     QDir().mkpath(folder);
     ReportingFeedback feedback;
     WindowKeeper keeper(feedback);
     const std::unique_ptr<SettingsStore> store = MakePlatformStore();
     RegisterWindows({keeper, feedback, *store});
 
+    if (check) {
+        // Which faces the machine really draws with, for a reader of the log.
+        for (const char* widgetClass : {"QWidget", "QMenuBar"}) {
+            const QFont font = QApplication::font(widgetClass);
+            std::printf("%s font: %s %g pt, drawn with %s\n", widgetClass,
+                        qPrintable(font.family()), font.pointSizeF(),
+                        qPrintable(QFontInfo(font).family()));
+        }
+        QLabel heading;
+        ui::SetFont(&heading, 18, true, false);
+        const QFontInfo drawn(heading.font());
+        std::printf("heading font: %s %g pt bold, drawn with %s of weight %d\n",
+                    qPrintable(heading.font().family()), heading.font().pointSizeF(),
+                    qPrintable(drawn.family()), drawn.weight());
+    }
     int saved = 0;
+    int faulty = 0;
     for (const Window& each : kWindows) {
         QWidget* window = keeper.show(each.kind);
         if (window == nullptr || !QTest::qWaitForWindowExposed(window))
             continue;
+        if (check) {
+            const QStringList faults = LabelFaults(window);
+            for (const QString& fault : faults)
+                std::printf("%s: %s\n", each.name, qPrintable(fault));
+            faulty += faults.isEmpty() ? 0 : 1;
+        }
         if (readings)
             TypeAndPress(window, each);
         QTest::qWait(100);
@@ -132,5 +161,9 @@ int main(int argc, char* argv[])
         if (picture.save(path))
             ++saved;
     }
-    return saved == static_cast<int>(std::size(kWindows)) ? 0 : 1;
+    if (check)
+        std::printf("%d of %d windows with a caption that does not fit or lacks a letter, at %g "
+                    "pixels a point\n",
+                    faulty, static_cast<int>(std::size(kWindows)), qApp->devicePixelRatio());
+    return saved == static_cast<int>(std::size(kWindows)) && faulty == 0 ? 0 : 1;
 }
