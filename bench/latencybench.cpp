@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poolwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // In-process latencies of Poolwright, started as a user starts it: every "More Calcs" entry
 // from its choice to the new window's first frame, and every Calculate button from its press
 // to the outputs written. Prints medians and spread; never fails on a time.

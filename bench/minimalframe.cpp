@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poolwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for any Qt Widgets program here: a main window with a menu bar, four labels, four
 // line edits and a button, in Qt's own font and style. Prints the monotonic time of its first
 // frame on standard output and quits. Started by poolwright_bench.

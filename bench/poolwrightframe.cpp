@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poolwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Poolwright as a user starts it, which prints the monotonic time of its first frame and the
 // window's size on standard output and quits. Started by poolwright_bench.
 #include "app/startup.h"

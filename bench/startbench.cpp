@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poolwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts Poolwright and a minimal Qt window in turn (A B C A B C ...), each until its first
 // frame, and compares their start-up times and peak memory; C is the minimal window again, made
 // as large as Poolwright's, which tells the cost of the larger window from the cost of the

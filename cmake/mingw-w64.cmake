@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Poolwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiling for 64-bit Windows with Debian's mingw-w64 (the posix-thread compilers).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)

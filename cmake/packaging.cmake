@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Poolwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` puts beside the program on a freedesktop system, and the Debian
 # package `cpack -G DEB` makes of it.
 include(GNUInstallDirs)

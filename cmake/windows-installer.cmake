@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Poolwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows downloads: an installer made with NSIS (target `installer`) and a portable .zip
 # (target `portable`), both holding the one executable, the licence and the third-party
 # notices.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poolwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Box texts into numbers and back: ParseNumber never accepts what is no finite number, and
 // every text NumberText writes is read back by ParseNumber to a number written the same way.
 #include "calc/conversions.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poolwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever bytes the settings file holds: reading the three defaults either gives a text or
 // raises a SettingsError, and a save over it always works and reads back exactly.
 #include "settings/inistore.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Poolwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draw Poolwright's icon (PNG in every size, and SVG) and the About-window picture.
 
 Run from the repository root:  python3 resources/tools/draw_pictures.py

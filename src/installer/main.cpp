@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poolwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // settingskey.exe: run by the installer (prepare) and the uninstaller (remove), elevated, to
 // make or delete the settings key HKEY_LOCAL_MACHINE\SOFTWARE\Poolwright without ever acting
 // through a registry link. What it did goes to its standard output, which the installer shows.

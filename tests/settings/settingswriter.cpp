@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poolwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves the three defaults over and over, as the Settings window does, so that the fault
 // tests can kill a writer at any moment or run two at once.
 // Usage: settingswriter CONFIG_ROOT NAME [COUNT]; without COUNT it writes until killed.

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Poolwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """tools/qt-notices write: the notices list what the link map took, and refuse what nothing
 accounts for. A small record and link map stand in for Qt's and poolwright.exe's."""
 import json

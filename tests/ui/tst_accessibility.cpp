@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poolwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader hears: every box named by its caption, in the caption's current words,
 // and described in the words of its tooltip; buttons and menu entries without the ampersands of
 // their captions.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poolwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window on a screen of twice the usual density (CTest runs this with QT_SCALE_FACTOR=2):
 // drawn at double size in scalable fonts, no caption clipped, the icon and the About photograph
 // sharp.

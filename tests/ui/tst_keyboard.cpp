@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poolwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program without a mouse: a window opens with its first box ready to be typed over,
 // Enter in a white box presses its window's button, a refused press leaves the cursor in the
 // box to fill, Escape loses nothing, and the menu opens from the keyboard.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poolwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check of captions that the window tests and the Wine test share: it must see a caption
 // that does not fit its box and a letter that leaves no ink, and nothing in a sound caption.
 #include "labelcheck.h"

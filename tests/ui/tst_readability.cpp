@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poolwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a person reads off every window: black text on white and grey boxes and labels that
 // stand out from the window whatever the desktop's colours, a long result shown from its
 // first digit and given whole in its tooltip, and a tooltip on every box in the words of the

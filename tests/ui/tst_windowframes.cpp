@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poolwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every window shares, in one table: its form name and caption, a fixed client size, the
 // pool icon, white input boxes and grey read-only output boxes, and captions that fit their
 // boxes in the words of either unit system.

@@ -1,3 +1,5 @@
+; SPDX-FileCopyrightText: 2026 The Poolwright developers
+; SPDX-License-Identifier: GPL-3.0-or-later
 ; The installer of Poolwright 1.0.0, as it was released, kept to test upgrades from it: it gave
 ; the Users group full control of the settings key. tools/windows-test makes it with
 ;   makensis -DOUTFILE=... -DEXE=poolwright.exe -DICO=poolwright.ico -DREADME=README.txt

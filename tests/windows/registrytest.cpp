@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poolwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MRegistry over the real Windows registry. Every case runs under the key
 // HKEY_LOCAL_MACHINE\SOFTWARE\PoolwrightRegistryTest, deleted before and after, so the
 // program's own settings are never touched. The bytes the registry ends up holding are

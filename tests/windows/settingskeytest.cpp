@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poolwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installer's settings-key helper over the real registry API. Every case works under
 // HKEY_LOCAL_MACHINE\SOFTWARE\PoolwrightKeyTest, with a key someone else owns beside it
 // (PoolwrightKeyTestCanary) that links planted by a hostile user point at: the helper must

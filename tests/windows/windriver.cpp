@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poolwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Uses the installed Poolwright as a person would, for tools/windows-test: finds its windows
 // by their titles, clicks into them, types, presses keys, and reads a box by selecting its
 // text and copying it to the clipboard. Qt draws its controls itself, so the controls are

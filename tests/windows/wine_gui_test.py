@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Poolwright developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Poolwright's Windows installer and program under Wine, used as a person would.
 
 In a private Wine prefix on a private Xvfb display: installs with the installer in silent mode

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poolwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loaded into a program with QT_PLUGIN_PATH=<build>/tools/launchprobe/plugins and
 // QT_QPA_GENERIC_PLUGINS="launchprobe:<window title>". It waits for a shown window with that
 // title, says so on standard output and closes it, as a user closing the window would; how

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Poolwright developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows every window of the program and saves a picture of each, for looking at a change and
 // for the README. Usage: poolwright_snapshots OUTPUT_FOLDER [--dark] [--readings] [--check]
 // (with a display, e.g. xvfb-run). --dark gives the program a dark desktop's colours;
