@@ -29,10 +29,10 @@ PhWindow::PhWindow(const WindowServices& services, QWidget* parent)
           "Sodium bisulfate (dry acid) that lowers the pH by 0.2, in grams. Add this or the "
           "muriatic acid, not both."},
          {m_ui->txtHCl,
-          "Muriatic acid of 31.45 % that lowers the pH by 0.2, in US fluid ounces. Add this or "
-          "the dry acid, not both.",
-          "Muriatic acid of 31.45 % that lowers the pH by 0.2, in millilitres. Add this or the "
-          "dry acid, not both."}});
+          "Muriatic acid of 31 % (sold as 31.45 %) that lowers the pH by 0.2, in US fluid "
+          "ounces. Add this or the dry acid, not both.",
+          "Muriatic acid of 31 % (sold as 31.45 %) that lowers the pH by 0.2, in millilitres. "
+          "Add this or the dry acid, not both."}});
     ui::SetFont(m_ui->Label1, 18, true, true);
     ui::SetFont(m_ui->Label3, 8.25, true, false);
     ui::SetFont(m_ui->Label7, 8.25, true, false);
