@@ -2,19 +2,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/handlerrules.h"
-
 #include <QString>
 
-// The warnings of a refused press, word for word as the user reads them: the three fixed
-// texts of the required-field check, and the program's own, written out here so that a
-// changed wording fails a test.
+// The warnings the user reads, word for word. They are written out here, never taken from the
+// program, so that a changed wording fails a test.
 namespace message {
 
-inline const QString kFillAllWhiteBoxes = QString::fromLatin1(ui::kFillAllWhiteBoxes);
-inline const QString kFillAllFields = QString::fromLatin1(ui::kFillAllFields);
-inline const QString kFillPpmIncrease = QString::fromLatin1(ui::kFillPpmIncrease);
+// The required-field check's three fixed texts.
+inline const QString kFillAllWhiteBoxes =
+    QStringLiteral("Please fill in all white boxes before hitting calculate!");
+inline const QString kFillAllFields =
+    QStringLiteral("Please fill in all fields before hitting calculate!");
+inline const QString kFillPpmIncrease =
+    QStringLiteral("Please fill in how much PPM increase is required before hitting calculate!");
 
+// A press refused for what a box holds, or for what it would work out.
 inline const QString kEmpty =
     QStringLiteral("A white box is empty. Please fill in a number before hitting calculate!");
 inline const QString kBlank = QStringLiteral(

@@ -5,8 +5,8 @@
 // box to fill, Escape loses nothing, and the menu opens from the keyboard.
 #include "support/columns.h"
 #include "support/keptwindowstestcase.h"
+#include "support/messages.h"
 #include "support/windowdriver.h"
-#include "ui/handlerrules.h"
 #include "ui/windowkeeper.h"
 
 #include <QApplication>
@@ -216,7 +216,7 @@ void KeyboardTest::enterCalculates()
     QWidget* window = open(WindowKind::Alkalinity, kImperial);
     auto* ppm = window->findChild<QLineEdit*>(QStringLiteral("txtPPM"));
     QTest::keyClick(ppm, Qt::Key_Enter); // the keypad's Enter
-    QCOMPARE(kept().feedback.warnings, QStringList{QString::fromLatin1(ui::kFillAllWhiteBoxes)});
+    QCOMPARE(kept().feedback.warnings, QStringList{message::kFillAllWhiteBoxes});
     QTest::keyClicks(ppm, QStringLiteral("10"));
     QTest::keyClick(ppm, Qt::Key_Enter);
     QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("txtOz"))->text(),
