@@ -9,6 +9,7 @@
 #include "support/windowchecks.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFontInfo>
 #include <QtMath>
 #include <QLabel>
@@ -277,19 +278,43 @@ void MainWindowTest::realMessageBox()
         WindowServices{kept().keeper, desktop, kept().settings});
     m_window->load();
     m_window->show();
+    bool shown = false;
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
-    QTimer::singleShot(0, this, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box != nullptr);
-        title = box->windowTitle();
-        text = box->text();
-        icon = box->icon();
-        buttons = box->standardButtons();
-        box->button(QMessageBox::Ok)->click();
+    // The press waits in the box's own event loop until the box is answered. The box is looked
+    // for while it waits; a modal dialog that is no message box is dismissed after a few
+    // seconds, so that the press returns and the test fails instead of running into its time
+    // limit.
+    QElapsedTimer waiting;
+    waiting.start();
+    QTimer look;
+    look.setInterval(10);
+    connect(&look, &QTimer::timeout, this, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            look.stop();
+            shown = true;
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            buttons = box->standardButtons();
+            if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+                ok->click();
+            else
+                box->done(0);
+        } else if (waiting.elapsed() > 5000) {
+            look.stop();
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->done(0);
+            else if (modal != nullptr)
+                modal->close();
+        }
     });
+    look.start();
     QTest::mouseClick(m_window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    look.stop();
+    QVERIFY2(shown, "the press showed no message box");
     QCOMPARE(title, QStringLiteral("Poolwright"));
     QCOMPARE(text, message::kFillPpmIncrease);
     QCOMPARE(icon, QMessageBox::Warning);
