@@ -7,7 +7,6 @@
 #include <QSet>
 #include <QStringDecoder>
 
-#include <optional>
 #include <utility>
 
 namespace inicontent {
@@ -30,26 +29,15 @@ QByteArray LinesGivingSection(QByteArrayView bytes, const QString& group)
     const QString prefix = group + QLatin1Char('/');
     QByteArray general;
     QByteArray sections;
-    // What the section of the line read puts before its keys: empty in [General] (and before
-    // any header), prefix in [group], nullopt in any other.
-    std::optional<QString> section = QString();
     int kept = 0;
     inisyntax::ForEachLine(bytes, [&](const inisyntax::Line& line) {
         if (kept >= kMostLines)
             return;
-        if (const std::optional<QString> opened = inisyntax::SectionPrefix(line.text)) {
-            section = opened->isEmpty() || opened == prefix ? opened : std::nullopt;
-            if (section == prefix) {
-                sections += line.text;
-                sections += '\n';
-            }
-        } else if (section == prefix) {
+        if (line.section == prefix) {
             sections += line.text;
             sections += '\n';
-            ++kept;
-        } else if (section && line.equals >= 0 &&
-                   inisyntax::DecodedKey(line.text.first(line.equals).trimmed())
-                       .startsWith(prefix)) {
+            kept += line.header ? 0 : 1;
+        } else if (line.section.isEmpty() && line.key().startsWith(prefix)) {
             general += line.text;
             general += '\n';
             ++kept;
