@@ -7,9 +7,30 @@
 #include <QSet>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <utility>
 
 namespace inicontent {
+
+namespace {
+
+bool HasText(QByteArrayView bytes)
+{
+    return std::any_of(bytes.begin(), bytes.end(),
+                       [](char ch) { return ch != ' ' && ch != '\t' && ch != '\n' && ch != '\r'; });
+}
+
+// Whether what lies between two lines (blanks, line breaks, comments) is only blank: a rewrite
+// drops comments. One after a key=value line is let pass, as the value itself is kept.
+bool OnlyBlanksBetween(QByteArrayView between, bool afterKey)
+{
+    const qsizetype lineEnd = between.indexOf('\n');
+    const QByteArrayView restOfLine = lineEnd < 0 ? between : between.first(lineEnd);
+    const QByteArrayView linesAfter = lineEnd < 0 ? QByteArrayView() : between.sliced(lineEnd);
+    return (afterKey || !HasText(restOfLine)) && !HasText(linesAfter);
+}
+
+} // namespace
 
 Beginning BeginningOf(QByteArray first, qint64 size)
 {
@@ -50,33 +71,41 @@ Flaw FirstFlaw(const Beginning& beginning)
 {
     if (beginning.oversized)
         return {beginning.size > kLargestFile ? Flaw::kTooLarge : Flaw::kTooManyLines, {}};
-    if (beginning.bytes.contains('\0'))
-        return {Flaw::kNotText, {}};
+    const QByteArray& bytes = beginning.bytes;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(beginning.bytes);
-    if (utf8.hasError())
+    const QString decoded = utf8.decode(bytes); // only to find bytes that are not UTF-8
+    if (bytes.contains('\0') || utf8.hasError())
         return {Flaw::kNotText, {}};
-    QString section;
-    QSet<QString> keys;
-    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
-        line = line.trimmed();
-        if (line.isEmpty())
-            continue;
-        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-            section = line.mid(1, line.size() - 2).trimmed().toString();
-            continue;
+    Flaw flaw;
+    QSet<QString> keys; // with their sections, as Qt tells them apart
+    qsizetype end = bytes.startsWith("\xef\xbb\xbf") ? 3 : 0; // of the last line read
+    bool afterKey = false;
+    inisyntax::ForEachLine(bytes, [&](const inisyntax::Line& line) {
+        if (flaw.kind != Flaw::kNone)
+            return;
+        const qsizetype start = line.text.data() - bytes.constData();
+        // A line carried over a line break (in quotes, or after a backslash) is rewritten as one.
+        const bool oneLine = !line.text.contains('\n') && !line.text.contains('\r');
+        // Qt ignores what follows a header's ']'.
+        const bool settings =
+            line.header ? QString::fromUtf8(line.text).trimmed().endsWith(u']') : line.equals >= 0;
+        if (!OnlyBlanksBetween(bytes.sliced(end, start - end), afterKey) || !oneLine || !settings) {
+            flaw.kind = Flaw::kNotSettings;
+            return;
         }
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (equals < 0)
-            return {Flaw::kNotSettings, {}};
+        end = start + line.text.size();
+        afterKey = !line.header;
+        if (line.header)
+            return;
         // Qt keeps the last of a key given twice; a save would drop the others unseen.
-        const QString key = line.left(equals).trimmed().toString();
-        const QString path = section + QLatin1Char('/') + key;
+        const QString path = line.section + line.key();
         if (keys.contains(path))
-            return {Flaw::kKeyTwice, key};
+            flaw = {Flaw::kKeyTwice, QString::fromUtf8(line.text.first(line.equals)).trimmed()};
         keys.insert(path);
-    }
-    return {};
+    });
+    if (flaw.kind == Flaw::kNone && !OnlyBlanksBetween(bytes.sliced(end), afterKey))
+        flaw.kind = Flaw::kNotSettings;
+    return flaw;
 }
 
 } // namespace inicontent

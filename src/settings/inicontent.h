@@ -9,7 +9,7 @@
 
 // What the INI store makes of a settings file's bytes, with no file system: how much of the file
 // is read, the lines that give one section's values, and whether rewriting the file would lose
-// anything of it.
+// anything of it. Its lines and section headers are read as inisyntax reads them, as Qt does.
 namespace inicontent {
 
 // Three values fill a file of a few lines and a few hundred kilobytes at most (the Settings

@@ -21,6 +21,8 @@ private Q_SLOTS:
     void sectionsAsQtReadsThem();
     void linesGivingSection_data();
     void linesGivingSection();
+    void firstFlaw_data();
+    void firstFlaw();
     void oversized_data();
     void oversized();
 };
@@ -126,6 +128,59 @@ void IniSyntaxTest::linesGivingSection()
     QFETCH(QByteArray, data);
     QFETCH(QByteArray, lines);
     QCOMPARE(inicontent::LinesGivingSection(data, QStringLiteral("Defaults")), lines);
+}
+
+void IniSyntaxTest::firstFlaw_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<Flaw::Kind>("flaw");
+    QTest::addColumn<QString>("key"); // the key given twice
+    QTest::newRow("as Qt writes it")
+        << QByteArray("[Defaults]\nA=1\nB=\"2, 3\"\n\n[Other]\nA=x\n") << Flaw::kNone << "";
+    QTest::newRow("Windows line ends and blanks")
+        << QByteArray("\r\n [S] \r\n\tA = 1\r\n\r\n") << Flaw::kNone << "";
+    QTest::newRow("a byte-order mark") << QByteArray("\xef\xbb\xbf[S]\nA=1\n") << Flaw::kNone << "";
+    QTest::newRow("a comment after a value") << QByteArray("[S]\nA=1 ; one\n") << Flaw::kNone << "";
+    QTest::newRow("empty") << QByteArray() << Flaw::kNone << "";
+    QTest::newRow("a zero byte") << QByteArray("[S]\nA=1\0", 9) << Flaw::kNotText << "";
+    QTest::newRow("not UTF-8") << QByteArray("[S]\nA=\xc3\x28\n") << Flaw::kNotText << "";
+    QTest::newRow("a line of text")
+        << QByteArray("[S]\njust text\nA=1\n") << Flaw::kNotSettings << "";
+    QTest::newRow("a comment line") << QByteArray("; mine\n[S]\nA=1\n") << Flaw::kNotSettings << "";
+    QTest::newRow("a setting commented out")
+        << QByteArray("[S]\n;A=1\nA=2\n") << Flaw::kNotSettings << "";
+    QTest::newRow("a comment line at the end")
+        << QByteArray("[S]\nA=1\n  ; mine") << Flaw::kNotSettings << "";
+    QTest::newRow("a comment after a header")
+        << QByteArray("[S] ; mine\nA=1\n") << Flaw::kNotSettings << "";
+    QTest::newRow("text after a header's ']'")
+        << QByteArray("[S] x=1\nA=1\n") << Flaw::kNotSettings << "";
+    QTest::newRow("a header without ']'") << QByteArray("[S\nA=1\n") << Flaw::kNotSettings << "";
+    QTest::newRow("a value over two lines")
+        << QByteArray("[S]\nA=\"1\n2\"\n") << Flaw::kNotSettings << "";
+    QTest::newRow("a key given twice") << QByteArray("[S]\nA=1\nA=2\n") << Flaw::kKeyTwice << "A";
+    QTest::newRow("a key given twice, in two sections of one name")
+        << QByteArray("[S]\nA=1\n[T]\nA=1\n[S]\nA=2\n") << Flaw::kKeyTwice << "A";
+    QTest::newRow("a key given twice, the first with its section in [General]")
+        << QByteArray("S\\A=1\n[S]\nA=2\n") << Flaw::kKeyTwice << "A";
+    QTest::newRow("a key given twice, the second escaped")
+        << QByteArray("[S]\nPoolSize=1\nPool%53ize=2\n") << Flaw::kKeyTwice << "Pool%53ize";
+    QTest::newRow("a key given twice, under two spellings of the section")
+        << QByteArray("[ S ]\nA=1\n[%53]\nA=2\n") << Flaw::kKeyTwice << "A";
+    QTest::newRow("a key in two sections of other letter case")
+        << QByteArray("[s]\nA=1\n[S]\nA=2\n") << Flaw::kNone << "";
+    QTest::newRow("the first flaw is told")
+        << QByteArray("[S]\nA=1\nA=2\ntext\n") << Flaw::kKeyTwice << "A";
+}
+
+void IniSyntaxTest::firstFlaw()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(Flaw::Kind, flaw);
+    QFETCH(QString, key);
+    const Flaw found = inicontent::FirstFlaw(inicontent::BeginningOf(data, data.size()));
+    QCOMPARE(found.kind, flaw);
+    QCOMPARE(found.key, key);
 }
 
 void IniSyntaxTest::oversized_data()
