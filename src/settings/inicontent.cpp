@@ -86,9 +86,10 @@ Flaw FirstFlaw(const Beginning& beginning)
         const qsizetype start = line.text.data() - bytes.constData();
         // A line carried over a line break (in quotes, or after a backslash) is rewritten as one.
         const bool oneLine = !line.text.contains('\n') && !line.text.contains('\r');
-        // Qt ignores what follows a header's ']'.
+        // What follows a header's first ']' Qt ignores, and a rewrite drops.
+        const QString trimmed = QString::fromUtf8(line.text).trimmed();
         const bool settings =
-            line.header ? QString::fromUtf8(line.text).trimmed().endsWith(u']') : line.equals >= 0;
+            line.header ? trimmed.indexOf(u']') == trimmed.size() - 1 : line.equals >= 0;
         if (!OnlyBlanksBetween(bytes.sliced(end, start - end), afterKey) || !oneLine || !settings) {
             flaw.kind = Flaw::kNotSettings;
             return;

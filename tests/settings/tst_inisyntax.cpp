@@ -155,6 +155,8 @@ void IniSyntaxTest::firstFlaw_data()
         << QByteArray("[S] ; mine\nA=1\n") << Flaw::kNotSettings << "";
     QTest::newRow("text after a header's ']'")
         << QByteArray("[S] x=1\nA=1\n") << Flaw::kNotSettings << "";
+    QTest::newRow("text after a header's first ']'")
+        << QByteArray("[S]T]\nA=1\n") << Flaw::kNotSettings << "";
     QTest::newRow("a header without ']'") << QByteArray("[S\nA=1\n") << Flaw::kNotSettings << "";
     QTest::newRow("a value over two lines")
         << QByteArray("[S]\nA=\"1\n2\"\n") << Flaw::kNotSettings << "";
