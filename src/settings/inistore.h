@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "settings/inicontent.h"
 #include "settings/settingsstore.h"
 
 #include <QString>
@@ -9,6 +10,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 
 class QTemporaryFile;
 
@@ -18,20 +20,18 @@ class QTemporaryFile;
 // that its commas are part of the text, where Qt would read a list. A value in Qt's notation
 // for another type (an integer as @Variant(...), a byte array) reports that type.
 // An unreadable or unwritable file is access denied (5), as the registry would say, and the
-// failure's cause names the file and what is wrong with it. Saving rewrites the whole file, so
-// a file holding anything that would not survive that (garbage, comments, binary bytes, a key
-// given twice) is first copied beside itself.
+// failure's cause names the file and what is wrong with it (inicauses). Saving rewrites the whole
+// file, so a file holding anything that would not survive that (garbage, comments, binary bytes,
+// a key given twice) is first copied beside itself.
 //
-// Three values fill a file of a few lines and a few hundred kilobytes at most (the Settings
-// window takes up to 32767 characters a box). A file larger than kLargestFile or of more than
-// kMostLines lines is not one this program wrote, and parsing it whole would cost seconds at
-// every read and every save: only its section's lines within its first kLargestFile bytes
-// are read, and the first save keeps a copy of it and starts the file afresh from what was read.
+// A file larger than kLargestFile or of more than kMostLines lines is not one this program wrote
+// (inicontent): only its section's lines within its first kLargestFile bytes are read, and the
+// first save keeps a copy of it and starts the file afresh from what was read.
 class IniStore : public SettingsStore
 {
 public:
-    static constexpr qint64 kLargestFile = 1024 * 1024;
-    static constexpr int kMostLines = 1000;
+    static constexpr qint64 kLargestFile = inicontent::kLargestFile;
+    static constexpr int kMostLines = inicontent::kMostLines;
 
     explicit IniStore(QString root);
     ~IniStore() override;
@@ -62,13 +62,15 @@ private:
         std::shared_ptr<QTemporaryFile> readablePart;
     };
     bool split(const std::string& keyPath, QString& app, QString& group) const;
-    long openHandle(Section section, Key& key);
+    // Enters section in the table of open keys, under a new key.
+    long addOpenKey(Section section, Key& key);
+    // Records why the call fails, for TakeFailureCause, and fails it as access denied.
     long refuse(const QString& cause);
-    bool makeFolder(const QString& folder);
-    bool keepCopyIfNotClean(const QString& file, const QString& group);
+    // Before a save over file: what rewriting it would lose, kept first. Why not, if it fails.
+    std::optional<QString> keepWhatASaveWouldLose(const QString& file, const QString& group);
 
     QString m_root;
-    std::map<Key, Section> m_open;
+    std::map<Key, Section> m_open; // the open keys
     Key m_nextKey = 1;
     std::string m_notice;
     std::string m_cause;

@@ -190,22 +190,9 @@ QString Unescaped(QByteArrayView raw)
     return text;
 }
 
-} // namespace
-
-void ForEachLine(QByteArrayView data, const std::function<void(const Line&)>& visit)
+// What a header line puts before the keys of its section, as Qt reads it.
+QString SectionPrefix(QByteArrayView line)
 {
-    qsizetype pos = data.startsWith("\xef\xbb\xbf") ? 3 : 0;
-    qsizetype start = 0;
-    qsizetype length = 0;
-    qsizetype equals = -1;
-    while (NextLine(data, pos, start, length, equals))
-        visit(Line{data.sliced(start, length), equals < 0 ? -1 : equals - start});
-}
-
-std::optional<QString> SectionPrefix(QByteArrayView line)
-{
-    if (!line.startsWith('['))
-        return std::nullopt;
     // The name ends at the first ']' (what follows it is ignored), or with the line.
     qsizetype close = line.indexOf(']');
     if (close < 0)
@@ -216,6 +203,30 @@ std::optional<QString> SectionPrefix(QByteArrayView line)
     if (name.compare("%general", Qt::CaseInsensitive) == 0)
         return QString::fromLatin1(name.sliced(1)) + u'/';
     return DecodedKey(name) + u'/';
+}
+
+} // namespace
+
+void ForEachLine(QByteArrayView data, const std::function<void(const Line&)>& visit)
+{
+    qsizetype pos = data.startsWith("\xef\xbb\xbf") ? 3 : 0;
+    qsizetype start = 0;
+    qsizetype length = 0;
+    qsizetype equals = -1;
+    Line line;
+    while (NextLine(data, pos, start, length, equals)) {
+        line.text = data.sliced(start, length);
+        line.equals = equals < 0 ? -1 : equals - start;
+        line.header = line.text.startsWith('[');
+        if (line.header)
+            line.section = SectionPrefix(line.text);
+        visit(line);
+    }
+}
+
+QString Line::key() const
+{
+    return header || equals < 0 ? QString() : DecodedKey(text.first(equals).trimmed());
 }
 
 QString DecodedKey(QByteArrayView key)
@@ -256,19 +267,16 @@ QString DecodedKey(QByteArrayView key)
 std::optional<QByteArray> RawValue(QByteArrayView data, const QString& section, const QString& key)
 {
     const QString sectionPrefix = section + u'/';
-    const QString wanted = sectionPrefix + key;
     // Qt reads [General] before the other sections, so a value under [section] wins.
     std::optional<QByteArray> inGeneral;
     std::optional<QByteArray> inSection;
-    QString prefix; // the lines before any header belong to [General]
     ForEachLine(data, [&](const Line& line) {
-        if (const std::optional<QString> opened = SectionPrefix(line.text)) {
-            prefix = *opened;
-        } else if (line.equals >= 0 && (prefix.isEmpty() || prefix == sectionPrefix) &&
-                   prefix + DecodedKey(line.text.first(line.equals).trimmed()) == wanted) {
-            (prefix.isEmpty() ? inGeneral : inSection) =
-                line.text.sliced(line.equals + 1).toByteArray();
-        }
+        if (line.header || line.equals < 0)
+            return;
+        if (line.section.isEmpty() && line.key() == sectionPrefix + key)
+            inGeneral = line.text.sliced(line.equals + 1).toByteArray();
+        else if (line.section == sectionPrefix && line.key() == key)
+            inSection = line.text.sliced(line.equals + 1).toByteArray();
     });
     return inSection ? inSection : inGeneral;
 }

@@ -22,15 +22,19 @@ struct Line
 {
     QByteArrayView text;
     qsizetype equals = -1; // the first '=' outside quotes, within text; -1 for none
+    // Whether the line is a section header: it starts with '['.
+    bool header = false;
+    // What Qt puts before the keys of the line's section (the one a header opens): "Defaults/"
+    // for "[ Defaults ]"; empty in [General], the section of the lines before any header.
+    QString section;
+
+    // The key of a key=value line, decoded, without its section; empty for any other line.
+    QString key() const;
 };
 
-// Calls visit for every line of data, past a UTF-8 byte-order mark at its start.
+// Calls visit for every line of data, past a UTF-8 byte-order mark at its start. This is the
+// one reading of lines and section headers the store does itself.
 void ForEachLine(QByteArrayView data, const std::function<void(const Line&)>& visit);
-
-// What a header line such as "[ Defaults ]" puts before the keys of the lines after it, as Qt
-// reads it: "Defaults/"; the empty text for [General], the section of the lines before any
-// header. nullopt for a line that is no header.
-std::optional<QString> SectionPrefix(QByteArrayView line);
 
 // A key as Qt decodes it: %XX and %UXXXX escapes, and a backslash standing for '/'.
 QString DecodedKey(QByteArrayView key);
