@@ -101,7 +101,7 @@ void MainWindow::load()
     }
     showUnitCaptions(units);
     m_ui->txtGal->setText(defaults::ReadPoolSize(m_services.store));
-    m_ui->txtChlorPerc->setText(defaults::Read(m_services.store, defaults::kBleachStrength));
+    m_ui->txtChlorPerc->setText(defaults::ReadBleachStrength(m_services.store));
 }
 
 void MainWindow::showUnitCaptions(calc::UnitSystem units)

@@ -63,12 +63,11 @@ void SettingsWindow::load()
             return false;
         }
     };
-    m_poolSizeRead = read([this] {
-        m_ui->txtPoolSize->setText(defaults::Read(m_services.store, defaults::kPoolSize));
-    });
+    m_poolSizeRead =
+        read([this] { m_ui->txtPoolSize->setText(defaults::ReadPoolSize(m_services.store)); });
     m_bleachStrengthRead = read([this] {
-        m_ui->txtBleachStrength->setText(defaults::Read(m_services.store, defaults::kBleachStrength,
-                                                        m_ui->txtBleachStrength->text()));
+        m_ui->txtBleachStrength->setText(
+            defaults::ReadBleachStrength(m_services.store, m_ui->txtBleachStrength->text()));
     });
     read([this] {
         const bool imperial =
@@ -107,8 +106,8 @@ void SettingsWindow::saveAndClose()
     // The values go in as typed; a failing write stops here and leaves the window as it is.
     defaults::WriteAll(m_services.store, ValueToSave(m_ui->txtPoolSize, m_poolSizeRead),
                        ValueToSave(m_ui->txtBleachStrength, m_bleachStrengthRead),
-                       m_ui->optImperial->isChecked() ? QStringLiteral("Imperial")
-                                                      : QStringLiteral("Metric"));
+                       m_ui->optImperial->isChecked() ? calc::UnitSystem::Imperial
+                                                      : calc::UnitSystem::Metric);
     const QString notice = defaults::TakeStoreNotice(m_services.store);
     if (!notice.isEmpty())
         m_services.feedback.inform(this, notice);

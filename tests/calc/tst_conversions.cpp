@@ -19,6 +19,7 @@ class ConversionsTest : public QObject
 private Q_SLOTS:
     void unitSystem_data();
     void unitSystem();
+    void unitSystemTextReadsBack();
     void parseNumber_data();
     void parseNumber();
     void parseNumberRefuses_data();
@@ -56,6 +57,15 @@ void ConversionsTest::unitSystem()
     QFETCH(QString, uom);
     QFETCH(bool, imperial);
     QCOMPARE(calc::UnitSystemFromText(uom) == UnitSystem::Imperial, imperial);
+}
+
+// The Settings window stores the text that every window reads back as the same unit system.
+void ConversionsTest::unitSystemTextReadsBack()
+{
+    QCOMPARE(calc::UnitSystemText(UnitSystem::Imperial), QStringLiteral("Imperial"));
+    QCOMPARE(calc::UnitSystemText(UnitSystem::Metric), QStringLiteral("Metric"));
+    for (const UnitSystem units : {UnitSystem::Imperial, UnitSystem::Metric})
+        QCOMPARE(calc::UnitSystemFromText(calc::UnitSystemText(units)), units);
 }
 
 void ConversionsTest::parseNumber_data()
