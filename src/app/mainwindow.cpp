@@ -26,7 +26,7 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();
     setWindowIcon(ui::PoolIcon());
-    ui::SetFont(m_ui->Label8, 13.5, true, true);
+    ui::SetHeadingFont(m_ui->Label8, 13.5, ui::Slant::Italic);
     ui::SetUpBoxes(this);
     ui::MakeOutputBoxes({m_ui->txtPPM, m_ui->txtGalReq, m_ui->txtLongGal});
     // Two text lines fit the box only without the usual inner margin.

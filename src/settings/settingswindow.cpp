@@ -32,7 +32,7 @@ SettingsWindow::SettingsWindow(const WindowServices& services, QWidget* parent)
 {
     m_ui->setupUi(this);
     ui::SetUpWindow(this);
-    ui::SetFont(m_ui->Label2, 13.5, true, false);
+    ui::SetHeadingFont(m_ui->Label2, 13.5);
     ui::WireButton(
         m_services.feedback, this, m_ui->Command1, {m_ui->txtPoolSize, m_ui->txtBleachStrength},
         [this] { saveAndClose(); }, ui::kSettingsNotSaved);

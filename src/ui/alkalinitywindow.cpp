@@ -20,8 +20,8 @@ AlkalinityWindow::AlkalinityWindow(const WindowServices& services, QWidget* pare
                    {m_ui->txtPPM, "The rise in total alkalinity you want, in ppm."},
                    {m_ui->txtOz, "Sodium bicarbonate (baking soda) to add, in pounds and ounces.",
                     "Sodium bicarbonate (baking soda) to add, in kilograms."}});
-    ui::SetFont(m_ui->Label1, 18, true, true);
-    ui::SetFont(m_ui->Label4, 8.25, true, false);
+    ui::SetHeadingFont(m_ui->Label1, 18, ui::Slant::Italic);
+    ui::SetHeadingFont(m_ui->Label4, 8.25);
 }
 
 AlkalinityWindow::~AlkalinityWindow() = default;

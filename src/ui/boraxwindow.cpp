@@ -25,7 +25,7 @@ BoraxWindow::BoraxWindow(const WindowServices& services, QWidget* parent)
           "Borax (sodium tetraborate decahydrate) to add, in kilograms."},
          {m_ui->txtPPM, "The tetraborate that the borax adds, in ppm. Test kits give "
                         "borates as ppm of boron, about 0.28 times this figure."}});
-    ui::SetFont(m_ui->Label3, 18, true, true);
+    ui::SetHeadingFont(m_ui->Label3, 18, ui::Slant::Italic);
 }
 
 BoraxWindow::~BoraxWindow() = default;

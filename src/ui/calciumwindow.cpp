@@ -30,7 +30,7 @@ CalciumWindow::CalciumWindow(const WindowServices& services, QWidget* parent)
                     "anhydrous calcium chloride above, not both.",
                     "Calcium chloride dihydrate to add, in kilograms. Add this or the anhydrous "
                     "calcium chloride above, not both."}});
-    ui::SetFont(m_ui->Label1, 18, true, true);
+    ui::SetHeadingFont(m_ui->Label1, 18, ui::Slant::Italic);
 }
 
 CalciumWindow::~CalciumWindow() = default;

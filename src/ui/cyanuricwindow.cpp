@@ -19,7 +19,7 @@ CyanuricWindow::CyanuricWindow(const WindowServices& services, QWidget* parent)
                    {m_ui->txtPPM, "The rise in cyanuric acid (stabiliser) you want, in ppm."},
                    {m_ui->txtCya, "Cyanuric acid (stabiliser) to add, in pounds and ounces.",
                     "Cyanuric acid (stabiliser) to add, in kilograms."}});
-    ui::SetFont(m_ui->Label1, 18, true, true);
+    ui::SetHeadingFont(m_ui->Label1, 18, ui::Slant::Italic);
 }
 
 CyanuricWindow::~CyanuricWindow() = default;

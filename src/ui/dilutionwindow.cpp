@@ -29,7 +29,7 @@ DilutionWindow::DilutionWindow(const WindowServices& services, QWidget* parent)
                               "means 44 % of the pool."},
          {m_ui->txtVolDrain, "The water to drain and refill, in US gallons.",
           "The water to drain and refill, in litres."}});
-    ui::SetFont(m_ui->Label2, 18, true, true);
+    ui::SetHeadingFont(m_ui->Label2, 18, ui::Slant::Italic);
 }
 
 DilutionWindow::~DilutionWindow() = default;

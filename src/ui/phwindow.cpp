@@ -33,9 +33,9 @@ PhWindow::PhWindow(const WindowServices& services, QWidget* parent)
           "ounces. Add this or the dry acid, not both.",
           "Muriatic acid of 31 % (sold as 31.45 %) that lowers the pH by 0.2, in millilitres. "
           "Add this or the dry acid, not both."}});
-    ui::SetFont(m_ui->Label1, 18, true, true);
-    ui::SetFont(m_ui->Label3, 8.25, true, false);
-    ui::SetFont(m_ui->Label7, 8.25, true, false);
+    ui::SetHeadingFont(m_ui->Label1, 18, ui::Slant::Italic);
+    ui::SetHeadingFont(m_ui->Label3, 8.25);
+    ui::SetHeadingFont(m_ui->Label7, 8.25);
 }
 
 PhWindow::~PhWindow() = default;

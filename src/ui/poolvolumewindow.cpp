@@ -55,9 +55,9 @@ PoolVolumeWindow::PoolVolumeWindow(const WindowServices& services, QWidget* pare
     ui::PressOnEnter({m_ui->txtRLength, m_ui->txtRWidth, m_ui->txtRAvgDepth}, m_ui->Command1);
     ui::PressOnEnter({m_ui->txtOLength, m_ui->txtOWidth, m_ui->txtOAvgDepth}, m_ui->Command2);
     ui::PressOnEnter({m_ui->txtDiam, m_ui->txtDepth}, m_ui->Command3);
-    ui::SetFont(m_ui->Label1, 18, true, false);
+    ui::SetHeadingFont(m_ui->Label1, 18);
     for (QWidget* rowHeading : {m_ui->Label2, m_ui->Label10, m_ui->Label15})
-        ui::SetFont(rowHeading, 8.25, true, false);
+        ui::SetHeadingFont(rowHeading, 8.25);
 }
 
 PoolVolumeWindow::~PoolVolumeWindow() = default;

@@ -28,8 +28,8 @@ SaltWindow::SaltWindow(const WindowServices& services, QWidget* parent)
          {m_ui->txtPPMInc, "The rise in salt you want, in ppm: Calculate gives the salt it takes."},
          {m_ui->txtPPMup, "The rise in salt, in ppm, that the amount of salt makes."},
          {m_ui->txtLbsNeeded, "Salt to add, in pounds.", "Salt to add, in kilograms."}});
-    ui::SetFont(m_ui->Label8, 13.5, true, true);
-    ui::SetFont(m_ui->Label4, 12, true, false);
+    ui::SetHeadingFont(m_ui->Label8, 13.5, ui::Slant::Italic);
+    ui::SetHeadingFont(m_ui->Label4, 12);
 }
 
 SaltWindow::~SaltWindow() = default;

@@ -29,7 +29,7 @@ SaturationWindow::SaturationWindow(const WindowServices& services, QWidget* pare
                                  "the four readings above."}});
     // Its caption is a placeholder; a screen reader says what the button does.
     m_ui->Command1->setAccessibleName(QStringLiteral("Calculate"));
-    ui::SetFont(m_ui->Label8, 13.5, true, true);
+    ui::SetHeadingFont(m_ui->Label8, 13.5, ui::Slant::Italic);
 }
 
 SaturationWindow::~SaturationWindow() = default;
