@@ -12,7 +12,9 @@ AlkalinityWindow::AlkalinityWindow(const WindowServices& services, QWidget* pare
     : CalculatorWindow(services, parent), m_ui(new Ui::Form3)
 {
     m_ui->setupUi(this);
-    setUpCalculator({m_ui->Command1}, {m_ui->txtOz});
+    setUpCalculator({m_ui->txtOz});
+    ui::WireButton(m_services.feedback, this, m_ui->Command1, {m_ui->txtGal, m_ui->txtPPM},
+                   [this] { calculate(); });
     ui::NameByCaptions({{m_ui->txtGal, m_ui->Label2},
                         {m_ui->txtPPM, m_ui->Label3},
                         {m_ui->txtOz, m_ui->Label5, m_ui->Label4}});
@@ -32,7 +34,7 @@ void AlkalinityWindow::load()
     showUnitCaptions({ui::PoolSizeCaption(m_ui->Label2)});
 }
 
-void AlkalinityWindow::calculate(QPushButton*)
+void AlkalinityWindow::calculate()
 {
     if (!requireFilled({m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))
         return;

@@ -13,7 +13,9 @@ BoraxWindow::BoraxWindow(const WindowServices& services, QWidget* parent)
     : CalculatorWindow(services, parent), m_ui(new Ui::Form8)
 {
     m_ui->setupUi(this);
-    setUpCalculator({m_ui->Command1}, {m_ui->txtPPM});
+    setUpCalculator({m_ui->txtPPM});
+    ui::WireButton(m_services.feedback, this, m_ui->Command1, {m_ui->txtGal, m_ui->txtNa2B4O7},
+                   [this] { calculate(); });
     ui::NameByCaptions({{m_ui->txtGal, m_ui->Label1},
                         {m_ui->txtNa2B4O7, m_ui->Label2},
                         {m_ui->txtPPM, m_ui->Label4}});
@@ -38,7 +40,7 @@ void BoraxWindow::load()
                        "Sodium Tetraborate Decahydrate (k)"}});
 }
 
-void BoraxWindow::calculate(QPushButton*)
+void BoraxWindow::calculate()
 {
     if (!requireFilled({m_ui->txtGal, m_ui->txtNa2B4O7}, ui::kFillAllWhiteBoxes))
         return;

@@ -12,7 +12,9 @@ CalciumWindow::CalciumWindow(const WindowServices& services, QWidget* parent)
     : CalculatorWindow(services, parent), m_ui(new Ui::Form4)
 {
     m_ui->setupUi(this);
-    setUpCalculator({m_ui->Command1}, {m_ui->txtCaCl, m_ui->txtCaCl2});
+    setUpCalculator({m_ui->txtCaCl, m_ui->txtCaCl2});
+    ui::WireButton(m_services.feedback, this, m_ui->Command1, {m_ui->txtGal, m_ui->txtPPM},
+                   [this] { calculate(); });
     ui::NameByCaptions({{m_ui->txtGal, m_ui->Label2},
                         {m_ui->txtPPM, m_ui->Label3},
                         {m_ui->txtCaCl, m_ui->Label4},
@@ -41,7 +43,7 @@ void CalciumWindow::load()
     showUnitCaptions({ui::PoolSizeCaption(m_ui->Label2)});
 }
 
-void CalciumWindow::calculate(QPushButton*)
+void CalciumWindow::calculate()
 {
     const calc::UnitSystem units = storedUnitSystem();
     if (!requireFilled({m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))

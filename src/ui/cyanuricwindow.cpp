@@ -12,7 +12,9 @@ CyanuricWindow::CyanuricWindow(const WindowServices& services, QWidget* parent)
     : CalculatorWindow(services, parent), m_ui(new Ui::Form5)
 {
     m_ui->setupUi(this);
-    setUpCalculator({m_ui->Command1}, {m_ui->txtCya});
+    setUpCalculator({m_ui->txtCya});
+    ui::WireButton(m_services.feedback, this, m_ui->Command1, {m_ui->txtGal, m_ui->txtPPM},
+                   [this] { calculate(); });
     ui::NameByCaptions(
         {{m_ui->txtGal, m_ui->Label2}, {m_ui->txtPPM, m_ui->Label3}, {m_ui->txtCya, m_ui->Label4}});
     describeBoxes({ui::PoolSizeTip(m_ui->txtGal),
@@ -30,7 +32,7 @@ void CyanuricWindow::load()
     showUnitCaptions({ui::PoolSizeCaption(m_ui->Label2)});
 }
 
-void CyanuricWindow::calculate(QPushButton*)
+void CyanuricWindow::calculate()
 {
     const calc::UnitSystem units = storedUnitSystem();
     if (!requireFilled({m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))

@@ -12,7 +12,9 @@ DilutionWindow::DilutionWindow(const WindowServices& services, QWidget* parent)
     : CalculatorWindow(services, parent), m_ui(new Ui::Form7)
 {
     m_ui->setupUi(this);
-    setUpCalculator({m_ui->Command1}, {m_ui->txtPercDrain, m_ui->txtVolDrain});
+    setUpCalculator({m_ui->txtPercDrain, m_ui->txtVolDrain});
+    ui::WireButton(m_services.feedback, this, m_ui->Command1,
+                   {m_ui->txtGal, m_ui->txtPr, m_ui->txtSr, m_ui->txtFr}, [this] { calculate(); });
     ui::NameByCaptions({{m_ui->txtGal, m_ui->Label1},
                         {m_ui->txtPr, m_ui->Label3},
                         {m_ui->txtSr, m_ui->Label4},
@@ -40,7 +42,7 @@ void DilutionWindow::load()
     showUnitCaptions({ui::PoolSizeCaption(m_ui->Label1)});
 }
 
-void DilutionWindow::calculate(QPushButton*)
+void DilutionWindow::calculate()
 {
     // The same in both unit systems, so no setting is read here.
     if (!requireFilled({m_ui->txtFr, m_ui->txtSr, m_ui->txtPr, m_ui->txtGal},

@@ -39,12 +39,6 @@ template <typename Wanted> QWidget* FirstInTabOrder(QWidget* window, Wanted want
 
 } // namespace
 
-void PressOnEnter(const QList<QLineEdit*>& boxes, QPushButton* button)
-{
-    for (QLineEdit* box : boxes)
-        QObject::connect(box, &QLineEdit::returnPressed, button, &QPushButton::click);
-}
-
 bool RequireFilled(UserFeedback& feedback, QWidget* window, std::initializer_list<const QLineEdit*> boxes,
                    const char* message)
 {
@@ -111,7 +105,8 @@ void WireButton(UserFeedback& feedback, QWidget* window, QPushButton* button,
                      [&feedback, window, handler, settingsFailure] {
                          RunHandler(feedback, window, handler, settingsFailure);
                      });
-    PressOnEnter(enterBoxes, button);
+    for (QLineEdit* box : enterBoxes)
+        QObject::connect(box, &QLineEdit::returnPressed, button, &QPushButton::click);
 }
 
 } // namespace ui

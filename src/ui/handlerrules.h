@@ -16,8 +16,8 @@ class QWidget;
 class UserFeedback;
 
 // How a load step or a button handler meets the user: the required-field check, reading a
-// number from a box, and the one place where a failure is shown. The words shown are those of
-// usermessages.h.
+// number from a box, the one place where a failure is shown, and the wiring of a button. The
+// words shown are those of usermessages.h.
 namespace ui {
 
 // True when no box is empty (a blank is not empty). Otherwise beeps, shows message (one of the
@@ -39,10 +39,8 @@ void RunHandler(UserFeedback& feedback, QWidget* window, const std::function<voi
 // typing replaces it, as when Tab reaches the box.
 void FocusFirstBox(QWidget* window);
 
-// Enter (or Return) in any of boxes presses button.
-void PressOnEnter(const QList<QLineEdit*>& boxes, QPushButton* button);
-
-// A press of button runs handler under RunHandler, as does Enter in any of enterBoxes.
+// The one way a button is wired: a press of button runs handler under RunHandler, and Enter
+// (or Return) in any of enterBoxes presses button. Every white box is one button's.
 void WireButton(UserFeedback& feedback, QWidget* window, QPushButton* button,
                 const QList<QLineEdit*>& enterBoxes, const std::function<void()>& handler,
                 const char* settingsFailure = kSettingsNotRead);

@@ -12,7 +12,9 @@ PhWindow::PhWindow(const WindowServices& services, QWidget* parent)
     : CalculatorWindow(services, parent), m_ui(new Ui::Form6)
 {
     m_ui->setupUi(this);
-    setUpCalculator({m_ui->Command1}, {m_ui->txtNa2CO3, m_ui->txtNaHSO4, m_ui->txtHCl});
+    setUpCalculator({m_ui->txtNa2CO3, m_ui->txtNaHSO4, m_ui->txtHCl});
+    ui::WireButton(m_services.feedback, this, m_ui->Command1, {m_ui->txtGal},
+                   [this] { calculate(); });
     ui::NameByCaptions({{m_ui->txtGal, m_ui->Label2},
                         {m_ui->txtNa2CO3, m_ui->Label5},
                         {m_ui->txtNaHSO4, m_ui->Label8},
@@ -51,7 +53,7 @@ void PhWindow::load()
          {m_ui->Label9, "Muriatic Acid 31% (Oz.)", "Muriatic Acid 31% (ml)"}});
 }
 
-void PhWindow::calculate(QPushButton*)
+void PhWindow::calculate()
 {
     if (!requireFilled({m_ui->txtGal}, ui::kFillAllWhiteBoxes))
         return;

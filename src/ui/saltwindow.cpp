@@ -15,7 +15,9 @@ SaltWindow::SaltWindow(const WindowServices& services, QWidget* parent)
     : CalculatorWindow(services, parent), m_ui(new Ui::Form10)
 {
     m_ui->setupUi(this);
-    setUpCalculator({m_ui->Command1}, {m_ui->txtPPMup, m_ui->txtLbsNeeded});
+    setUpCalculator({m_ui->txtPPMup, m_ui->txtLbsNeeded});
+    ui::WireButton(m_services.feedback, this, m_ui->Command1,
+                   {m_ui->txtGal, m_ui->txtSalt, m_ui->txtPPMInc}, [this] { calculate(); });
     ui::NameByCaptions({{m_ui->txtGal, m_ui->Label1},
                         {m_ui->txtSalt, m_ui->Label2},
                         {m_ui->txtPPMInc, m_ui->Label3},
@@ -43,7 +45,7 @@ void SaltWindow::load()
     m_ui->txtGal->setText(storedPoolSize());
 }
 
-void SaltWindow::calculate(QPushButton*)
+void SaltWindow::calculate()
 {
     const calc::UnitSystem units = storedUnitSystem();
     if (!requireFilled({m_ui->txtGal}, ui::kFillPpmIncrease))
