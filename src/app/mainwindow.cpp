@@ -132,6 +132,7 @@ void MainWindow::showUnitCaptions(calc::UnitSystem units)
 
 void MainWindow::calculate()
 {
+    // The unit system is read before the boxes are checked.
     const calc::UnitSystem units = defaults::ReadUnitSystem(m_services.store);
     if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtGal, m_ui->txtChlorPerc}, ui::kFillPpmIncrease))
         return;

@@ -30,12 +30,14 @@ AlkalinityWindow::~AlkalinityWindow() = default;
 
 void AlkalinityWindow::load()
 {
+    // The pool size is read before the unit system; a failure of one does not stop the other.
     m_ui->txtGal->setText(storedPoolSize());
     showUnitCaptions({ui::PoolSizeCaption(m_ui->Label2)});
 }
 
 void AlkalinityWindow::calculate()
 {
+    // The boxes are checked before the unit system is read.
     if (!requireFilled({m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))
         return;
     const calc::UnitSystem units = storedUnitSystem();

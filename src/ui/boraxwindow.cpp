@@ -34,6 +34,7 @@ BoraxWindow::~BoraxWindow() = default;
 
 void BoraxWindow::load()
 {
+    // The pool size is read before the unit system; a failure of one does not stop the other.
     m_ui->txtGal->setText(storedPoolSize());
     showUnitCaptions({ui::PoolSizeCaption(m_ui->Label1),
                       {m_ui->Label2, "Sodium Tetraborate Decahydrate (Oz.)",
@@ -42,6 +43,7 @@ void BoraxWindow::load()
 
 void BoraxWindow::calculate()
 {
+    // The boxes are checked before the unit system is read, the borax before the pool size.
     if (!requireFilled({m_ui->txtGal, m_ui->txtNa2B4O7}, ui::kFillAllWhiteBoxes))
         return;
     const calc::UnitSystem units = storedUnitSystem();

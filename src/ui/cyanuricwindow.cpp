@@ -28,12 +28,14 @@ CyanuricWindow::~CyanuricWindow() = default;
 
 void CyanuricWindow::load()
 {
+    // The pool size is read before the unit system; a failure of one does not stop the other.
     m_ui->txtGal->setText(storedPoolSize());
     showUnitCaptions({ui::PoolSizeCaption(m_ui->Label2)});
 }
 
 void CyanuricWindow::calculate()
 {
+    // The unit system is read before the boxes are checked.
     const calc::UnitSystem units = storedUnitSystem();
     if (!requireFilled({m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))
         return;

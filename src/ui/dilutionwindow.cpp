@@ -38,13 +38,15 @@ DilutionWindow::~DilutionWindow() = default;
 
 void DilutionWindow::load()
 {
+    // The pool size is read before the unit system; a failure of one does not stop the other.
     m_ui->txtGal->setText(storedPoolSize());
     showUnitCaptions({ui::PoolSizeCaption(m_ui->Label1)});
 }
 
 void DilutionWindow::calculate()
 {
-    // The same in both unit systems, so no setting is read here.
+    // The same in both unit systems, so no setting is read here. The boxes are checked from the
+    // wanted reading back, and the pool's reading is read first.
     if (!requireFilled({m_ui->txtFr, m_ui->txtSr, m_ui->txtPr, m_ui->txtGal},
                        ui::kFillAllWhiteBoxes))
         return;

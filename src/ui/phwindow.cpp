@@ -44,6 +44,7 @@ PhWindow::~PhWindow() = default;
 
 void PhWindow::load()
 {
+    // The pool size is read before the unit system; a failure of one does not stop the other.
     m_ui->txtGal->setText(storedPoolSize());
     // The soda ash caption has no point after "Oz"; the acids' captions have one.
     showUnitCaptions(
@@ -55,6 +56,7 @@ void PhWindow::load()
 
 void PhWindow::calculate()
 {
+    // The box is checked before the unit system is read.
     if (!requireFilled({m_ui->txtGal}, ui::kFillAllWhiteBoxes))
         return;
     const calc::UnitSystem units = storedUnitSystem();

@@ -74,6 +74,8 @@ void PoolVolumeWindow::load()
     m_ui->txtRLength->setFocus();
 }
 
+// Each row's handler reads the unit system before its boxes are checked.
+
 void PoolVolumeWindow::calculateRectangular()
 {
     const calc::UnitSystem units = storedUnitSystem();

@@ -47,6 +47,7 @@ void SaltWindow::load()
 
 void SaltWindow::calculate()
 {
+    // The unit system is read before the pool size is checked, as in the main window.
     const calc::UnitSystem units = storedUnitSystem();
     if (!requireFilled({m_ui->txtGal}, ui::kFillPpmIncrease))
         return;

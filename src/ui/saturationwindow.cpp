@@ -44,7 +44,8 @@ void SaturationWindow::load()
 
 void SaturationWindow::calculate()
 {
-    // No box is required: an empty one is met as a text that is no number, in this order.
+    // The unit system is read first. No box is required: an empty one is met as a text that is
+    // no number, in the order the boxes are read here.
     const calc::UnitSystem units = storedUnitSystem();
     const double temperature = ui::BoxNumber(m_ui->txtTemp);
     const double calciumHardness = ui::BoxNumber(m_ui->txtCa);
