@@ -11,7 +11,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent), m_ui(new Ui::Form2)
 {
     m_ui->setupUi(this);
     ui::SetUpWindow(this);
-    ui::SetFont(m_ui->Label1, 18, true, true);
+    ui::SetHeadingFont(m_ui->Label1, 18, ui::Slant::Italic);
 
     // On a high-density screen the photograph comes from a picture four times as large, so it
     // keeps its place and size and stays sharp.

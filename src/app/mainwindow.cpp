@@ -26,7 +26,7 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();
     setWindowIcon(ui::PoolIcon());
-    ui::SetFont(m_ui->Label8, 13.5, true, true);
+    ui::SetHeadingFont(m_ui->Label8, 13.5, ui::Slant::Italic);
     ui::SetUpBoxes(this);
     ui::MakeOutputBoxes({m_ui->txtPPM, m_ui->txtGalReq, m_ui->txtLongGal});
     // Two text lines fit the box only without the usual inner margin.
@@ -101,7 +101,7 @@ void MainWindow::load()
     }
     showUnitCaptions(units);
     m_ui->txtGal->setText(defaults::ReadPoolSize(m_services.store));
-    m_ui->txtChlorPerc->setText(defaults::Read(m_services.store, defaults::kBleachStrength));
+    m_ui->txtChlorPerc->setText(defaults::ReadBleachStrength(m_services.store));
 }
 
 void MainWindow::showUnitCaptions(calc::UnitSystem units)
@@ -132,6 +132,7 @@ void MainWindow::showUnitCaptions(calc::UnitSystem units)
 
 void MainWindow::calculate()
 {
+    // The unit system is read before the boxes are checked.
     const calc::UnitSystem units = defaults::ReadUnitSystem(m_services.store);
     if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtGal, m_ui->txtChlorPerc}, ui::kFillPpmIncrease))
         return;

@@ -6,18 +6,32 @@
 
 namespace calc {
 
-double Quotient(double dividend, double divisor, const char* zeroDivisorMessage)
+const char* CalculationError::what() const noexcept
+{
+    switch (m_failure) {
+    case Failure::PoolSizeZero:
+        return "calc: pool size 0";
+    case Failure::StrengthZero:
+        return "calc: strength 0";
+    case Failure::RefillReadsAsPool:
+        return "calc: refill reads as the pool";
+    case Failure::TooLarge:
+        return "calc: too large";
+    }
+    return "calc: unknown failure";
+}
+
+double Quotient(double dividend, double divisor, Failure zeroDivisor)
 {
     if (divisor == 0.0)
-        throw CalculationError(zeroDivisorMessage);
+        throw CalculationError(zeroDivisor);
     return Finite(dividend / divisor);
 }
 
 double Finite(double value)
 {
     if (!std::isfinite(value))
-        throw CalculationError("The result is too large to be worked out. Please check the "
-                               "figures in the white boxes.");
+        throw CalculationError(Failure::TooLarge);
     return value;
 }
 

@@ -2,24 +2,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <stdexcept>
-#include <string>
+#include <exception>
 
 // The arithmetic every calculator shares. Formulas stop with a CalculationError where a plain
 // double would silently turn into inf or nan, so that no such text ever reaches a box.
 namespace calc {
 
-class CalculationError : public std::runtime_error
+// Why a calculation cannot be done. The windows choose the words the user reads.
+enum class Failure
 {
-public:
-    // message: a sentence for the user, e.g. "The pool size may not be 0."
-    explicit CalculationError(const std::string& message) : std::runtime_error(message) {}
+    PoolSizeZero,      // a pool size of 0 divides
+    StrengthZero,      // bleach of strength 0 gives no rise to divide by
+    RefillReadsAsPool, // no share of refill water of the pool's reading changes it
+    TooLarge,          // a figure beyond a double: an overflow, or nan
 };
 
-// dividend / divisor; a divisor of 0 raises zeroDivisorMessage.
-double Quotient(double dividend, double divisor, const char* zeroDivisorMessage);
+class CalculationError : public std::exception
+{
+public:
+    explicit CalculationError(Failure failure) : m_failure(failure) {}
+    Failure failure() const noexcept { return m_failure; }
+    // The failure's name, for a log; never shown to the user.
+    const char* what() const noexcept override;
 
-// value itself when finite; otherwise (an overflow, nan) raises a CalculationError.
+private:
+    Failure m_failure;
+};
+
+// dividend / divisor; a divisor of 0 raises zeroDivisor.
+double Quotient(double dividend, double divisor, Failure zeroDivisor);
+
+// value itself when finite; otherwise (an overflow, nan) raises Failure::TooLarge.
 double Finite(double value);
 
 // A dose proportional to the pool and the rise: (volume * ppmChange) * factor, multiplied in

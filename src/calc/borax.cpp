@@ -12,13 +12,12 @@ constexpr double kWaterPoundsPerGallon = 8.345404;
 constexpr double kTetraborateShare = 0.408421053; // kg of tetraborate per kg of borax
 constexpr double kWaterKilogramsPerLitre = 1.000028;
 constexpr double kPartsPerMillion = 1'000'000.0;
-constexpr char kPoolSizeZero[] = "The pool size may not be 0.";
 
 double Ppm(double borax, double share, double volume, double waterPerVolume)
 {
     const double tetraborate = Finite(borax * share);
     const double water = Finite(volume * waterPerVolume);
-    return Finite(Quotient(tetraborate, water, kPoolSizeZero) * kPartsPerMillion);
+    return Finite(Quotient(tetraborate, water, Failure::PoolSizeZero) * kPartsPerMillion);
 }
 } // namespace
 

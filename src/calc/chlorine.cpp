@@ -16,8 +16,6 @@ constexpr double kOuncesPerGallon = 128.0; // US fluid ounces
 constexpr double kOuncesPerQuart = 32.0;
 constexpr double kOuncesPerCup = 8.0;
 
-constexpr char kPoolSizeZero[] = "The pool size may not be 0.";
-
 } // namespace
 
 // The formulas are evaluated in the order written: 1,000,000 / poolSize first, then the
@@ -25,16 +23,15 @@ constexpr char kPoolSizeZero[] = "The pool size may not be 0.";
 
 double PpmFromBleach(double poolSize, double strengthPercent, double bleachQuantity)
 {
-    const double partsPerUnit = Quotient(kPartsPerMillion, poolSize, kPoolSizeZero);
+    const double partsPerUnit = Quotient(kPartsPerMillion, poolSize, Failure::PoolSizeZero);
     return Finite((strengthPercent / kPercent) * Finite(bleachQuantity * partsPerUnit));
 }
 
 double BleachRequired(double poolSize, double strengthPercent, double ppmIncrease)
 {
-    const double partsPerUnit = Quotient(kPartsPerMillion, poolSize, kPoolSizeZero);
+    const double partsPerUnit = Quotient(kPartsPerMillion, poolSize, Failure::PoolSizeZero);
     const double ppmPerUnit = Finite((strengthPercent / kPercent) * partsPerUnit);
-    return Quotient(ppmIncrease, ppmPerUnit,
-                    "The bleach required cannot be worked out for a chlorine strength of 0.");
+    return Quotient(ppmIncrease, ppmPerUnit, Failure::StrengthZero);
 }
 
 GallonParts GallonBreakdown(double gallons)

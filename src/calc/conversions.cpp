@@ -19,9 +19,19 @@ QLocale withoutGroupSeparators(QLocale locale)
 
 } // namespace
 
+namespace {
+constexpr char kImperialText[] = "Imperial";
+constexpr char kMetricText[] = "Metric";
+} // namespace
+
 UnitSystem UnitSystemFromText(const QString& uomText)
 {
-    return uomText == QLatin1String("Imperial") ? UnitSystem::Imperial : UnitSystem::Metric;
+    return uomText == QLatin1String(kImperialText) ? UnitSystem::Imperial : UnitSystem::Metric;
+}
+
+QString UnitSystemText(UnitSystem units)
+{
+    return QString::fromLatin1(units == UnitSystem::Imperial ? kImperialText : kMetricText);
 }
 
 std::optional<double> ParseNumber(const QString& text, const QLocale& locale)

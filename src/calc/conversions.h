@@ -15,9 +15,10 @@ namespace calc {
 
 enum class UnitSystem { Imperial, Metric };
 
-// "Imperial" exactly (case and blanks count) is Imperial; any other text, including the
-// empty text of a fresh installation, is Metric.
+// The unit system as it is stored, and back: "Imperial" exactly (case and blanks count) is
+// Imperial; any other text, including the empty text of a fresh installation, is Metric.
 UnitSystem UnitSystemFromText(const QString& uomText);
+QString UnitSystemText(UnitSystem units);
 
 // The number in a box: a finite decimal number in the locale's notation (its decimal
 // separator, digits and signs) or in plain ASCII digits, leading and trailing blanks ignored.

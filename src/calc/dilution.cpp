@@ -12,8 +12,7 @@ namespace {
 double UnroundedFraction(double poolReading, double refillReading, double wantedReading)
 {
     return Quotient(Finite(poolReading - wantedReading), Finite(poolReading - refillReading),
-                    "The share to drain cannot be worked out when the refill water reads the "
-                    "same as the pool.");
+                    Failure::RefillReadsAsPool);
 }
 
 } // namespace

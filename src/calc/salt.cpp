@@ -21,7 +21,7 @@ double SaltConstant(UnitSystem units)
 
 double SaltPpmRise(double salt, double poolSize, UnitSystem units)
 {
-    return Finite(Quotient(salt, poolSize, "The pool size may not be 0.") * SaltConstant(units));
+    return Finite(Quotient(salt, poolSize, Failure::PoolSizeZero) * SaltConstant(units));
 }
 
 double SaltRequired(double ppmRise, double poolSize, UnitSystem units)

@@ -55,8 +55,11 @@ void Write(SettingsStore& store, const char* key, const QString& value)
 }
 
 void WriteAll(SettingsStore& store, const std::optional<QString>& poolSize,
-              const std::optional<QString>& bleachStrength, const std::optional<QString>& uom)
+              const std::optional<QString>& bleachStrength, std::optional<calc::UnitSystem> units)
 {
+    std::optional<QString> uom;
+    if (units)
+        uom = calc::UnitSystemText(*units);
     struct Value
     {
         const char* key;
@@ -86,14 +89,19 @@ void WriteAll(SettingsStore& store, const std::optional<QString>& poolSize,
     }
 }
 
-calc::UnitSystem ReadUnitSystem(SettingsStore& store)
-{
-    return calc::UnitSystemFromText(Read(store, kUnitOfMeasure));
-}
-
 QString ReadPoolSize(SettingsStore& store)
 {
     return Read(store, kPoolSize);
+}
+
+QString ReadBleachStrength(SettingsStore& store, const QString& ifMissing)
+{
+    return Read(store, kBleachStrength, ifMissing);
+}
+
+calc::UnitSystem ReadUnitSystem(SettingsStore& store)
+{
+    return calc::UnitSystemFromText(Read(store, kUnitOfMeasure));
 }
 
 QString TakeStoreNotice(SettingsStore& store)

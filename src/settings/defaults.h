@@ -22,17 +22,19 @@ inline constexpr char kUnitOfMeasure[] = "UOM"; // "Imperial" or "Metric"
 QString Read(SettingsStore& store, const char* key, const QString& defaultValue = QString());
 void Write(SettingsStore& store, const char* key, const QString& value);
 
-// The unit system of the stored "UOM", read afresh at every call.
-calc::UnitSystem ReadUnitSystem(SettingsStore& store);
-
+// The windows read each default through its own reader, afresh at every call.
 // The stored "PoolSize" as it is: no parsing, no formatting.
 QString ReadPoolSize(SettingsStore& store);
+// The stored "BleachStrength" as it is, or ifMissing where none is stored.
+QString ReadBleachStrength(SettingsStore& store, const QString& ifMissing = QString());
+// The unit system of the stored "UOM" (see calc::UnitSystemFromText).
+calc::UnitSystem ReadUnitSystem(SettingsStore& store);
 
-// Writes the three in this order; one given as nullopt is left as it is stored. A failure
-// stops at the failing one, and its SettingsError tells, after the store's cause, which were
-// saved before it and which were not.
+// Writes the three in this order, the unit system as calc::UnitSystemText gives it; one given
+// as nullopt is left as it is stored. A failure stops at the failing one, and its
+// SettingsError tells, after the store's cause, which were saved before it and which were not.
 void WriteAll(SettingsStore& store, const std::optional<QString>& poolSize,
-              const std::optional<QString>& bleachStrength, const std::optional<QString>& uom);
+              const std::optional<QString>& bleachStrength, std::optional<calc::UnitSystem> units);
 
 // What the store has to tell the user after saving, or an empty text.
 QString TakeStoreNotice(SettingsStore& store);

@@ -4,19 +4,17 @@
 
 #include "settings/defaults.h"
 #include "settings/mregistry.h"
-#include "ui/userfeedback.h"
 #include "ui/captions.h"
 #include "ui/handlerrules.h"
 #include "ui/programlook.h"
+#include "ui/userfeedback.h"
+#include "ui/usermessages.h"
 #include "ui_settingswindow.h"
 
 #include <functional>
 #include <optional>
 
 namespace {
-
-// What Save & Close says when neither unit button is chosen.
-constexpr char kChooseUnit[] = "Please choose Imperial or Metric before hitting Save & Close!";
 
 // What saving writes of a box: nullopt keeps a value that could not be read as it is stored,
 // unless the user typed over it.
@@ -34,11 +32,10 @@ SettingsWindow::SettingsWindow(const WindowServices& services, QWidget* parent)
 {
     m_ui->setupUi(this);
     ui::SetUpWindow(this);
-    ui::SetFont(m_ui->Label2, 13.5, true, false);
-    ui::WireButton(m_services.feedback, this, m_ui->Command1, {m_ui->txtPoolSize, m_ui->txtBleachStrength},
-                   [this] { saveAndClose(); },
-                   QStringLiteral("The settings could not be saved. What you typed is kept, "
-                                  "so you can try again."));
+    ui::SetHeadingFont(m_ui->Label2, 13.5);
+    ui::WireButton(
+        m_services.feedback, this, m_ui->Command1, {m_ui->txtPoolSize, m_ui->txtBleachStrength},
+        [this] { saveAndClose(); }, ui::kSettingsNotSaved);
     ui::NameByCaptions({{m_ui->txtPoolSize, m_ui->Label1},
                         {m_ui->txtBleachStrength, m_ui->Label3}});
     describeBoxes();
@@ -66,12 +63,11 @@ void SettingsWindow::load()
             return false;
         }
     };
-    m_poolSizeRead = read([this] {
-        m_ui->txtPoolSize->setText(defaults::Read(m_services.store, defaults::kPoolSize));
-    });
+    m_poolSizeRead =
+        read([this] { m_ui->txtPoolSize->setText(defaults::ReadPoolSize(m_services.store)); });
     m_bleachStrengthRead = read([this] {
-        m_ui->txtBleachStrength->setText(defaults::Read(m_services.store, defaults::kBleachStrength,
-                                                        m_ui->txtBleachStrength->text()));
+        m_ui->txtBleachStrength->setText(
+            defaults::ReadBleachStrength(m_services.store, m_ui->txtBleachStrength->text()));
     });
     read([this] {
         const bool imperial =
@@ -104,14 +100,14 @@ void SettingsWindow::saveAndClose()
     // Only a unit of measure that could not be read leaves both buttons unchosen.
     if (!m_ui->optImperial->isChecked() && !m_ui->optMetric->isChecked()) {
         m_services.feedback.beep();
-        m_services.feedback.warn(this, QString::fromUtf8(kChooseUnit));
+        m_services.feedback.warn(this, QString::fromUtf8(ui::kChooseUnit));
         return;
     }
     // The values go in as typed; a failing write stops here and leaves the window as it is.
     defaults::WriteAll(m_services.store, ValueToSave(m_ui->txtPoolSize, m_poolSizeRead),
                        ValueToSave(m_ui->txtBleachStrength, m_bleachStrengthRead),
-                       m_ui->optImperial->isChecked() ? QStringLiteral("Imperial")
-                                                      : QStringLiteral("Metric"));
+                       m_ui->optImperial->isChecked() ? calc::UnitSystem::Imperial
+                                                      : calc::UnitSystem::Metric);
     const QString notice = defaults::TakeStoreNotice(m_services.store);
     if (!notice.isEmpty())
         m_services.feedback.inform(this, notice);

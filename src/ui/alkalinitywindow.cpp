@@ -12,7 +12,9 @@ AlkalinityWindow::AlkalinityWindow(const WindowServices& services, QWidget* pare
     : CalculatorWindow(services, parent), m_ui(new Ui::Form3)
 {
     m_ui->setupUi(this);
-    setUpCalculator({m_ui->Command1}, {m_ui->txtOz});
+    setUpCalculator({m_ui->txtOz});
+    ui::WireButton(m_services.feedback, this, m_ui->Command1, {m_ui->txtGal, m_ui->txtPPM},
+                   [this] { calculate(); });
     ui::NameByCaptions({{m_ui->txtGal, m_ui->Label2},
                         {m_ui->txtPPM, m_ui->Label3},
                         {m_ui->txtOz, m_ui->Label5, m_ui->Label4}});
@@ -20,20 +22,22 @@ AlkalinityWindow::AlkalinityWindow(const WindowServices& services, QWidget* pare
                    {m_ui->txtPPM, "The rise in total alkalinity you want, in ppm."},
                    {m_ui->txtOz, "Sodium bicarbonate (baking soda) to add, in pounds and ounces.",
                     "Sodium bicarbonate (baking soda) to add, in kilograms."}});
-    ui::SetFont(m_ui->Label1, 18, true, true);
-    ui::SetFont(m_ui->Label4, 8.25, true, false);
+    ui::SetHeadingFont(m_ui->Label1, 18, ui::Slant::Italic);
+    ui::SetHeadingFont(m_ui->Label4, 8.25);
 }
 
 AlkalinityWindow::~AlkalinityWindow() = default;
 
 void AlkalinityWindow::load()
 {
+    // The pool size is read before the unit system; a failure of one does not stop the other.
     m_ui->txtGal->setText(storedPoolSize());
     showUnitCaptions({ui::PoolSizeCaption(m_ui->Label2)});
 }
 
-void AlkalinityWindow::calculate(QPushButton*)
+void AlkalinityWindow::calculate()
 {
+    // The boxes are checked before the unit system is read.
     if (!requireFilled({m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))
         return;
     const calc::UnitSystem units = storedUnitSystem();

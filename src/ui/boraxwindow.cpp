@@ -13,7 +13,9 @@ BoraxWindow::BoraxWindow(const WindowServices& services, QWidget* parent)
     : CalculatorWindow(services, parent), m_ui(new Ui::Form8)
 {
     m_ui->setupUi(this);
-    setUpCalculator({m_ui->Command1}, {m_ui->txtPPM});
+    setUpCalculator({m_ui->txtPPM});
+    ui::WireButton(m_services.feedback, this, m_ui->Command1, {m_ui->txtGal, m_ui->txtNa2B4O7},
+                   [this] { calculate(); });
     ui::NameByCaptions({{m_ui->txtGal, m_ui->Label1},
                         {m_ui->txtNa2B4O7, m_ui->Label2},
                         {m_ui->txtPPM, m_ui->Label4}});
@@ -25,21 +27,23 @@ BoraxWindow::BoraxWindow(const WindowServices& services, QWidget* parent)
           "Borax (sodium tetraborate decahydrate) to add, in kilograms."},
          {m_ui->txtPPM, "The tetraborate that the borax adds, in ppm. Test kits give "
                         "borates as ppm of boron, about 0.28 times this figure."}});
-    ui::SetFont(m_ui->Label3, 18, true, true);
+    ui::SetHeadingFont(m_ui->Label3, 18, ui::Slant::Italic);
 }
 
 BoraxWindow::~BoraxWindow() = default;
 
 void BoraxWindow::load()
 {
+    // The pool size is read before the unit system; a failure of one does not stop the other.
     m_ui->txtGal->setText(storedPoolSize());
     showUnitCaptions({ui::PoolSizeCaption(m_ui->Label1),
                       {m_ui->Label2, "Sodium Tetraborate Decahydrate (Oz.)",
                        "Sodium Tetraborate Decahydrate (k)"}});
 }
 
-void BoraxWindow::calculate(QPushButton*)
+void BoraxWindow::calculate()
 {
+    // The boxes are checked before the unit system is read, the borax before the pool size.
     if (!requireFilled({m_ui->txtGal, m_ui->txtNa2B4O7}, ui::kFillAllWhiteBoxes))
         return;
     const calc::UnitSystem units = storedUnitSystem();

@@ -12,7 +12,9 @@ CalciumWindow::CalciumWindow(const WindowServices& services, QWidget* parent)
     : CalculatorWindow(services, parent), m_ui(new Ui::Form4)
 {
     m_ui->setupUi(this);
-    setUpCalculator({m_ui->Command1}, {m_ui->txtCaCl, m_ui->txtCaCl2});
+    setUpCalculator({m_ui->txtCaCl, m_ui->txtCaCl2});
+    ui::WireButton(m_services.feedback, this, m_ui->Command1, {m_ui->txtGal, m_ui->txtPPM},
+                   [this] { calculate(); });
     ui::NameByCaptions({{m_ui->txtGal, m_ui->Label2},
                         {m_ui->txtPPM, m_ui->Label3},
                         {m_ui->txtCaCl, m_ui->Label4},
@@ -30,19 +32,21 @@ CalciumWindow::CalciumWindow(const WindowServices& services, QWidget* parent)
                     "anhydrous calcium chloride above, not both.",
                     "Calcium chloride dihydrate to add, in kilograms. Add this or the anhydrous "
                     "calcium chloride above, not both."}});
-    ui::SetFont(m_ui->Label1, 18, true, true);
+    ui::SetHeadingFont(m_ui->Label1, 18, ui::Slant::Italic);
 }
 
 CalciumWindow::~CalciumWindow() = default;
 
 void CalciumWindow::load()
 {
+    // The pool size is read before the unit system; a failure of one does not stop the other.
     m_ui->txtGal->setText(storedPoolSize());
     showUnitCaptions({ui::PoolSizeCaption(m_ui->Label2)});
 }
 
-void CalciumWindow::calculate(QPushButton*)
+void CalciumWindow::calculate()
 {
+    // The unit system is read before the boxes are checked.
     const calc::UnitSystem units = storedUnitSystem();
     if (!requireFilled({m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))
         return;

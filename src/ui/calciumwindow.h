@@ -22,7 +22,7 @@ public:
     void load() override;
 
 private:
-    void calculate(QPushButton* button) override;
+    void calculate();
 
     std::unique_ptr<Ui::Form4> m_ui;
 };

@@ -8,24 +8,13 @@
 #include "ui/windowservices.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 
 #include <utility>
 
-void CalculatorWindow::setUpCalculator(std::initializer_list<QPushButton*> calculateButtons,
-                                       std::initializer_list<QWidget*> outputs, bool withIcon)
+void CalculatorWindow::setUpCalculator(std::initializer_list<QWidget*> outputs, bool withIcon)
 {
     ui::SetUpWindow(this, withIcon);
     ui::MakeOutputBoxes(outputs);
-    // A window with several buttons ties each white box to its own button itself.
-    QList<QLineEdit*> whiteBoxes;
-    if (calculateButtons.size() == 1) {
-        whiteBoxes = findChildren<QLineEdit*>();
-        whiteBoxes.removeIf([](const QLineEdit* box) { return box->isReadOnly(); });
-    }
-    for (QPushButton* button : calculateButtons)
-        ui::WireButton(m_services.feedback, this, button, whiteBoxes,
-                       [this, button] { calculate(button); });
 }
 
 calc::UnitSystem CalculatorWindow::storedUnitSystem() const

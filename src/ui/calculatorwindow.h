@@ -15,12 +15,12 @@
 #include <vector>
 
 class QLineEdit;
-class QPushButton;
 
 // What the calculator windows of the "More Calcs" menu share: a fixed size and the pool icon,
-// grey output boxes, and a Calculate button whose press runs calculate() under RunHandler, as
-// does Enter in a white box.
-// A window states only its own boxes, captions, messages and formulas.
+// grey output boxes, the stored defaults, the captions of the stored unit system and the
+// required-field check. A window states only its own boxes, captions and formulas, which
+// required-field message it gives, and wires each of its buttons to its own handler with
+// ui::WireButton.
 class CalculatorWindow : public QWidget, public LoadStep
 {
     Q_OBJECT
@@ -31,12 +31,8 @@ protected:
     {
     }
 
-    // Called once the form is set up. With one button, Enter in any white box presses it.
-    void setUpCalculator(std::initializer_list<QPushButton*> calculateButtons,
-                         std::initializer_list<QWidget*> outputs, bool withIcon = true);
-
-    // The press of one of the Calculate buttons.
-    virtual void calculate(QPushButton* button) = 0;
+    // Called once the form is set up.
+    void setUpCalculator(std::initializer_list<QWidget*> outputs, bool withIcon = true);
 
     // The stored defaults. The unit system is read again at every press, so that the formulas
     // follow the store even where the captions, set at load, no longer do.

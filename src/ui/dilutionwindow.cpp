@@ -12,7 +12,9 @@ DilutionWindow::DilutionWindow(const WindowServices& services, QWidget* parent)
     : CalculatorWindow(services, parent), m_ui(new Ui::Form7)
 {
     m_ui->setupUi(this);
-    setUpCalculator({m_ui->Command1}, {m_ui->txtPercDrain, m_ui->txtVolDrain});
+    setUpCalculator({m_ui->txtPercDrain, m_ui->txtVolDrain});
+    ui::WireButton(m_services.feedback, this, m_ui->Command1,
+                   {m_ui->txtGal, m_ui->txtPr, m_ui->txtSr, m_ui->txtFr}, [this] { calculate(); });
     ui::NameByCaptions({{m_ui->txtGal, m_ui->Label1},
                         {m_ui->txtPr, m_ui->Label3},
                         {m_ui->txtSr, m_ui->Label4},
@@ -29,20 +31,22 @@ DilutionWindow::DilutionWindow(const WindowServices& services, QWidget* parent)
                               "means 44 % of the pool."},
          {m_ui->txtVolDrain, "The water to drain and refill, in US gallons.",
           "The water to drain and refill, in litres."}});
-    ui::SetFont(m_ui->Label2, 18, true, true);
+    ui::SetHeadingFont(m_ui->Label2, 18, ui::Slant::Italic);
 }
 
 DilutionWindow::~DilutionWindow() = default;
 
 void DilutionWindow::load()
 {
+    // The pool size is read before the unit system; a failure of one does not stop the other.
     m_ui->txtGal->setText(storedPoolSize());
     showUnitCaptions({ui::PoolSizeCaption(m_ui->Label1)});
 }
 
-void DilutionWindow::calculate(QPushButton*)
+void DilutionWindow::calculate()
 {
-    // The same in both unit systems, so no setting is read here.
+    // The same in both unit systems, so no setting is read here. The boxes are checked from the
+    // wanted reading back, and the pool's reading is read first.
     if (!requireFilled({m_ui->txtFr, m_ui->txtSr, m_ui->txtPr, m_ui->txtGal},
                        ui::kFillAllWhiteBoxes))
         return;

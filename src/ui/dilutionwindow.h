@@ -23,7 +23,7 @@ public:
     void load() override;
 
 private:
-    void calculate(QPushButton* button) override;
+    void calculate();
 
     std::unique_ptr<Ui::Form7> m_ui;
 };

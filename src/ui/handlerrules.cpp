@@ -26,22 +26,6 @@ void Refuse(UserFeedback& feedback, QWidget* window, const QString& message)
     feedback.warn(window, message);
 }
 
-QString NotANumberMessage(const QString& text)
-{
-    const QString shown = text.trimmed();
-    if (text.isEmpty())
-        return QStringLiteral("A white box is empty. Please fill in a number before hitting "
-                              "calculate!");
-    if (shown.isEmpty())
-        return QStringLiteral("A box holds only blanks, which is not a number. Please enter a "
-                              "number before hitting calculate!");
-    constexpr int kLongest = 24;
-    const QString quoted = shown.size() > kLongest ? shown.left(kLongest) + QChar(0x2026) : shown;
-    return QStringLiteral("\"%1\" is not a number. Please enter a number before hitting "
-                          "calculate!")
-        .arg(quoted);
-}
-
 // The first widget after window in its tab order for which wanted is true.
 template <typename Wanted> QWidget* FirstInTabOrder(QWidget* window, Wanted wanted)
 {
@@ -53,19 +37,7 @@ template <typename Wanted> QWidget* FirstInTabOrder(QWidget* window, Wanted want
     return nullptr;
 }
 
-QString ErrorNumberText(std::int32_t number)
-{
-    const QString hex = QString::number(static_cast<std::uint32_t>(number), 16).toUpper();
-    return QStringLiteral("Error number %1 (0x%2)").arg(number).arg(hex);
-}
-
 } // namespace
-
-void PressOnEnter(const QList<QLineEdit*>& boxes, QPushButton* button)
-{
-    for (QLineEdit* box : boxes)
-        QObject::connect(box, &QLineEdit::returnPressed, button, &QPushButton::click);
-}
 
 bool RequireFilled(UserFeedback& feedback, QWidget* window, std::initializer_list<const QLineEdit*> boxes,
                    const char* message)
@@ -109,7 +81,7 @@ double BoxNumber(QLineEdit* box)
 }
 
 void RunHandler(UserFeedback& feedback, QWidget* window, const std::function<void()>& handler,
-                const QString& settingsFailure)
+                const char* settingsFailure)
 {
     try {
         handler();
@@ -118,27 +90,23 @@ void RunHandler(UserFeedback& feedback, QWidget* window, const std::function<voi
         failure.box->setFocus();
         failure.box->selectAll();
     } catch (const calc::CalculationError& failure) {
-        Refuse(feedback, window, QString::fromStdString(failure.what()));
+        Refuse(feedback, window, CalculationMessage(failure.failure()));
     } catch (const SettingsError& failure) {
         feedback.beep();
-        QString message = settingsFailure + QLatin1String("\n\n") +
-                          QString::fromStdString(failure.description()) + QLatin1Char('\n') +
-                          ErrorNumberText(failure.number());
-        if (!failure.cause().empty())
-            message += QLatin1String("\n\n") + QString::fromStdString(failure.cause());
-        feedback.reportError(window, message);
+        feedback.reportError(window, SettingsFailureMessage(settingsFailure, failure));
     }
 }
 
 void WireButton(UserFeedback& feedback, QWidget* window, QPushButton* button,
                 const QList<QLineEdit*>& enterBoxes, const std::function<void()>& handler,
-                const QString& settingsFailure)
+                const char* settingsFailure)
 {
     QObject::connect(button, &QPushButton::clicked, window,
                      [&feedback, window, handler, settingsFailure] {
                          RunHandler(feedback, window, handler, settingsFailure);
                      });
-    PressOnEnter(enterBoxes, button);
+    for (QLineEdit* box : enterBoxes)
+        QObject::connect(box, &QLineEdit::returnPressed, button, &QPushButton::click);
 }
 
 } // namespace ui

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/usermessages.h"
+
 #include <QList>
 #include <QString>
 
@@ -14,19 +16,13 @@ class QWidget;
 class UserFeedback;
 
 // How a load step or a button handler meets the user: the required-field check, reading a
-// number from a box, and the one place where a failure is shown.
+// number from a box, the one place where a failure is shown, and the wiring of a button. The
+// words shown are those of usermessages.h.
 namespace ui {
 
-// The messages of the required-field check.
-inline constexpr char kFillAllWhiteBoxes[] =
-    "Please fill in all white boxes before hitting calculate!";
-inline constexpr char kFillAllFields[] = "Please fill in all fields before hitting calculate!";
-inline constexpr char kFillPpmIncrease[] =
-    "Please fill in how much PPM increase is required before hitting calculate!";
-
-// True when no box is empty (a blank is not empty). Otherwise beeps, shows message in a modal
-// warning, puts the cursor in the first empty box in tab order (the message names none) and
-// gives false: the handler ends with nothing changed.
+// True when no box is empty (a blank is not empty). Otherwise beeps, shows message (one of the
+// kFill texts) in a modal warning, puts the cursor in the first empty box in tab order (the message
+// names none) and gives false: the handler ends with nothing changed.
 bool RequireFilled(UserFeedback& feedback, QWidget* window, std::initializer_list<const QLineEdit*> boxes,
                    const char* message);
 
@@ -35,20 +31,18 @@ double BoxNumber(QLineEdit* box);
 
 // Runs a load step or a button handler. A text that is no number or a calculation that cannot
 // be done (a division by zero, an overflow) gives a beep and a warning and changes no box; a
-// SettingsError is shown with settingsFailure, its description and its number.
+// SettingsError is shown under settingsFailure, with its description and its number.
 void RunHandler(UserFeedback& feedback, QWidget* window, const std::function<void()>& handler,
-                const QString& settingsFailure = QStringLiteral("The settings could not be read."));
+                const char* settingsFailure = kSettingsNotRead);
 
 // Gives the focus to window's first white box in tab order with its text selected, so that
 // typing replaces it, as when Tab reaches the box.
 void FocusFirstBox(QWidget* window);
 
-// Enter (or Return) in any of boxes presses button.
-void PressOnEnter(const QList<QLineEdit*>& boxes, QPushButton* button);
-
-// A press of button runs handler under RunHandler, as does Enter in any of enterBoxes.
+// The one way a button is wired: a press of button runs handler under RunHandler, and Enter
+// (or Return) in any of enterBoxes presses button. Every white box is one button's.
 void WireButton(UserFeedback& feedback, QWidget* window, QPushButton* button,
                 const QList<QLineEdit*>& enterBoxes, const std::function<void()>& handler,
-                const QString& settingsFailure = QStringLiteral("The settings could not be read."));
+                const char* settingsFailure = kSettingsNotRead);
 
 } // namespace ui

@@ -12,7 +12,9 @@ PhWindow::PhWindow(const WindowServices& services, QWidget* parent)
     : CalculatorWindow(services, parent), m_ui(new Ui::Form6)
 {
     m_ui->setupUi(this);
-    setUpCalculator({m_ui->Command1}, {m_ui->txtNa2CO3, m_ui->txtNaHSO4, m_ui->txtHCl});
+    setUpCalculator({m_ui->txtNa2CO3, m_ui->txtNaHSO4, m_ui->txtHCl});
+    ui::WireButton(m_services.feedback, this, m_ui->Command1, {m_ui->txtGal},
+                   [this] { calculate(); });
     ui::NameByCaptions({{m_ui->txtGal, m_ui->Label2},
                         {m_ui->txtNa2CO3, m_ui->Label5},
                         {m_ui->txtNaHSO4, m_ui->Label8},
@@ -33,15 +35,16 @@ PhWindow::PhWindow(const WindowServices& services, QWidget* parent)
           "ounces. Add this or the dry acid, not both.",
           "Muriatic acid of 31 % (sold as 31.45 %) that lowers the pH by 0.2, in millilitres. "
           "Add this or the dry acid, not both."}});
-    ui::SetFont(m_ui->Label1, 18, true, true);
-    ui::SetFont(m_ui->Label3, 8.25, true, false);
-    ui::SetFont(m_ui->Label7, 8.25, true, false);
+    ui::SetHeadingFont(m_ui->Label1, 18, ui::Slant::Italic);
+    ui::SetHeadingFont(m_ui->Label3, 8.25);
+    ui::SetHeadingFont(m_ui->Label7, 8.25);
 }
 
 PhWindow::~PhWindow() = default;
 
 void PhWindow::load()
 {
+    // The pool size is read before the unit system; a failure of one does not stop the other.
     m_ui->txtGal->setText(storedPoolSize());
     // The soda ash caption has no point after "Oz"; the acids' captions have one.
     showUnitCaptions(
@@ -51,8 +54,9 @@ void PhWindow::load()
          {m_ui->Label9, "Muriatic Acid 31% (Oz.)", "Muriatic Acid 31% (ml)"}});
 }
 
-void PhWindow::calculate(QPushButton*)
+void PhWindow::calculate()
 {
+    // The box is checked before the unit system is read.
     if (!requireFilled({m_ui->txtGal}, ui::kFillAllWhiteBoxes))
         return;
     const calc::UnitSystem units = storedUnitSystem();

@@ -12,8 +12,15 @@ PoolVolumeWindow::PoolVolumeWindow(const WindowServices& services, QWidget* pare
     : CalculatorWindow(services, parent), m_ui(new Ui::Form9)
 {
     m_ui->setupUi(this);
-    setUpCalculator({m_ui->Command1, m_ui->Command2, m_ui->Command3},
-                    {m_ui->txtRVolume, m_ui->txtOVolume, m_ui->txtVolume});
+    setUpCalculator({m_ui->txtRVolume, m_ui->txtOVolume, m_ui->txtVolume});
+    ui::WireButton(m_services.feedback, this, m_ui->Command1,
+                   {m_ui->txtRLength, m_ui->txtRWidth, m_ui->txtRAvgDepth},
+                   [this] { calculateRectangular(); });
+    ui::WireButton(m_services.feedback, this, m_ui->Command2,
+                   {m_ui->txtOLength, m_ui->txtOWidth, m_ui->txtOAvgDepth},
+                   [this] { calculateOval(); });
+    ui::WireButton(m_services.feedback, this, m_ui->Command3, {m_ui->txtDiam, m_ui->txtDepth},
+                   [this] { calculateRound(); });
     // Every row has the same column captions, so the row's heading joins each name.
     ui::NameByCaptions({{m_ui->txtRLength, m_ui->Label3, m_ui->Label2},
                         {m_ui->txtRWidth, m_ui->Label4, m_ui->Label2},
@@ -52,12 +59,9 @@ PoolVolumeWindow::PoolVolumeWindow(const WindowServices& services, QWidget* pare
           "The depth of the round pool, in metres."},
          {m_ui->txtVolume, "The water in the round pool, in US gallons.",
           "The water in the round pool, in litres."}});
-    ui::PressOnEnter({m_ui->txtRLength, m_ui->txtRWidth, m_ui->txtRAvgDepth}, m_ui->Command1);
-    ui::PressOnEnter({m_ui->txtOLength, m_ui->txtOWidth, m_ui->txtOAvgDepth}, m_ui->Command2);
-    ui::PressOnEnter({m_ui->txtDiam, m_ui->txtDepth}, m_ui->Command3);
-    ui::SetFont(m_ui->Label1, 18, true, false);
+    ui::SetHeadingFont(m_ui->Label1, 18);
     for (QWidget* rowHeading : {m_ui->Label2, m_ui->Label10, m_ui->Label15})
-        ui::SetFont(rowHeading, 8.25, true, false);
+        ui::SetHeadingFont(rowHeading, 8.25);
 }
 
 PoolVolumeWindow::~PoolVolumeWindow() = default;
@@ -70,30 +74,36 @@ void PoolVolumeWindow::load()
     m_ui->txtRLength->setFocus();
 }
 
-void PoolVolumeWindow::calculate(QPushButton* button)
+// Each row's handler reads the unit system before its boxes are checked.
+
+void PoolVolumeWindow::calculateRectangular()
 {
     const calc::UnitSystem units = storedUnitSystem();
-    if (button == m_ui->Command1) {
-        if (!requireFilled({m_ui->txtRLength, m_ui->txtRWidth, m_ui->txtRAvgDepth},
-                           ui::kFillAllFields))
-            return;
-        const double volume =
-            calc::RectangularVolume(ui::BoxNumber(m_ui->txtRLength), ui::BoxNumber(m_ui->txtRWidth),
-                                    ui::BoxNumber(m_ui->txtRAvgDepth), units);
-        ui::ShowResult(m_ui->txtRVolume, calc::NumberText(volume));
-    } else if (button == m_ui->Command2) {
-        if (!requireFilled({m_ui->txtOLength, m_ui->txtOWidth, m_ui->txtOAvgDepth},
-                           ui::kFillAllFields))
-            return;
-        const double volume =
-            calc::OvalVolume(ui::BoxNumber(m_ui->txtOLength), ui::BoxNumber(m_ui->txtOWidth),
-                             ui::BoxNumber(m_ui->txtOAvgDepth), units);
-        ui::ShowResult(m_ui->txtOVolume, calc::NumberText(volume));
-    } else {
-        if (!requireFilled({m_ui->txtDiam, m_ui->txtDepth}, ui::kFillAllFields))
-            return;
-        const double volume =
-            calc::RoundVolume(ui::BoxNumber(m_ui->txtDiam), ui::BoxNumber(m_ui->txtDepth), units);
-        ui::ShowResult(m_ui->txtVolume, calc::NumberText(volume));
-    }
+    if (!requireFilled({m_ui->txtRLength, m_ui->txtRWidth, m_ui->txtRAvgDepth}, ui::kFillAllFields))
+        return;
+    const double volume =
+        calc::RectangularVolume(ui::BoxNumber(m_ui->txtRLength), ui::BoxNumber(m_ui->txtRWidth),
+                                ui::BoxNumber(m_ui->txtRAvgDepth), units);
+    ui::ShowResult(m_ui->txtRVolume, calc::NumberText(volume));
+}
+
+void PoolVolumeWindow::calculateOval()
+{
+    const calc::UnitSystem units = storedUnitSystem();
+    if (!requireFilled({m_ui->txtOLength, m_ui->txtOWidth, m_ui->txtOAvgDepth}, ui::kFillAllFields))
+        return;
+    const double volume =
+        calc::OvalVolume(ui::BoxNumber(m_ui->txtOLength), ui::BoxNumber(m_ui->txtOWidth),
+                         ui::BoxNumber(m_ui->txtOAvgDepth), units);
+    ui::ShowResult(m_ui->txtOVolume, calc::NumberText(volume));
+}
+
+void PoolVolumeWindow::calculateRound()
+{
+    const calc::UnitSystem units = storedUnitSystem();
+    if (!requireFilled({m_ui->txtDiam, m_ui->txtDepth}, ui::kFillAllFields))
+        return;
+    const double volume =
+        calc::RoundVolume(ui::BoxNumber(m_ui->txtDiam), ui::BoxNumber(m_ui->txtDepth), units);
+    ui::ShowResult(m_ui->txtVolume, calc::NumberText(volume));
 }

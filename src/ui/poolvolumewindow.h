@@ -23,7 +23,10 @@ public:
     void load() override;
 
 private:
-    void calculate(QPushButton* button) override;
+    // One handler a row, each reading and writing its own row only.
+    void calculateRectangular();
+    void calculateOval();
+    void calculateRound();
 
     std::unique_ptr<Ui::Form9> m_ui;
 };

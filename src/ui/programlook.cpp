@@ -221,12 +221,12 @@ QIcon PoolIcon()
     return icon;
 }
 
-void SetFont(QWidget* widget, qreal points, bool bold, bool italic)
+void SetHeadingFont(QWidget* widget, qreal points, Slant slant)
 {
     QFont font(ScalableFamily());
     font.setPointSizeF(points);
-    font.setBold(bold);
-    font.setItalic(italic);
+    font.setBold(true);
+    font.setItalic(slant == Slant::Italic);
     // Hinting fits a glyph to the pixel grid, which small captions need and headings do not;
     // the hinter's first look at a face cost about a millisecond of starting.
     if (points > kLargestHintedPoints)

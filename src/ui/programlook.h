@@ -31,8 +31,14 @@ void SetUpWindow(QWidget* window, bool withIcon = true);
 // a text too long for its box given whole in the box's tooltip, above what the box holds.
 void SetUpBoxes(QWidget* window);
 QIcon PoolIcon();
-// A heading's font: the scalable font closest to the program's, in the given size and style.
-void SetFont(QWidget* widget, qreal points, bool bold, bool italic);
+// A heading's font: the scalable font closest to the program's, bold, in the given size, and
+// italic where asked.
+enum class Slant
+{
+    Upright,
+    Italic
+};
+void SetHeadingFont(QWidget* widget, qreal points, Slant slant = Slant::Upright);
 
 // Grey, read-only boxes with black text, which a calculation writes and never reads.
 void MakeOutputBoxes(std::initializer_list<QWidget*> boxes);

@@ -15,7 +15,9 @@ SaltWindow::SaltWindow(const WindowServices& services, QWidget* parent)
     : CalculatorWindow(services, parent), m_ui(new Ui::Form10)
 {
     m_ui->setupUi(this);
-    setUpCalculator({m_ui->Command1}, {m_ui->txtPPMup, m_ui->txtLbsNeeded});
+    setUpCalculator({m_ui->txtPPMup, m_ui->txtLbsNeeded});
+    ui::WireButton(m_services.feedback, this, m_ui->Command1,
+                   {m_ui->txtGal, m_ui->txtSalt, m_ui->txtPPMInc}, [this] { calculate(); });
     ui::NameByCaptions({{m_ui->txtGal, m_ui->Label1},
                         {m_ui->txtSalt, m_ui->Label2},
                         {m_ui->txtPPMInc, m_ui->Label3},
@@ -28,8 +30,8 @@ SaltWindow::SaltWindow(const WindowServices& services, QWidget* parent)
          {m_ui->txtPPMInc, "The rise in salt you want, in ppm: Calculate gives the salt it takes."},
          {m_ui->txtPPMup, "The rise in salt, in ppm, that the amount of salt makes."},
          {m_ui->txtLbsNeeded, "Salt to add, in pounds.", "Salt to add, in kilograms."}});
-    ui::SetFont(m_ui->Label8, 13.5, true, true);
-    ui::SetFont(m_ui->Label4, 12, true, false);
+    ui::SetHeadingFont(m_ui->Label8, 13.5, ui::Slant::Italic);
+    ui::SetHeadingFont(m_ui->Label4, 12);
 }
 
 SaltWindow::~SaltWindow() = default;
@@ -43,8 +45,9 @@ void SaltWindow::load()
     m_ui->txtGal->setText(storedPoolSize());
 }
 
-void SaltWindow::calculate(QPushButton*)
+void SaltWindow::calculate()
 {
+    // The unit system is read before the pool size is checked, as in the main window.
     const calc::UnitSystem units = storedUnitSystem();
     if (!requireFilled({m_ui->txtGal}, ui::kFillPpmIncrease))
         return;

@@ -13,7 +13,10 @@ SaturationWindow::SaturationWindow(const WindowServices& services, QWidget* pare
 {
     m_ui->setupUi(this);
     // The index box stays white and editable; the next press overwrites whatever is typed.
-    setUpCalculator({m_ui->Command1}, {}, /*withIcon=*/false);
+    setUpCalculator({}, /*withIcon=*/false);
+    ui::WireButton(m_services.feedback, this, m_ui->Command1,
+                   {m_ui->txtpH, m_ui->txtTemp, m_ui->txtCa, m_ui->txtTa, m_ui->txtSI},
+                   [this] { calculate(); });
     // The index has no caption of its own; the window's heading names it.
     ui::NameByCaptions({{m_ui->txtpH, m_ui->Label1},
                         {m_ui->txtTemp, m_ui->Label2},
@@ -29,7 +32,7 @@ SaturationWindow::SaturationWindow(const WindowServices& services, QWidget* pare
                                  "the four readings above."}});
     // Its caption is a placeholder; a screen reader says what the button does.
     m_ui->Command1->setAccessibleName(QStringLiteral("Calculate"));
-    ui::SetFont(m_ui->Label8, 13.5, true, true);
+    ui::SetHeadingFont(m_ui->Label8, 13.5, ui::Slant::Italic);
 }
 
 SaturationWindow::~SaturationWindow() = default;
@@ -39,9 +42,10 @@ void SaturationWindow::load()
     showUnitCaptions({{m_ui->Label2, "Temp, Deg F", "Temp, Deg C"}});
 }
 
-void SaturationWindow::calculate(QPushButton*)
+void SaturationWindow::calculate()
 {
-    // No box is required: an empty one is met as a text that is no number, in this order.
+    // The unit system is read first. No box is required: an empty one is met as a text that is
+    // no number, in the order the boxes are read here.
     const calc::UnitSystem units = storedUnitSystem();
     const double temperature = ui::BoxNumber(m_ui->txtTemp);
     const double calciumHardness = ui::BoxNumber(m_ui->txtCa);

@@ -23,6 +23,8 @@ private Q_SLOTS:
     void windowOpens();
     void calculateWorksInTheCaptionsUnits_data();
     void calculateWorksInTheCaptionsUnits();
+    void pressReadsInItsOrder_data();
+    void pressReadsInItsOrder();
 };
 
 void UnreadableSettingsTest::windowOpens_data()
@@ -148,6 +150,57 @@ void UnreadableSettingsTest::calculateWorksInTheCaptionsUnits()
         QCOMPARE(label ? label->text() : window->findChild<QLineEdit*>(name)->text(), text);
     }
     QCOMPARE(kept().feedback.errors.size(), 1);
+}
+
+void UnreadableSettingsTest::pressReadsInItsOrder_data()
+{
+    QTest::addColumn<WindowKind>("kind");
+    AddColumns<QString>({"button", "boxes", "warning"});
+    QTest::addColumn<bool>("settingsError");
+    // With the unit of measure unreadable, a press with an empty box is refused by whichever
+    // comes first: the required-field check, or the unit system's read, which fails.
+    const QString fill = message::kFillAllWhiteBoxes;
+    const auto row = [](const char* tag, WindowKind kind, const char* boxes, const QString& warning,
+                        bool settingsError, const char* button = "Command1") {
+        QTest::newRow(tag) << kind << button << boxes << warning << settingsError;
+    };
+    row("main: the unit first", WindowKind::Main, "txtGal=|txtChlorPerc=", "", true);
+    row("alkalinity: the boxes first", WindowKind::Alkalinity, "txtGal=|txtPPM=", fill, false);
+    row("alkalinity: the unit after the boxes", WindowKind::Alkalinity, "txtGal=1|txtPPM=1", "",
+        true);
+    row("calcium: the unit first", WindowKind::CalciumHardness, "txtGal=|txtPPM=", "", true);
+    row("cyanuric: the unit first", WindowKind::CyanuricAcid, "txtGal=|txtPPM=", "", true);
+    row("pH: the box first", WindowKind::Ph, "txtGal=", fill, false);
+    row("pH: the unit after the box", WindowKind::Ph, "txtGal=1", "", true);
+    row("borax: the boxes first", WindowKind::Borax, "txtGal=|txtNa2B4O7=", fill, false);
+    row("borax: the unit after the boxes", WindowKind::Borax, "txtGal=1|txtNa2B4O7=1", "", true);
+    row("salt: the unit first", WindowKind::Salt, "txtGal=", "", true);
+    row("dilution: no setting", WindowKind::Dilution, "txtGal=1|txtPr=3|txtSr=0|txtFr=2", "",
+        false);
+    row("volume, rectangular: the unit first", WindowKind::PoolVolume, "txtRLength=", "", true);
+    row("volume, oval: the unit first", WindowKind::PoolVolume, "txtOLength=", "", true,
+        "Command2");
+    row("volume, round: the unit first", WindowKind::PoolVolume, "txtDiam=", "", true, "Command3");
+    // Its boxes are not required; an empty one would be met as a text that is no number.
+    row("saturation: the unit first", WindowKind::SaturationIndex, "txtpH=", "", true);
+}
+
+void UnreadableSettingsTest::pressReadsInItsOrder()
+{
+    QFETCH(WindowKind, kind);
+    QFETCH(QString, button);
+    QFETCH(QString, boxes);
+    QFETCH(QString, warning);
+    QFETCH(bool, settingsError);
+    kept().settings.writeFile(SettingsFile("20000", "6", kStoredNumber));
+    QWidget* window = keeper().show(kind);
+    QCOMPARE(kept().feedback.errors.size(), 1); // the load's
+    for (const auto& [name, text] : BoxPairs(boxes))
+        window->findChild<QLineEdit*>(name)->setText(text);
+
+    window->findChild<QPushButton*>(button)->click();
+    QCOMPARE(kept().feedback.warnings, warning.isEmpty() ? QStringList() : QStringList{warning});
+    QCOMPARE(kept().feedback.errors.size(), settingsError ? 2 : 1);
 }
 
 QTEST_MAIN(UnreadableSettingsTest)

@@ -6,6 +6,9 @@
 
 #include <QTest>
 
+using calc::Failure;
+Q_DECLARE_METATYPE(Failure)
+
 class ChlorineTest : public QObject
 {
     Q_OBJECT
@@ -93,18 +96,13 @@ void ChlorineTest::failures_data()
 {
     QTest::addColumn<int>("operation");
     AddColumns<double>({"poolSize", "strength", "amount"});
-    QTest::addColumn<QString>("message");
-    const QString poolZero = QStringLiteral("The pool size may not be 0.");
-    const QString tooLarge = QStringLiteral(
-        "The result is too large to be worked out. Please check the figures in the white boxes.");
-    QTest::newRow("ppm, pool 0") << 0 << 0.0 << 6.0 << 1.0 << poolZero;
-    QTest::newRow("bleach, pool 0") << 1 << 0.0 << 6.0 << 2.0 << poolZero;
-    QTest::newRow("bleach, strength 0")
-        << 1 << 10000.0 << 0.0 << 2.0
-        << "The bleach required cannot be worked out for a chlorine strength of 0.";
-    QTest::newRow("ppm overflows") << 0 << 1e-300 << 6.0 << 1e300 << tooLarge;
-    QTest::newRow("pool too small to divide") << 1 << 1e-310 << 6.0 << 2.0 << tooLarge;
-    QTest::newRow("gallons overflow") << 2 << 0.0 << 0.0 << 1.7e308 << tooLarge;
+    QTest::addColumn<Failure>("failure");
+    QTest::newRow("ppm, pool 0") << 0 << 0.0 << 6.0 << 1.0 << Failure::PoolSizeZero;
+    QTest::newRow("bleach, pool 0") << 1 << 0.0 << 6.0 << 2.0 << Failure::PoolSizeZero;
+    QTest::newRow("bleach, strength 0") << 1 << 10000.0 << 0.0 << 2.0 << Failure::StrengthZero;
+    QTest::newRow("ppm overflows") << 0 << 1e-300 << 6.0 << 1e300 << Failure::TooLarge;
+    QTest::newRow("pool too small to divide") << 1 << 1e-310 << 6.0 << 2.0 << Failure::TooLarge;
+    QTest::newRow("gallons overflow") << 2 << 0.0 << 0.0 << 1.7e308 << Failure::TooLarge;
 }
 
 void ChlorineTest::failures()
@@ -113,7 +111,7 @@ void ChlorineTest::failures()
     QFETCH(double, poolSize);
     QFETCH(double, strength);
     QFETCH(double, amount);
-    QFETCH(QString, message);
+    QFETCH(Failure, failure);
     try {
         if (operation == 0)
             calc::PpmFromBleach(poolSize, strength, amount);
@@ -122,8 +120,8 @@ void ChlorineTest::failures()
         else
             calc::GallonBreakdown(amount);
         QFAIL("no failure");
-    } catch (const calc::CalculationError& failure) {
-        QCOMPARE(QString::fromLatin1(failure.what()), message);
+    } catch (const calc::CalculationError& error) {
+        QCOMPARE(error.failure(), failure);
     }
 }
 

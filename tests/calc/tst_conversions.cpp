@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 using calc::UnitSystem;
 
@@ -18,6 +19,7 @@ class ConversionsTest : public QObject
 private Q_SLOTS:
     void unitSystem_data();
     void unitSystem();
+    void unitSystemTextReadsBack();
     void parseNumber_data();
     void parseNumber();
     void parseNumberRefuses_data();
@@ -55,6 +57,15 @@ void ConversionsTest::unitSystem()
     QFETCH(QString, uom);
     QFETCH(bool, imperial);
     QCOMPARE(calc::UnitSystemFromText(uom) == UnitSystem::Imperial, imperial);
+}
+
+// The Settings window stores the text that every window reads back as the same unit system.
+void ConversionsTest::unitSystemTextReadsBack()
+{
+    QCOMPARE(calc::UnitSystemText(UnitSystem::Imperial), QStringLiteral("Imperial"));
+    QCOMPARE(calc::UnitSystemText(UnitSystem::Metric), QStringLiteral("Metric"));
+    for (const UnitSystem units : {UnitSystem::Imperial, UnitSystem::Metric})
+        QCOMPARE(calc::UnitSystemFromText(calc::UnitSystemText(units)), units);
 }
 
 void ConversionsTest::parseNumber_data()
@@ -267,16 +278,22 @@ void ConversionsTest::roundHalfEven()
 
 void ConversionsTest::failures()
 {
-    QVERIFY_THROWS_EXCEPTION(calc::CalculationError, calc::Quotient(1, 0, "zero"));
-    QVERIFY_THROWS_EXCEPTION(calc::CalculationError, calc::Quotient(1e308, 1e-308, "zero"));
+    using calc::Failure;
+    QVERIFY_THROWS_EXCEPTION(calc::CalculationError, calc::Quotient(1, 0, Failure::StrengthZero));
+    QVERIFY_THROWS_EXCEPTION(calc::CalculationError,
+                             calc::Quotient(1e308, 1e-308, Failure::StrengthZero));
     QVERIFY_THROWS_EXCEPTION(calc::CalculationError,
                              calc::Finite(std::numeric_limits<double>::quiet_NaN()));
     QVERIFY_THROWS_EXCEPTION(calc::CalculationError, calc::RoundHalfEven(1.7e308, 1));
-    try {
-        calc::Quotient(1, 0, "The pool size may not be 0.");
-        QFAIL("no failure");
-    } catch (const calc::CalculationError& failure) {
-        QCOMPARE(QString::fromLatin1(failure.what()), QStringLiteral("The pool size may not be 0."));
+    // A zero divisor raises the failure the caller names; an overflow is always TooLarge.
+    for (const auto& [divisor, raised] :
+         {std::pair(0.0, Failure::PoolSizeZero), std::pair(1e-308, Failure::TooLarge)}) {
+        try {
+            calc::Quotient(1e308, divisor, Failure::PoolSizeZero);
+            QFAIL("no failure");
+        } catch (const calc::CalculationError& error) {
+            QCOMPARE(error.failure(), raised);
+        }
     }
 }
 

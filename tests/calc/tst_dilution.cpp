@@ -8,6 +8,9 @@
 #include <QLocale>
 #include <QTest>
 
+using calc::Failure;
+Q_DECLARE_METATYPE(Failure)
+
 class DilutionTest : public QObject
 {
     Q_OBJECT
@@ -62,12 +65,19 @@ void DilutionTest::cannotBeWorkedOut_data()
 {
     AddColumns<double>({"poolSize", "pool", "refill", "wanted"});
     QTest::addColumn<bool>("fractionFails");
-    QTest::newRow("refill reads as the pool") << 10000.0 << 50.0 << 50.0 << 20.0 << true;
-    QTest::newRow("all three the same, 0 / 0") << 10000.0 << 50.0 << 50.0 << 50.0 << true;
-    QTest::newRow("difference beyond a double") << 10000.0 << 1e308 << 0.0 << -1e308 << true;
-    QTest::newRow("share beyond a double") << 10000.0 << 1.0 << 1.0 - 1e-16 << -1e306 << true;
-    QTest::newRow("share in hundredths beyond a double") << 10000.0 << 1.0 << 0.9 << -1e306 << true;
-    QTest::newRow("only the volume overflows") << 1e308 << 100.0 << 0.0 << -900.0 << false;
+    QTest::addColumn<Failure>("failure");
+    QTest::newRow("refill reads as the pool")
+        << 10000.0 << 50.0 << 50.0 << 20.0 << true << Failure::RefillReadsAsPool;
+    QTest::newRow("all three the same, 0 / 0")
+        << 10000.0 << 50.0 << 50.0 << 50.0 << true << Failure::RefillReadsAsPool;
+    QTest::newRow("difference beyond a double")
+        << 10000.0 << 1e308 << 0.0 << -1e308 << true << Failure::TooLarge;
+    QTest::newRow("share beyond a double")
+        << 10000.0 << 1.0 << 1.0 - 1e-16 << -1e306 << true << Failure::TooLarge;
+    QTest::newRow("share in hundredths beyond a double")
+        << 10000.0 << 1.0 << 0.9 << -1e306 << true << Failure::TooLarge;
+    QTest::newRow("only the volume overflows")
+        << 1e308 << 100.0 << 0.0 << -900.0 << false << Failure::TooLarge;
 }
 
 void DilutionTest::cannotBeWorkedOut()
@@ -77,12 +87,17 @@ void DilutionTest::cannotBeWorkedOut()
     QFETCH(double, refill);
     QFETCH(double, wanted);
     QFETCH(bool, fractionFails);
+    QFETCH(Failure, failure);
     if (fractionFails)
         QVERIFY_THROWS_EXCEPTION(calc::CalculationError, calc::DrainFraction(pool, refill, wanted));
     else
         QCOMPARE(calc::DrainFraction(pool, refill, wanted), 10.0);
-    QVERIFY_THROWS_EXCEPTION(calc::CalculationError,
-                             calc::DilutionDrain(poolSize, pool, refill, wanted));
+    try {
+        calc::DilutionDrain(poolSize, pool, refill, wanted);
+        QFAIL("no failure");
+    } catch (const calc::CalculationError& error) {
+        QCOMPARE(error.failure(), failure);
+    }
 }
 
 QTEST_APPLESS_MAIN(DilutionTest)

@@ -69,6 +69,8 @@ private Q_SLOTS:
     void opensReadyToTypeOver();
     void refusedPressGoesToTheFirstEmptyBox_data();
     void refusedPressGoesToTheFirstEmptyBox();
+    void everyWhiteBoxIsListed_data();
+    void everyWhiteBoxIsListed();
     void enterPressesTheBoxsButton_data();
     void enterPressesTheBoxsButton();
     void enterInAGreyBoxPressesNothing_data();
@@ -149,6 +151,37 @@ void KeyboardTest::refusedPressGoesToTheFirstEmptyBox()
     QCOMPARE(kept().feedback.warnings.size(), 1);
     QVERIFY(QApplication::focusWidget() != nullptr);
     QCOMPARE(QApplication::focusWidget()->objectName(), empty);
+}
+
+void KeyboardTest::everyWhiteBoxIsListed_data()
+{
+    QTest::addColumn<WindowKind>("kind");
+    QTest::addColumn<QStringList>("listed");
+    for (const WhiteBoxes& row : kWhiteBoxes) {
+        if (row.button != QLatin1String("Command1"))
+            continue;
+        QStringList listed;
+        for (const WhiteBoxes& other : kWhiteBoxes)
+            if (other.kind == row.kind)
+                listed += other.boxes;
+        listed.sort();
+        QTest::newRow(row.window) << row.kind << listed;
+    }
+}
+
+// Each button is wired to the boxes its window names; a white box left out of them would
+// press nothing, so every white box must be in kWhiteBoxes, whose rows are tested below.
+void KeyboardTest::everyWhiteBoxIsListed()
+{
+    QFETCH(WindowKind, kind);
+    QFETCH(QStringList, listed);
+    QWidget* window = open(kind, kImperial);
+    QStringList white;
+    for (const QLineEdit* box : window->findChildren<QLineEdit*>())
+        if (!box->isReadOnly())
+            white << box->objectName();
+    white.sort();
+    QCOMPARE(white, listed);
 }
 
 void KeyboardTest::enterPressesTheBoxsButton_data()

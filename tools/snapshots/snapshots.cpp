@@ -136,7 +136,7 @@ int main(int argc, char* argv[])
                         qPrintable(QFontInfo(font).family()));
         }
         QLabel heading;
-        ui::SetFont(&heading, 18, true, false);
+        ui::SetHeadingFont(&heading, 18);
         const QFontInfo drawn(heading.font());
         std::printf("heading font: %s %g pt bold, drawn with %s of weight %d\n",
                     qPrintable(heading.font().family()), heading.font().pointSizeF(),
