@@ -79,12 +79,6 @@ std::span<const WindowRow> Windows()
     return kWindows;
 }
 
-const WindowRow& WindowOf(WindowKind kind)
-{
-    return *std::find_if(std::begin(kWindows), std::end(kWindows),
-                         [kind](const WindowRow& row) { return row.kind == kind; });
-}
-
 std::vector<const WindowRow*> MenuWindows()
 {
     std::vector<const WindowRow*> entries;

@@ -35,7 +35,6 @@ struct WindowRow
 // Every window of the program, in the order of its form number (Form1 .. Form12), which is the
 // order the keeper closes them in. The first is the window the program starts with.
 std::span<const WindowRow> Windows();
-const WindowRow& WindowOf(WindowKind kind);
 // The windows with a menu entry, in the menu's order.
 std::vector<const WindowRow*> MenuWindows();
 
