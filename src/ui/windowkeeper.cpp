@@ -21,9 +21,9 @@ void WindowKeeper::setFactory(WindowKind kind, Factory factory)
 
 const WindowKeeper::Factory* WindowKeeper::factory(WindowKind kind) const
 {
-    for (const auto& [each, factory] : m_factories)
+    for (const auto& [each, make] : m_factories)
         if (each == kind)
-            return &factory;
+            return &make;
     return nullptr;
 }
 
@@ -68,9 +68,9 @@ void WindowKeeper::closeOthers(std::optional<WindowKind> keep)
 {
     // Closing a window takes it out of m_open, so the ones to close are gathered first.
     std::vector<QPointer<QWidget>> others;
-    for (const auto& [kind, factory] : m_factories) {
-        QWidget* window = openWindow(kind);
-        if (kind != keep && window != nullptr)
+    for (const auto& entry : m_factories) {
+        QWidget* window = openWindow(entry.first);
+        if (entry.first != keep && window != nullptr)
             others.push_back(window);
     }
     for (const QPointer<QWidget>& window : others) {
