@@ -5,6 +5,7 @@
 // to the outputs written. Prints medians and spread; never fails on a time.
 // Usage: poolwright_bench_latency [--presses N] [--opens N]
 #include "app/startup.h"
+#include "app/windowcatalog.h"
 #include "firstframe.h"
 #include "stats.h"
 #include "ui/userfeedback.h"
@@ -16,7 +17,6 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -44,15 +44,18 @@ public:
 
 struct Calculator
 {
-    const char* name;
+    const char* name; // none for a window without a Calculate button
     WindowKind kind;
     const char* button;
     std::vector<std::pair<const char*, const char*>> inputs;
     std::vector<const char*> outputs;
 };
 
-// One valid set of readings per Calculate button, so that every press writes its outputs.
+// One valid set of readings per Calculate button, so that every press writes its outputs; every
+// window of the program's table is here.
 const std::vector<Calculator> kCalculators = {
+    {nullptr, WindowKind::About, nullptr, {}, {}},
+    {nullptr, WindowKind::Settings, nullptr, {}, {}},
     {"Chlorine (main)", WindowKind::Main, "Command1",
      {{"txtGal", "20000"}, {"txtChlorPerc", "6"}, {"txtQuantBleach", "1"}, {"txtPPMTarget", "2"}},
      {"txtPPM", "txtGalReq", "txtLongGal"}},
@@ -199,20 +202,10 @@ int main(int argc, char* argv[])
                 "(first open in the process, then %d opens of a new window)\n",
                 opens);
     PrintHeader("ms");
-    // Copied, as the Settings entry closes (and so deletes) the window that holds the menu.
-    struct Entry
-    {
-        QString name;
-        QString caption;
-        bool switchedOff;
-    };
-    std::vector<Entry> entries;
-    if (auto* menu = main->findChild<QMenu*>(QStringLiteral("man")))
-        for (const QAction* action : menu->actions())
-            entries.push_back({action->objectName(), action->text(), !action->isEnabled()});
-    if (entries.empty())
-        ++failures;
-    for (const auto& [name, caption, switchedOff] : entries) {
+    for (const WindowRow* row : MenuWindows()) {
+        const QString name = QString::fromLatin1(row->menu.name);
+        const QString caption = QString::fromLatin1(row->menu.caption);
+        const bool switchedOff = !row->menu.enabled;
         std::vector<double> times;
         double first = 0;
         for (int attempt = 0; attempt <= opens; ++attempt) {
@@ -223,11 +216,14 @@ int main(int argc, char* argv[])
             }
             Settle();
             QAction* action = main->findChild<QAction*>(name);
-            // The Saturation index entry is switched off, so its window is opened the way the
-            // entry would open it.
+            if (action == nullptr) {
+                ++failures;
+                break;
+            }
+            // A switched-off entry's window is opened the way the entry would open it.
             const auto choose = [&] {
                 if (switchedOff)
-                    keeper.show(WindowKind::SaturationIndex);
+                    keeper.show(row->kind);
                 else
                     action->trigger();
             };
@@ -237,8 +233,7 @@ int main(int argc, char* argv[])
                 break;
             }
             (attempt == 0 ? first : times.emplace_back()) = *time;
-            for (int kind = int(WindowKind::About); kind <= int(WindowKind::SaturationIndex); ++kind)
-                keeper.close(WindowKind(kind));
+            keeper.closeAllExcept(WindowKind::Main);
             Settle();
         }
         const QByteArray label = (caption + (switchedOff ? QStringLiteral(" (entry off)") : QString()))
@@ -250,7 +245,23 @@ int main(int argc, char* argv[])
     std::printf("\nCalculate press to the outputs written, ms (first press, then %d presses)\n",
                 presses);
     PrintHeader("ms");
-    for (const Calculator& calculator : kCalculators) {
+    std::vector<const Calculator*> calculators;
+    for (const WindowRow& row : Windows()) {
+        bool listed = false;
+        for (const Calculator& calculator : kCalculators) {
+            if (calculator.kind == row.kind) {
+                listed = true;
+                if (calculator.button != nullptr)
+                    calculators.push_back(&calculator);
+            }
+        }
+        if (!listed) {
+            std::fprintf(stderr, "%s: no readings for this window\n", row.shortName);
+            ++failures;
+        }
+    }
+    for (const Calculator* each : calculators) {
+        const Calculator& calculator = *each;
         keeper.closeAllExcept(WindowKind::Main);
         QWidget* window = keeper.show(calculator.kind);
         if (!QTest::qWaitForWindowExposed(window)) {

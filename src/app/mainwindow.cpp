@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
 
+#include "app/windowcatalog.h"
 #include "calc/arithmetic.h"
 #include "calc/chlorine.h"
 #include "settings/defaults.h"
@@ -54,35 +55,14 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::addMenuEntries()
 {
-    struct Entry
-    {
-        const char* name;
-        const char* caption;
-        WindowKind opens;
-    };
-    // In this order, which is not alphabetical, and without shortcuts or access keys.
-    static constexpr Entry kEntries[] = {
-        {"abt", "About", WindowKind::About},
-        {"alk", "Alkalinity", WindowKind::Alkalinity},
-        {"borax", "Borax", WindowKind::Borax},
-        {"CaHard", "Calcium Hardness", WindowKind::CalciumHardness},
-        {"cyan", "Cyanuric Acid", WindowKind::CyanuricAcid},
-        {"dilution", "Dilution", WindowKind::Dilution},
-        {"satind", "Saturation Index", WindowKind::SaturationIndex},
-        {"ph", "pH", WindowKind::Ph},
-        {"volume", "Pool Volume", WindowKind::PoolVolume},
-        {"salt", "Salt Calcs", WindowKind::Salt},
-        {"settings", "Settings", WindowKind::Settings},
-    };
     WindowKeeper& keeper = m_services.keeper;
-    for (const Entry& entry : kEntries) {
-        if (!keeper.canMake(entry.opens))
+    for (const WindowRow* row : MenuWindows()) {
+        const WindowKind kind = row->kind;
+        if (!keeper.canMake(kind))
             continue; // an entry comes with its window
-        QAction* action = m_ui->man->addAction(QString::fromLatin1(entry.caption));
-        action->setObjectName(QString::fromLatin1(entry.name));
-        // The Saturation index window is complete, but its entry is switched off for good.
-        action->setEnabled(entry.opens != WindowKind::SaturationIndex);
-        const WindowKind kind = entry.opens;
+        QAction* action = m_ui->man->addAction(QString::fromLatin1(row->menu.caption));
+        action->setObjectName(QString::fromLatin1(row->menu.name));
+        action->setEnabled(row->menu.enabled);
         connect(action, &QAction::triggered, this, [&keeper, kind] { keeper.show(kind); });
     }
 }

@@ -33,6 +33,6 @@ std::unique_ptr<Program> StartPoolwright(QApplication& app, UserFeedback* feedba
                      &QCoreApplication::quit);
 
     RegisterWindows(program->services());
-    program->keeper().show(WindowKind::Main);
+    program->keeper().show(Windows().front().kind);
     return program;
 }

@@ -14,22 +14,85 @@
 #include "ui/poolvolumewindow.h"
 #include "ui/saltwindow.h"
 #include "ui/saturationwindow.h"
-#include "ui/windowkeeper.h"
 #include "ui/windowservices.h"
+
+#include <algorithm>
+
+namespace {
+
+template <class Window> QWidget* Make(const WindowServices& services)
+{
+    return new Window(services);
+}
+
+QWidget* MakeAbout(const WindowServices&)
+{
+    return new AboutWindow;
+}
+
+using enum WindowKind;
+
+constexpr MenuEntry kNoEntry{0, nullptr, nullptr, false};
+
+// clang-format off
+// kind, short name, menu entry {place, name, caption[, enabled]}, how it is made
+constexpr WindowRow kWindows[] = {
+    {Main,            "main",       kNoEntry,                           Make<MainWindow>},
+    {About,           "about",      {1, "abt", "About"},                MakeAbout},
+    {Alkalinity,      "alkalinity", {2, "alk", "Alkalinity"},           Make<AlkalinityWindow>},
+    {CalciumHardness, "calcium",    {4, "CaHard", "Calcium Hardness"},  Make<CalciumWindow>},
+    {CyanuricAcid,    "cyanuric",   {5, "cyan", "Cyanuric Acid"},       Make<CyanuricWindow>},
+    {Ph,              "ph",         {8, "ph", "pH"},                    Make<PhWindow>},
+    {Dilution,        "dilution",   {6, "dilution", "Dilution"},        Make<DilutionWindow>},
+    {Borax,           "borax",      {3, "borax", "Borax"},              Make<BoraxWindow>},
+    {PoolVolume,      "volume",     {9, "volume", "Pool Volume"},       Make<PoolVolumeWindow>},
+    {Salt,            "salt",       {10, "salt", "Salt Calcs"},         Make<SaltWindow>},
+    {Settings,        "settings",   {11, "settings", "Settings"},       Make<SettingsWindow>},
+    // The window is complete, but its entry is switched off for good.
+    {SaturationIndex, "saturation", {7, "satind", "Saturation Index", false},
+     Make<SaturationWindow>},
+};
+// clang-format on
+
+// Each kind once, and the menu's places 1, 2, 3 ... without a gap or a twin.
+constexpr bool WellFormed()
+{
+    int entries = 0;
+    for (const WindowRow& row : kWindows) {
+        entries += row.menu.place > 0 ? 1 : 0;
+        for (const WindowRow& other : kWindows)
+            if (&other != &row && (other.kind == row.kind ||
+                                   (row.menu.place > 0 && other.menu.place == row.menu.place)))
+                return false;
+    }
+    for (const WindowRow& row : kWindows)
+        if (row.menu.place > entries)
+            return false;
+    return true;
+}
+static_assert(WellFormed(), "a window twice, or a menu place missing or taken twice");
+
+} // namespace
+
+std::span<const WindowRow> Windows()
+{
+    return kWindows;
+}
+
+std::vector<const WindowRow*> MenuWindows()
+{
+    std::vector<const WindowRow*> entries;
+    for (const WindowRow& row : kWindows)
+        if (row.menu.place > 0)
+            entries.push_back(&row);
+    std::sort(entries.begin(), entries.end(),
+              [](const WindowRow* a, const WindowRow* b) { return a->menu.place < b->menu.place; });
+    return entries;
+}
 
 void RegisterWindows(const WindowServices& services)
 {
-    WindowKeeper& keeper = services.keeper;
-    keeper.setFactory(WindowKind::Main, [services] { return new MainWindow(services); });
-    keeper.setFactory(WindowKind::About, [] { return new AboutWindow; });
-    keeper.setFactory(WindowKind::Alkalinity, [services] { return new AlkalinityWindow(services); });
-    keeper.setFactory(WindowKind::CalciumHardness, [services] { return new CalciumWindow(services); });
-    keeper.setFactory(WindowKind::CyanuricAcid, [services] { return new CyanuricWindow(services); });
-    keeper.setFactory(WindowKind::Ph, [services] { return new PhWindow(services); });
-    keeper.setFactory(WindowKind::Borax, [services] { return new BoraxWindow(services); });
-    keeper.setFactory(WindowKind::Salt, [services] { return new SaltWindow(services); });
-    keeper.setFactory(WindowKind::Dilution, [services] { return new DilutionWindow(services); });
-    keeper.setFactory(WindowKind::PoolVolume, [services] { return new PoolVolumeWindow(services); });
-    keeper.setFactory(WindowKind::SaturationIndex, [services] { return new SaturationWindow(services); });
-    keeper.setFactory(WindowKind::Settings, [services] { return new SettingsWindow(services); });
+    for (const WindowRow& row : kWindows)
+        services.keeper.setFactory(row.kind,
+                                   [services, make = row.make] { return make(services); });
 }

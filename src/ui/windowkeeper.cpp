@@ -11,17 +11,30 @@
 
 void WindowKeeper::setFactory(WindowKind kind, Factory factory)
 {
-    m_factories[kind] = std::move(factory);
+    const auto same = [kind](const auto& entry) { return entry.first == kind; };
+    const auto old = std::find_if(m_factories.begin(), m_factories.end(), same);
+    if (old != m_factories.end())
+        old->second = std::move(factory);
+    else
+        m_factories.emplace_back(kind, std::move(factory));
+}
+
+const WindowKeeper::Factory* WindowKeeper::factory(WindowKind kind) const
+{
+    for (const auto& [each, make] : m_factories)
+        if (each == kind)
+            return &make;
+    return nullptr;
 }
 
 QWidget* WindowKeeper::show(WindowKind kind)
 {
     QWidget* window = openWindow(kind);
     if (window == nullptr) {
-        const auto factory = m_factories.find(kind);
-        if (factory == m_factories.end())
+        const Factory* make = factory(kind);
+        if (make == nullptr)
             return nullptr;
-        window = factory->second();
+        window = (*make)();
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->installEventFilter(this);
         m_open[kind] = window;
@@ -41,12 +54,23 @@ void WindowKeeper::close(WindowKind kind)
         window->close();
 }
 
+void WindowKeeper::closeAll()
+{
+    closeOthers(std::nullopt);
+}
+
 void WindowKeeper::closeAllExcept(WindowKind keep)
+{
+    closeOthers(keep);
+}
+
+void WindowKeeper::closeOthers(std::optional<WindowKind> keep)
 {
     // Closing a window takes it out of m_open, so the ones to close are gathered first.
     std::vector<QPointer<QWidget>> others;
-    for (const auto& [kind, window] : m_open) {
-        if (kind != keep && window)
+    for (const auto& entry : m_factories) {
+        QWidget* window = openWindow(entry.first);
+        if (entry.first != keep && window != nullptr)
             others.push_back(window);
     }
     for (const QPointer<QWidget>& window : others) {

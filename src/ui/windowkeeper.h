@@ -8,10 +8,14 @@
 
 #include <functional>
 #include <map>
+#include <optional>
+#include <utility>
+#include <vector>
 
 class UserFeedback;
 
-// Every kind of window, in the order of its form number (Form1 .. Form12).
+// Every kind of window. The order means nothing: the program's table of windows
+// (app/windowcatalog.cpp) says which there are and in what order.
 enum class WindowKind {
     Main,
     About,
@@ -50,12 +54,13 @@ public:
     explicit WindowKeeper(UserFeedback& feedback) : m_feedback(feedback) {}
 
     void setFactory(WindowKind kind, Factory factory);
-    bool canMake(WindowKind kind) const { return m_factories.contains(kind); }
+    bool canMake(WindowKind kind) const { return factory(kind) != nullptr; }
 
     // Shows the window of kind, making and loading it first if it is not open.
     QWidget* show(WindowKind kind);
     void close(WindowKind kind);
-    // Closes every window but keep, in the order of WindowKind.
+    // Close every window, or every window but keep, in the order their factories were set.
+    void closeAll();
     void closeAllExcept(WindowKind keep);
 
     QWidget* openWindow(WindowKind kind) const;
@@ -68,7 +73,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    const Factory* factory(WindowKind kind) const;
+    void closeOthers(std::optional<WindowKind> keep);
+
     UserFeedback& m_feedback;
-    std::map<WindowKind, Factory> m_factories;
+    // In the order they were set, which is the order windows are closed in.
+    std::vector<std::pair<WindowKind, Factory>> m_factories;
     std::map<WindowKind, QPointer<QWidget>> m_open;
 };

@@ -49,19 +49,36 @@ void FlowsTest::menuEntryOpensOneWindow_data()
     QTest::addColumn<WindowKind>("kind");
     QTest::addColumn<QString>("loaded"); // a box or caption the load step fills: "name=text"
     QTest::addColumn<QString>("box");    // a white box to type in
-    const QString poolSize = QStringLiteral("txtGal=30000");
-    QTest::newRow("about") << "abt" << WindowKind::About << QString() << QString();
-    QTest::newRow("alkalinity") << "alk" << WindowKind::Alkalinity << poolSize << "txtPPM";
-    QTest::newRow("borax") << "borax" << WindowKind::Borax << poolSize << "txtNa2B4O7";
-    QTest::newRow("calcium") << "CaHard" << WindowKind::CalciumHardness << poolSize << "txtPPM";
-    QTest::newRow("cyanuric") << "cyan" << WindowKind::CyanuricAcid << poolSize << "txtPPM";
-    QTest::newRow("dilution") << "dilution" << WindowKind::Dilution << "Label1=Pool Size (Gal.)"
-                              << "txtPr";
-    QTest::newRow("pH") << "ph" << WindowKind::Ph << poolSize << "txtGal";
-    QTest::newRow("pool volume") << "volume" << WindowKind::PoolVolume
-                                 << "lblUOM=All Measurements in FEET, volumes in GALLONS"
-                                 << "txtDiam";
-    QTest::newRow("salt") << "salt" << WindowKind::Salt << poolSize << "txtSalt";
+    struct Flow
+    {
+        WindowKind kind;
+        const char* entry; // none where the window is not opened by an entry of its own here
+        const char* loaded;
+        const char* box;
+    };
+    const char* const poolSize = "txtGal=30000";
+    const Flow flows[] = {
+        {WindowKind::Main, nullptr, nullptr, nullptr}, // it holds the menu
+        {WindowKind::About, "abt", "", ""},
+        {WindowKind::Alkalinity, "alk", poolSize, "txtPPM"},
+        {WindowKind::CalciumHardness, "CaHard", poolSize, "txtPPM"},
+        {WindowKind::CyanuricAcid, "cyan", poolSize, "txtPPM"},
+        {WindowKind::Ph, "ph", poolSize, "txtGal"},
+        {WindowKind::Dilution, "dilution", "Label1=Pool Size (Gal.)", "txtPr"},
+        {WindowKind::Borax, "borax", poolSize, "txtNa2B4O7"},
+        {WindowKind::PoolVolume, "volume", "lblUOM=All Measurements in FEET, volumes in GALLONS",
+         "txtDiam"},
+        {WindowKind::Salt, "salt", poolSize, "txtSalt"},
+        // Its entry closes the main window: the tests below follow it.
+        {WindowKind::Settings, nullptr, nullptr, nullptr},
+        {WindowKind::SaturationIndex, nullptr, nullptr, nullptr}, // its entry is switched off
+    };
+    ForEveryWindow(flows, [](const WindowRow& window, const Flow& flow) {
+        if (flow.entry != nullptr)
+            QTest::newRow(window.shortName)
+                << QString::fromLatin1(flow.entry) << flow.kind << QString::fromLatin1(flow.loaded)
+                << QString::fromLatin1(flow.box);
+    });
 }
 
 // A menu choice opens its window loaded; a second choice raises it as it is.

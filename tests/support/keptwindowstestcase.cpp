@@ -4,6 +4,15 @@
 
 #include "app/windowcatalog.h"
 
+void FailForWindowsNotIn(const std::set<WindowKind>& found)
+{
+    for (const WindowRow& window : Windows())
+        if (!found.contains(window.kind))
+            QTest::qFail(qPrintable(QStringLiteral("no row for the %1 window")
+                                        .arg(QLatin1String(window.shortName))),
+                         __FILE__, __LINE__);
+}
+
 void KeptWindowsTestCase::startKeptWindows()
 {
     m_kept = std::make_unique<KeptWindows>();

@@ -2,32 +2,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/windowcatalog.h"
 #include "support/keptwindows.h"
 #include "support/windowtests.h"
 
 #include <QMetaType>
+#include <QTest>
 
 #include <memory>
-#include <utility>
+#include <set>
 
 // So that a test's rows can hold a kind of window.
 Q_DECLARE_METATYPE(WindowKind)
 
-// Every kind of window, with the name its test rows go by.
-inline constexpr std::pair<const char*, WindowKind> kEveryWindow[] = {
-    {"main", WindowKind::Main},
-    {"about", WindowKind::About},
-    {"alkalinity", WindowKind::Alkalinity},
-    {"calcium", WindowKind::CalciumHardness},
-    {"cyanuric", WindowKind::CyanuricAcid},
-    {"pH", WindowKind::Ph},
-    {"dilution", WindowKind::Dilution},
-    {"borax", WindowKind::Borax},
-    {"pool volume", WindowKind::PoolVolume},
-    {"salt", WindowKind::Salt},
-    {"settings", WindowKind::Settings},
-    {"saturation", WindowKind::SaturationIndex},
-};
+// Fails the test for each window of the program's table that is not in found.
+void FailForWindowsNotIn(const std::set<WindowKind>& found);
+
+// The rows of a per-window test: for each window of the program's table, in its order, every
+// expectation of `expected` (a list of rows with a `kind`) for that window, handed to add with
+// the window's row. A window with no expectation fails the test, so that a new window cannot be
+// forgotten by it.
+template <class Expected, class Add> void ForEveryWindow(const Expected& expected, Add add)
+{
+    std::set<WindowKind> found;
+    for (const WindowRow& window : Windows()) {
+        for (const auto& each : expected) {
+            if (each.kind == window.kind) {
+                found.insert(window.kind);
+                add(window, each);
+            }
+        }
+    }
+    FailForWindowsNotIn(found);
+}
 
 // A window test case whose every test function meets a fresh KeptWindows, with all the
 // program's windows registered in its keeper; the windows are closed after each function.

@@ -52,9 +52,7 @@ QStringList TabOrder(QWidget* window, QWidget* start, int count)
 
 void CloseEveryWindow(WindowKeeper& keeper)
 {
-    for (int kind = static_cast<int>(WindowKind::Main);
-         kind <= static_cast<int>(WindowKind::SaturationIndex); ++kind)
-        keeper.close(static_cast<WindowKind>(kind));
+    keeper.closeAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

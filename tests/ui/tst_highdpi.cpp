@@ -65,9 +65,10 @@ void HighDpiTest::everyWindowDoubles_data()
     QTest::addColumn<WindowKind>("kind");
     QTest::addColumn<QString>("uom");
     // The captions differ between the unit systems, so both are measured.
-    for (const auto& [name, kind] : kEveryWindow)
+    for (const WindowRow& window : Windows())
         for (const char* uom : {"Imperial", "Metric"})
-            QTest::addRow("%s, %s", name, uom) << kind << QString::fromLatin1(uom);
+            QTest::addRow("%s, %s", window.shortName, uom)
+                << window.kind << QString::fromLatin1(uom);
 }
 
 void HighDpiTest::everyWindowDoubles()

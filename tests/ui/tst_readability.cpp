@@ -138,7 +138,7 @@ void ReadabilityTest::contrast_data()
     QTest::addColumn<WindowKind>("kind");
     QTest::addColumn<bool>("dark");
     QTest::addColumn<bool>("darkOnceOpen"); // the desktop turns dark while the window is open
-    for (const auto& [name, kind] : kEveryWindow) {
+    for (const auto& [kind, name, menu, make] : Windows()) {
         QTest::addRow("%s, light", name) << kind << false << false;
         QTest::addRow("%s, dark", name) << kind << true << false;
         QTest::addRow("%s, turns dark", name) << kind << true << true;
@@ -272,11 +272,12 @@ void ReadabilityTest::everyBoxHasATip_data()
 {
     QTest::addColumn<WindowKind>("kind");
     QTest::addColumn<QString>("uom");
-    for (const auto& [name, kind] : kEveryWindow) {
-        if (kind == WindowKind::About) // it has no box
+    for (const WindowRow& window : Windows()) {
+        if (window.kind == WindowKind::About) // it has no box
             continue;
         for (const char* uom : {"Imperial", "Metric"})
-            QTest::addRow("%s, %s", name, uom) << kind << QString::fromLatin1(uom);
+            QTest::addRow("%s, %s", window.shortName, uom)
+                << window.kind << QString::fromLatin1(uom);
     }
 }
 
@@ -298,23 +299,32 @@ void ReadabilityTest::tipsFollowTheUnitSystem_data()
     QTest::addColumn<WindowKind>("kind");
     AddColumns<QString>({"box", "imperial", "metric"});
     // A box of each window whose unit differs: its tooltip names its own, never the other's.
-    const auto row = [](WindowKind kind, const char* box, const char* imperial,
-                        const char* metric) {
-        const auto* window = std::find_if(std::begin(kEveryWindow), std::end(kEveryWindow),
-                                          [kind](const auto& each) { return each.second == kind; });
-        QTest::addRow("%s %s", window->first, box) << kind << box << imperial << metric;
+    struct UnitTip
+    {
+        WindowKind kind;
+        const char* box; // none in a window without a unit
+        const char* imperial;
+        const char* metric;
     };
-    row(WindowKind::Main, "txtLongGal", "quarts", "litres");
-    row(WindowKind::Alkalinity, "txtOz", "pounds", "kilograms");
-    row(WindowKind::CalciumHardness, "txtCaCl2", "pounds", "kilograms");
-    row(WindowKind::CyanuricAcid, "txtCya", "pounds", "kilograms");
-    row(WindowKind::Ph, "txtHCl", "fluid ounces", "millilitres");
-    row(WindowKind::Dilution, "txtVolDrain", "gallons", "litres");
-    row(WindowKind::Borax, "txtNa2B4O7", "ounces", "kilograms");
-    row(WindowKind::PoolVolume, "txtOLength", "feet", "metres");
-    row(WindowKind::Salt, "txtLbsNeeded", "pounds", "kilograms");
-    row(WindowKind::Settings, "txtPoolSize", "in US gallons while", "in litres while");
-    row(WindowKind::SaturationIndex, "txtTemp", "Fahrenheit", "Celsius");
+    const UnitTip tips[] = {
+        {WindowKind::Main, "txtLongGal", "quarts", "litres"},
+        {WindowKind::About, nullptr, nullptr, nullptr},
+        {WindowKind::Alkalinity, "txtOz", "pounds", "kilograms"},
+        {WindowKind::CalciumHardness, "txtCaCl2", "pounds", "kilograms"},
+        {WindowKind::CyanuricAcid, "txtCya", "pounds", "kilograms"},
+        {WindowKind::Ph, "txtHCl", "fluid ounces", "millilitres"},
+        {WindowKind::Dilution, "txtVolDrain", "gallons", "litres"},
+        {WindowKind::Borax, "txtNa2B4O7", "ounces", "kilograms"},
+        {WindowKind::PoolVolume, "txtOLength", "feet", "metres"},
+        {WindowKind::Salt, "txtLbsNeeded", "pounds", "kilograms"},
+        {WindowKind::Settings, "txtPoolSize", "in US gallons while", "in litres while"},
+        {WindowKind::SaturationIndex, "txtTemp", "Fahrenheit", "Celsius"},
+    };
+    ForEveryWindow(tips, [](const WindowRow& window, const UnitTip& tip) {
+        if (tip.box != nullptr)
+            QTest::addRow("%s %s", window.shortName, tip.box)
+                << tip.kind << tip.box << tip.imperial << tip.metric;
+    });
 }
 
 void ReadabilityTest::tipsFollowTheUnitSystem()

@@ -59,12 +59,13 @@ void WindowFramesTest::frame_data()
         // The one window without the pool icon; its index box is white and may be typed in.
         {WindowKind::SaturationIndex, "Form12", "Form12", {}, false, {}},
     };
-    for (const Frame& frame : frames)
+    ForEveryWindow(frames, [](const WindowRow&, const Frame& frame) {
         for (const char* uom : {"Imperial", "Metric"})
             QTest::addRow("%s, %s", frame.form, uom)
                 << frame.kind << QString::fromLatin1(uom) << QString::fromLatin1(frame.form)
                 << QString::fromLatin1(frame.title) << frame.client << frame.icon
                 << frame.greyBoxes;
+    });
 }
 
 void WindowFramesTest::frame()

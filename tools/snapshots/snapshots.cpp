@@ -48,35 +48,41 @@ private:
     }
 };
 
-struct Window
+struct Readings
 {
     WindowKind kind;
-    const char* name;
     // "box=text|box=text" typed before button is pressed; the box whose tooltip shows.
     const char* readings;
     const char* button;
     const char* tipBox;
 };
 
-const Window kWindows[] = {
-    {WindowKind::Main, "main", "txtQuantBleach=1|txtPPMTarget=2", "Command1", "txtLongGal"},
-    {WindowKind::About, "about", "", nullptr, nullptr},
-    {WindowKind::Alkalinity, "alkalinity", "txtPPM=10", "Command1", "txtOz"},
-    {WindowKind::CalciumHardness, "calcium", "txtPPM=20", "Command1", "txtCaCl2"},
-    {WindowKind::CyanuricAcid, "cyanuric", "txtPPM=30", "Command1", "txtCya"},
-    {WindowKind::Ph, "ph", "", "Command1", "txtHCl"},
-    {WindowKind::Borax, "borax", "txtNa2B4O7=100", "Command1", "txtPPM"},
-    {WindowKind::Salt, "salt", "txtSalt=10|txtPPMInc=3000", "Command1", "txtLbsNeeded"},
-    {WindowKind::Dilution, "dilution", "txtPr=4000|txtSr=200|txtFr=1000", "Command1",
-     "txtPercDrain"},
-    {WindowKind::PoolVolume, "volume", "txtOLength=30.5|txtOWidth=15.25|txtOAvgDepth=4.75",
-     "Command2", "txtOVolume"},
-    {WindowKind::SaturationIndex, "saturation", "txtpH=7.6|txtTemp=84|txtCa=400|txtTa=150",
-     "Command1", "txtSI"},
-    {WindowKind::Settings, "settings", "", nullptr, "txtPoolSize"},
+// For every window of the program's table; one missing is reported, and fails the run.
+const Readings kReadings[] = {
+    {WindowKind::Main, "txtQuantBleach=1|txtPPMTarget=2", "Command1", "txtLongGal"},
+    {WindowKind::About, "", nullptr, nullptr},
+    {WindowKind::Alkalinity, "txtPPM=10", "Command1", "txtOz"},
+    {WindowKind::CalciumHardness, "txtPPM=20", "Command1", "txtCaCl2"},
+    {WindowKind::CyanuricAcid, "txtPPM=30", "Command1", "txtCya"},
+    {WindowKind::Ph, "", "Command1", "txtHCl"},
+    {WindowKind::Borax, "txtNa2B4O7=100", "Command1", "txtPPM"},
+    {WindowKind::Salt, "txtSalt=10|txtPPMInc=3000", "Command1", "txtLbsNeeded"},
+    {WindowKind::Dilution, "txtPr=4000|txtSr=200|txtFr=1000", "Command1", "txtPercDrain"},
+    {WindowKind::PoolVolume, "txtOLength=30.5|txtOWidth=15.25|txtOAvgDepth=4.75", "Command2",
+     "txtOVolume"},
+    {WindowKind::SaturationIndex, "txtpH=7.6|txtTemp=84|txtCa=400|txtTa=150", "Command1", "txtSI"},
+    {WindowKind::Settings, "", nullptr, "txtPoolSize"},
 };
 
-void TypeAndPress(QWidget* window, const Window& each)
+const Readings* ReadingsOf(WindowKind kind)
+{
+    for (const Readings& each : kReadings)
+        if (each.kind == kind)
+            return &each;
+    return nullptr;
+}
+
+void TypeAndPress(QWidget* window, const Readings& each)
 {
     for (const QString& pair : QString::fromLatin1(each.readings).split('|', Qt::SkipEmptyParts)) {
         auto* box = window->findChild<QLineEdit*>(pair.section('=', 0, 0));
@@ -144,28 +150,35 @@ int main(int argc, char* argv[])
     }
     int saved = 0;
     int faulty = 0;
-    for (const Window& each : kWindows) {
-        QWidget* window = keeper.show(each.kind);
+    for (const WindowRow& row : Windows()) {
+        const Readings* each = ReadingsOf(row.kind);
+        if (each == nullptr) {
+            std::fprintf(stderr, "%s: no readings for this window\n", row.shortName);
+            continue;
+        }
+        QWidget* window = keeper.show(row.kind);
         if (window == nullptr || !QTest::qWaitForWindowExposed(window))
             continue;
         if (check) {
             const QStringList faults = LabelFaults(window);
             for (const QString& fault : faults)
-                std::printf("%s: %s\n", each.name, qPrintable(fault));
+                std::printf("%s: %s\n", row.shortName, qPrintable(fault));
             faulty += faults.isEmpty() ? 0 : 1;
         }
         if (readings)
-            TypeAndPress(window, each);
+            TypeAndPress(window, *each);
         QTest::qWait(100);
-        const QString path = folder + QLatin1Char('/') + QLatin1String(each.name) + ".png";
-        const QPixmap picture =
-            readings && each.tipBox != nullptr ? WithTooltip(window, each.tipBox) : window->grab();
+        const QString path = folder + QLatin1Char('/') + QLatin1String(row.shortName) + ".png";
+        const QPixmap picture = readings && each->tipBox != nullptr
+                                    ? WithTooltip(window, each->tipBox)
+                                    : window->grab();
         if (picture.save(path))
             ++saved;
     }
+    const int windows = static_cast<int>(Windows().size());
     if (check)
         std::printf("%d of %d windows with a caption that does not fit or lacks a letter, at %g "
                     "pixels a point\n",
-                    faulty, static_cast<int>(std::size(kWindows)), qApp->devicePixelRatio());
-    return saved == static_cast<int>(std::size(kWindows)) && faulty == 0 ? 0 : 1;
+                    faulty, windows, qApp->devicePixelRatio());
+    return saved == windows && faulty == 0 ? 0 : 1;
 }
