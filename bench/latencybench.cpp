@@ -53,6 +53,7 @@ struct Calculator
 
 // One valid set of readings per Calculate button, so that every press writes its outputs; every
 // window of the program's table is here.
+// clang-format off
 const std::vector<Calculator> kCalculators = {
     {nullptr, WindowKind::About, nullptr, {}, {}},
     {nullptr, WindowKind::Settings, nullptr, {}, {}},
@@ -83,6 +84,7 @@ const std::vector<Calculator> kCalculators = {
     {"Saturation Index", WindowKind::SaturationIndex, "Command1",
      {{"txtpH", "7.6"}, {"txtTemp", "84"}, {"txtCa", "400"}, {"txtTa", "150"}}, {"txtSI"}},
 };
+// clang-format on
 
 // The offscreen platform says at every window that it cannot raise it; that is no news here.
 void QuietAboutThePlatform(QtMsgType type, const QMessageLogContext& context, const QString& text)
@@ -236,8 +238,8 @@ int main(int argc, char* argv[])
             keeper.closeAllExcept(WindowKind::Main);
             Settle();
         }
-        const QByteArray label = (caption + (switchedOff ? QStringLiteral(" (entry off)") : QString()))
-                                     .toUtf8();
+        const QByteArray label =
+            (caption + (switchedOff ? QStringLiteral(" (entry off)") : QString())).toUtf8();
         PrintRow(label.constData(), first, Summarize(times), 2);
     }
     std::fflush(stdout);

@@ -103,8 +103,8 @@ Launch Start(const char* program, const std::vector<std::string>& arguments = {}
 
 void PrintRow(const char* name, const Summary& s, int decimals)
 {
-    std::printf("  %-22s %8.*f %8.*f %8.*f %8.*f %8.*f\n", name, decimals, s.median, decimals, s.p25,
-                decimals, s.p75, decimals, s.min, decimals, s.max);
+    std::printf("  %-22s %8.*f %8.*f %8.*f %8.*f %8.*f\n", name, decimals, s.median, decimals,
+                s.p25, decimals, s.p75, decimals, s.min, decimals, s.max);
 }
 
 const char* ArgumentText(int argc, char* argv[], const char* name, const char* fallback)
@@ -175,8 +175,8 @@ int main(int argc, char* argv[])
         for (int which = 0; which < kPrograms; ++which) {
             if (which == 2 && poolwrightSize.empty())
                 continue; // Poolwright has not told its size
-            const Launch launch =
-                which == 2 ? Start(programs[1], {"--size", poolwrightSize}) : Start(programs[which]);
+            const Launch launch = which == 2 ? Start(programs[1], {"--size", poolwrightSize})
+                                             : Start(programs[which]);
             if (!launch.ok) {
                 ++failures;
                 continue;
@@ -267,11 +267,9 @@ int main(int argc, char* argv[])
                                    return std::strcmp(argument, "--no-latency") == 0;
                                }) == argv + argc;
     const std::string latency = LATENCY_PROGRAM;
-    char* const latencyArgv[] = {const_cast<char*>(latency.c_str()),
-                                 const_cast<char*>("--presses"),
-                                 const_cast<char*>(presses.c_str()),
-                                 const_cast<char*>("--opens"),
-                                 const_cast<char*>(opens.c_str()), nullptr};
+    char* const latencyArgv[] = {const_cast<char*>(latency.c_str()), const_cast<char*>("--presses"),
+                                 const_cast<char*>(presses.c_str()), const_cast<char*>("--opens"),
+                                 const_cast<char*>(opens.c_str()),   nullptr};
     pid_t pid = 0;
     int status = 1;
     if (!latencyWanted)

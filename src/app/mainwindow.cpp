@@ -86,9 +86,9 @@ void MainWindow::load()
 
 void MainWindow::showUnitCaptions(calc::UnitSystem units)
 {
-    ui::ShowUnitCaptions(units, {ui::PoolSizeCaption(m_ui->Label1),
-                                 {m_ui->Label3, "Quantity of bleach (Gal.)",
-                                  "Quantity of bleach (L)"}});
+    ui::ShowUnitCaptions(units,
+                         {ui::PoolSizeCaption(m_ui->Label1),
+                          {m_ui->Label3, "Quantity of bleach (Gal.)", "Quantity of bleach (L)"}});
     // The short form is written in Imperial only; in Metric the box above holds the litres.
     ui::ShowBoxTips(
         units,
@@ -114,25 +114,26 @@ void MainWindow::calculate()
 {
     // The unit system is read before the boxes are checked.
     const calc::UnitSystem units = defaults::ReadUnitSystem(m_services.store);
-    if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtGal, m_ui->txtChlorPerc}, ui::kFillPpmIncrease))
+    if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtGal, m_ui->txtChlorPerc},
+                           ui::kFillPpmIncrease))
         return;
 
     // Every figure is worked out before any box is written, so that a failure leaves all
     // boxes as they were. A direction whose box is empty is skipped, and its output kept.
     std::optional<QString> ppmIncrease;
     if (!m_ui->txtQuantBleach->text().isEmpty()) {
-        const double ppm = calc::PpmFromBleach(ui::BoxNumber(m_ui->txtGal),
-                                               ui::BoxNumber(m_ui->txtChlorPerc),
-                                               ui::BoxNumber(m_ui->txtQuantBleach));
+        const double ppm =
+            calc::PpmFromBleach(ui::BoxNumber(m_ui->txtGal), ui::BoxNumber(m_ui->txtChlorPerc),
+                                ui::BoxNumber(m_ui->txtQuantBleach));
         ppmIncrease = calc::NumberText(calc::RoundHalfEven(ppm, 1));
     }
 
     std::optional<QString> gallonsRequired;
     std::optional<QString> longForm;
     if (!m_ui->txtPPMTarget->text().isEmpty()) {
-        const double required = calc::BleachRequired(ui::BoxNumber(m_ui->txtGal),
-                                                     ui::BoxNumber(m_ui->txtChlorPerc),
-                                                     ui::BoxNumber(m_ui->txtPPMTarget));
+        const double required =
+            calc::BleachRequired(ui::BoxNumber(m_ui->txtGal), ui::BoxNumber(m_ui->txtChlorPerc),
+                                 ui::BoxNumber(m_ui->txtPPMTarget));
         if (units == calc::UnitSystem::Imperial)
             gallonsRequired = calc::GallonsText(required);
         longForm = calc::LiquidMeasureText(units, required);

@@ -10,8 +10,7 @@
 #include <QApplication>
 
 Program::Program(UserFeedback* feedback)
-    : m_store(MakePlatformStore()),
-      m_keeper(feedback != nullptr ? *feedback : m_desktopFeedback),
+    : m_store(MakePlatformStore()), m_keeper(feedback != nullptr ? *feedback : m_desktopFeedback),
       m_services{m_keeper, feedback != nullptr ? *feedback : m_desktopFeedback, *m_store}
 {
 }

@@ -13,7 +13,11 @@
 // it as an argument so that tests can pin it, and defaults to the user's locale.
 namespace calc {
 
-enum class UnitSystem { Imperial, Metric };
+enum class UnitSystem
+{
+    Imperial,
+    Metric
+};
 
 // The unit system as it is stored, and back: "Imperial" exactly (case and blanks count) is
 // Imperial; any other text, including the empty text of a fresh installation, is Metric.

@@ -78,7 +78,7 @@ LocalMemory Descriptor(const wchar_t* sddl)
 {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     CheckCall(ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1,
-                                                                    &descriptor, nullptr),
+                                                                   &descriptor, nullptr),
               L"reading a security descriptor");
     return LocalMemory(descriptor, &LocalFree);
 }
@@ -154,8 +154,8 @@ void DeleteTree(Key key, const std::wstring& path, int depth = 0)
         for (int pass = 0; pass < 100000; ++pass) {
             wchar_t name[256];
             DWORD length = 256;
-            const long result = RegEnumKeyExW(key.get(), 0, name, &length, nullptr, nullptr,
-                                              nullptr, nullptr);
+            const long result =
+                RegEnumKeyExW(key.get(), 0, name, &length, nullptr, nullptr, nullptr, nullptr);
             if (result == ERROR_NO_MORE_ITEMS)
                 break;
             Check(result, L"listing the keys under " + path);
@@ -204,8 +204,8 @@ Key CreateAfresh(HKEY parent, const std::wstring& name, REGSAM access, const std
 {
     HKEY handle = nullptr;
     DWORD disposition = 0;
-    Check(RegCreateKeyExW(parent, name.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                          access | kView, nullptr, &handle, &disposition),
+    Check(RegCreateKeyExW(parent, name.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access | kView,
+                          nullptr, &handle, &disposition),
           L"making " + path);
     Key key(handle);
     if (disposition != REG_CREATED_NEW_KEY)
@@ -228,8 +228,7 @@ void GrantUsersSetValue(HKEY key, const std::wstring& path)
     BOOL present = FALSE;
     BOOL defaulted = FALSE;
     PACL inherited = nullptr;
-    CheckCall(GetSecurityDescriptorDacl(current.data(), &present, &inherited, &defaulted),
-              step);
+    CheckCall(GetSecurityDescriptorDacl(current.data(), &present, &inherited, &defaulted), step);
     SECURITY_DESCRIPTOR_CONTROL control = 0;
     DWORD revision = 0;
     CheckCall(GetSecurityDescriptorControl(current.data(), &control, &revision), step);
@@ -240,9 +239,9 @@ void GrantUsersSetValue(HKEY key, const std::wstring& path)
 
     ACL_SIZE_INFORMATION inheritedSize{};
     if (present && inherited != nullptr)
-        CheckCall(GetAclInformation(inherited, &inheritedSize, sizeof inheritedSize,
-                                    AclSizeInformation),
-                  step);
+        CheckCall(
+            GetAclInformation(inherited, &inheritedSize, sizeof inheritedSize, AclSizeInformation),
+            step);
     const DWORD aclRevision =
         present && inherited != nullptr && inherited->AclRevision > ACL_REVISION
             ? inherited->AclRevision
@@ -256,9 +255,9 @@ void GrantUsersSetValue(HKEY key, const std::wstring& path)
     for (DWORD index = 0; index < inheritedSize.AceCount; ++index) {
         void* entry = nullptr;
         CheckCall(GetAce(inherited, index, &entry), step);
-        CheckCall(AddAce(acl, aclRevision, MAXDWORD, entry,
-                         static_cast<ACE_HEADER*>(entry)->AceSize),
-                  step);
+        CheckCall(
+            AddAce(acl, aclRevision, MAXDWORD, entry, static_cast<ACE_HEADER*>(entry)->AceSize),
+            step);
     }
 
     BYTE administrators[SECURITY_MAX_SID_SIZE];
@@ -273,9 +272,9 @@ void GrantUsersSetValue(HKEY key, const std::wstring& path)
     CheckCall(SetSecurityDescriptorControl(&descriptor, SE_DACL_AUTO_INHERITED,
                                            control & SE_DACL_AUTO_INHERITED),
               step);
-    Check(RegSetKeySecurity(key, OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION,
-                            &descriptor),
-          step);
+    Check(
+        RegSetKeySecurity(key, OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, &descriptor),
+        step);
 }
 
 // Administrators may take ownership of any key; the privilege is switched on for this process
@@ -288,8 +287,7 @@ void EnableTakeOwnership()
     TOKEN_PRIVILEGES privileges{};
     privileges.PrivilegeCount = 1;
     privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-    if (LookupPrivilegeValueW(nullptr, L"SeTakeOwnershipPrivilege",
-                              &privileges.Privileges[0].Luid))
+    if (LookupPrivilegeValueW(nullptr, L"SeTakeOwnershipPrivilege", &privileges.Privileges[0].Luid))
         AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
     CloseHandle(token);
 }
@@ -322,8 +320,7 @@ std::vector<Value> TakeApart(HKEY software, const std::wstring& application,
     return values;
 }
 
-template <typename Work>
-long Run(std::wstring& failure, Work work)
+template <typename Work> long Run(std::wstring& failure, Work work)
 {
     failure.clear();
     try {
@@ -349,9 +346,9 @@ long Prepare(const std::wstring& application, std::wstring& failure)
         const std::vector<Value> saved = TakeApart(software.get(), application, path);
         const Key app = CreateAfresh(software.get(), application, KEY_CREATE_SUB_KEY, path);
         const std::wstring defaultsPath = path + L"\\Defaults";
-        const Key defaults = CreateAfresh(app.get(), L"Defaults",
-                                          KEY_SET_VALUE | READ_CONTROL | WRITE_DAC | WRITE_OWNER,
-                                          defaultsPath);
+        const Key defaults =
+            CreateAfresh(app.get(), L"Defaults",
+                         KEY_SET_VALUE | READ_CONTROL | WRITE_DAC | WRITE_OWNER, defaultsPath);
         GrantUsersSetValue(defaults.get(), defaultsPath);
         for (const Value& value : saved)
             Check(RegSetValueExW(defaults.get(), value.name.c_str(), 0, value.type,

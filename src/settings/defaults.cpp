@@ -45,8 +45,8 @@ std::string SavedSoFar(const std::vector<const char*>& saved,
 
 QString Read(SettingsStore& store, const char* key, const QString& defaultValue)
 {
-    return QString::fromStdString(MRegistry(store).ReadSetting(
-        kApplication, kSection, key, defaultValue.toStdString()));
+    return QString::fromStdString(
+        MRegistry(store).ReadSetting(kApplication, kSection, key, defaultValue.toStdString()));
 }
 
 void Write(SettingsStore& store, const char* key, const QString& value)

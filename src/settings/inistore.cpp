@@ -330,7 +330,8 @@ long IniStore::SetValue(Key key, const std::string& name, std::uint32_t type, co
         return kAccessDenied;
     m_cause.clear();
     // The stored text leaves out the terminating zero.
-    const auto length = static_cast<qsizetype>(size > 0 && data[size - 1] == '\0' ? size - 1 : size);
+    const auto length =
+        static_cast<qsizetype>(size > 0 && data[size - 1] == '\0' ? size - 1 : size);
     // Escaped, a byte takes at most four ("\x1f"). A value that could make the file too large
     // to be read whole would not read back, so it is refused rather than written.
     const qint64 largestLine = 4 * qint64{length} + qint64(name.size()) + 2;

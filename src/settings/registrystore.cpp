@@ -101,8 +101,7 @@ long RegistryStore::OpenKey(const std::string& path, Key& key)
     if (!ToAnsi(path, ansiPath))
         return kNoUnicodeTranslation;
     HKEY handle = nullptr;
-    const long result =
-        RegOpenKeyExA(HKEY_LOCAL_MACHINE, ansiPath.c_str(), 0, kKeyRead, &handle);
+    const long result = RegOpenKeyExA(HKEY_LOCAL_MACHINE, ansiPath.c_str(), 0, kKeyRead, &handle);
     if (result == ERROR_SUCCESS)
         key = KeyOf(handle);
     return result;
@@ -163,8 +162,8 @@ long RegistryStore::QueryValue(Key key, const std::string& name, std::uint32_t& 
     return ERROR_SUCCESS;
 }
 
-long RegistryStore::SetValue(Key key, const std::string& name, std::uint32_t type,
-                             const char* data, std::uint32_t size)
+long RegistryStore::SetValue(Key key, const std::string& name, std::uint32_t type, const char* data,
+                             std::uint32_t size)
 {
     std::string ansiName;
     if (!ToAnsi(name, ansiName))

@@ -36,8 +36,8 @@ SettingsWindow::SettingsWindow(const WindowServices& services, QWidget* parent)
     ui::WireButton(
         m_services.feedback, this, m_ui->Command1, {m_ui->txtPoolSize, m_ui->txtBleachStrength},
         [this] { saveAndClose(); }, ui::kSettingsNotSaved);
-    ui::NameByCaptions({{m_ui->txtPoolSize, m_ui->Label1},
-                        {m_ui->txtBleachStrength, m_ui->Label3}});
+    ui::NameByCaptions(
+        {{m_ui->txtPoolSize, m_ui->Label1}, {m_ui->txtBleachStrength, m_ui->Label3}});
     describeBoxes();
     connect(m_ui->optImperial, &QRadioButton::toggled, this, &SettingsWindow::describeBoxes);
 }

@@ -13,10 +13,10 @@ void NameByCaptions(std::initializer_list<Caption> captions)
         if (caption.heading == nullptr && caption.label->buddy() == nullptr) {
             caption.label->setBuddy(caption.box);
         } else {
-            caption.box->setAccessibleName(
-                caption.heading == nullptr
-                    ? caption.label->text()
-                    : caption.heading->text() + QLatin1Char(' ') + caption.label->text());
+            caption.box->setAccessibleName(caption.heading == nullptr
+                                               ? caption.label->text()
+                                               : caption.heading->text() + QLatin1Char(' ') +
+                                                     caption.label->text());
         }
     }
 }

@@ -39,8 +39,8 @@ template <typename Wanted> QWidget* FirstInTabOrder(QWidget* window, Wanted want
 
 } // namespace
 
-bool RequireFilled(UserFeedback& feedback, QWidget* window, std::initializer_list<const QLineEdit*> boxes,
-                   const char* message)
+bool RequireFilled(UserFeedback& feedback, QWidget* window,
+                   std::initializer_list<const QLineEdit*> boxes, const char* message)
 {
     QList<const QWidget*> empty;
     for (const QLineEdit* box : boxes) {

@@ -23,8 +23,8 @@ namespace ui {
 // True when no box is empty (a blank is not empty). Otherwise beeps, shows message (one of the
 // kFill texts) in a modal warning, puts the cursor in the first empty box in tab order (the message
 // names none) and gives false: the handler ends with nothing changed.
-bool RequireFilled(UserFeedback& feedback, QWidget* window, std::initializer_list<const QLineEdit*> boxes,
-                   const char* message);
+bool RequireFilled(UserFeedback& feedback, QWidget* window,
+                   std::initializer_list<const QLineEdit*> boxes, const char* message);
 
 // The number in box. A text that is no number leaves the running handler (see RunHandler).
 double BoxNumber(QLineEdit* box);

@@ -16,7 +16,8 @@ class UserFeedback;
 
 // Every kind of window. The order means nothing: the program's table of windows
 // (app/windowcatalog.cpp) says which there are and in what order.
-enum class WindowKind {
+enum class WindowKind
+{
     Main,
     About,
     Alkalinity,

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Poolwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/aboutwindow.h"
-#include "support/windowtests.h"
 #include "support/windowchecks.h"
+#include "support/windowtests.h"
 
 #include <QLabel>
 #include <QTest>
@@ -23,15 +23,18 @@ void AboutWindowTest::texts()
     QCOMPARE(window.windowTitle(), QStringLiteral("About"));
     auto text = [&](const char* name) { return window.findChild<QLabel*>(name)->text(); };
     QCOMPARE(text("Label1"), QStringLiteral("Poolwright!"));
-    QCOMPARE(text("Label2"), QStringLiteral("A real simple tool to help you calculate bleach additions"));
-    QCOMPARE(text("Label5"), QStringLiteral("By using this tool, you accept all responsibilities for the "
-                                            "results.  There are no warranties expressed or implied to "
-                                            "its function.  "));
+    QCOMPARE(text("Label2"),
+             QStringLiteral("A real simple tool to help you calculate bleach additions"));
+    QCOMPARE(text("Label5"),
+             QStringLiteral("By using this tool, you accept all responsibilities for the "
+                            "results.  There are no warranties expressed or implied to "
+                            "its function.  "));
     QCOMPARE(text("Label6"),
              QStringLiteral("Basically, if you screw your pool up, it's your own darn fault!"));
-    QCOMPARE(text("Label3"), QStringLiteral("Do you just use this, but don't have any suggestions?  "
-                                            "That's cool, drop me a line anyway to let me know you're "
-                                            "using it!"));
+    QCOMPARE(text("Label3"),
+             QStringLiteral("Do you just use this, but don't have any suggestions?  "
+                            "That's cool, drop me a line anyway to let me know you're "
+                            "using it!"));
     QVERIFY(text("Label4").contains(QLatin1Char('@')));
     QVERIFY(!text("Label7").isEmpty());
     for (const QLabel* label : window.findChildren<QLabel*>())
@@ -42,11 +45,13 @@ void AboutWindowTest::texts()
 void AboutWindowTest::layout()
 {
     AboutWindow window;
+    // clang-format off
     const QString misplaced = MisplacedControls(
         &window, {{"Label1", 0, 120, 4575, 495},    {"Label2", 120, 720, 4335, 375},
                   {"Label5", 0, 1080, 4695, 495},   {"Label6", 0, 1800, 4695, 495},
                   {"Label4", 120, 2400, 4455, 495}, {"Label3", 120, 3120, 4455, 495},
                   {"Picture1", 1200, 3840, 2415, 1815}, {"Label7", -120, 5880, 4815, 375}});
+    // clang-format on
     QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
     const QFont title = window.findChild<QLabel*>("Label1")->font();
     QVERIFY(title.bold() && title.italic());

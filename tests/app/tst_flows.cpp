@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Poolwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/defaults.h"
-#include "support/windowchecks.h"
 #include "support/keptwindowstestcase.h"
+#include "support/windowchecks.h"
 #include "ui/windowkeeper.h"
 
 #include <QAction>

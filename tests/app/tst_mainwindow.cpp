@@ -11,7 +11,6 @@
 #include <QAction>
 #include <QElapsedTimer>
 #include <QFontInfo>
-#include <QtMath>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -21,6 +20,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QtMath>
 
 namespace {
 
@@ -106,6 +106,7 @@ QString MainWindowTest::outputs() const
 
 void MainWindowTest::loadStep_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("stored");
     AddColumns<QString>({"uom", "poolSize", "strength", "poolCaption", "quantityCaption"});
     const QString gallons = QStringLiteral("Pool Size (Gal.)");
@@ -120,6 +121,7 @@ void MainWindowTest::loadStep_data()
     QTest::newRow("trailing blank") << true << "Imperial " << "1" << "2" << litres << bleachLitres;
     QTest::newRow("texts kept as stored") << true << "Imperial" << " lots " << "abc" << gallons
                                           << bleachGallons;
+    // clang-format on
 }
 
 void MainWindowTest::loadStep()
@@ -137,7 +139,8 @@ void MainWindowTest::loadStep()
     QCOMPARE(m_window->findChild<QLabel*>("Label3")->text(), quantityCaption);
     QCOMPARE(box("txtGal"), poolSize);
     QCOMPARE(box("txtChlorPerc"), strength);
-    for (const char* empty : {"txtQuantBleach", "txtPPMTarget", "txtPPM", "txtGalReq", "txtLongGal"})
+    for (const char* empty :
+         {"txtQuantBleach", "txtPPMTarget", "txtPPM", "txtGalReq", "txtLongGal"})
         QCOMPARE(box(empty), QString());
 }
 
@@ -151,11 +154,13 @@ void MainWindowTest::loadFailureShowsAFreshWindow()
     QVERIFY(window != nullptr);
     QVERIFY(window->isVisible());
     QCOMPARE(window->findChild<QLabel*>("Label1")->text(), QStringLiteral("Pool Size (L)"));
-    QCOMPARE(window->findChild<QLabel*>("Label3")->text(), QStringLiteral("Quantity of bleach (L)"));
+    QCOMPARE(window->findChild<QLabel*>("Label3")->text(),
+             QStringLiteral("Quantity of bleach (L)"));
     QCOMPARE(window->findChild<QLineEdit*>("txtGal")->text(), QString());
     QCOMPARE(kept().feedback.errors.size(), 1);
     const QString& error = kept().feedback.errors.first();
-    QVERIFY2(error.startsWith(QStringLiteral("The settings could not be read.")), qPrintable(error));
+    QVERIFY2(error.startsWith(QStringLiteral("The settings could not be read.")),
+             qPrintable(error));
     QVERIFY2(error.contains(QStringLiteral("Could not open registry section")), qPrintable(error));
     QVERIFY2(error.contains(QStringLiteral("-2147219499 (0x800407D5)")), qPrintable(error));
     window->close();
@@ -163,6 +168,7 @@ void MainWindowTest::loadFailureShowsAFreshWindow()
 
 void MainWindowTest::calculate_data()
 {
+    // clang-format off
     // outputs: txtPPM|txtGalReq|txtLongGal
     AddColumns<QString>({"uom", "pool", "strength", "quantity", "target", "outputs"});
 
@@ -200,6 +206,7 @@ void MainWindowTest::calculate_data()
         << "Metric" << "10000" << "6" << "" << "-0.001" << "old|old|0 Litre(s)";
     QTest::newRow("blanks around numbers") << "Metric" << " 10000 " << "6 " << " 1" << ""
                                            << "6|old|old";
+    // clang-format on
 }
 
 void MainWindowTest::calculate()
@@ -218,6 +225,7 @@ void MainWindowTest::calculate()
 
 void MainWindowTest::refused_data()
 {
+    // clang-format off
     AddColumns<QString>({"pool", "strength", "quantity", "target", "message"});
     using namespace message;
     QTest::newRow("empty pool size") << "" << "6" << "1" << "2" << kFillPpmIncrease;
@@ -238,6 +246,7 @@ void MainWindowTest::refused_data()
     QTest::newRow("overflow") << "1e-300" << "6" << "1e300" << "" << kTooLarge;
     QTest::newRow("beyond a double") << "1e400" << "6" << "1" << "" << NotANumber("1e400");
     QTest::newRow("inf") << "10000" << "inf" << "1" << "" << NotANumber("inf");
+    // clang-format on
 }
 
 void MainWindowTest::refused()
@@ -274,8 +283,8 @@ void MainWindowTest::unitSystemIsReadAtEveryPress()
 void MainWindowTest::realMessageBox()
 {
     DesktopFeedback desktop; // the real beep and message box
-    m_window = std::make_unique<MainWindow>(
-        WindowServices{kept().keeper, desktop, kept().settings});
+    m_window =
+        std::make_unique<MainWindow>(WindowServices{kept().keeper, desktop, kept().settings});
     m_window->load();
     m_window->show();
     bool shown = false;
@@ -324,6 +333,7 @@ void MainWindowTest::realMessageBox()
 void MainWindowTest::layout()
 {
     QCOMPARE(m_window->centralWidget()->y(), m_window->menuBar()->height());
+    // clang-format off
     const QString misplaced = MisplacedControls(
         m_window->centralWidget(),
         {{"Label1", 1080, 840, 855, 495},       {"Label2", 3360, 840, 1215, 495},
@@ -334,6 +344,7 @@ void MainWindowTest::layout()
          {"Label5", 960, 3360, 1215, 255},      {"Label6", 3360, 3360, 1215, 255},
          {"Command1", 2280, 4920, 1215, 495},   {"Label8", 0, 120, 6015, 495},
          {"txtLongGal", 2640, 3600, 2655, 495}, {"Label7", 3600, 4200, 495, 255}});
+    // clang-format on
     QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
     const auto* line = m_window->findChild<QFrame*>("Line1");
     QCOMPARE(line->frameShape(), QFrame::HLine);
@@ -368,8 +379,9 @@ void MainWindowTest::longFormShowsBothLines()
     const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), 1000), Qt::TextWordWrap,
                                               longForm->toPlainText());
     QVERIFY2(needed.height() > metrics.lineSpacing(), "the long form does not wrap");
-    QVERIFY2(needed.height() <= room.height(),
-             qPrintable(QStringLiteral("needs %1 px, has %2").arg(needed.height()).arg(room.height())));
+    QVERIFY2(
+        needed.height() <= room.height(),
+        qPrintable(QStringLiteral("needs %1 px, has %2").arg(needed.height()).arg(room.height())));
 }
 
 void MainWindowTest::tabOrder()

@@ -29,6 +29,7 @@ private Q_SLOTS:
 
 void UnreadableSettingsTest::windowOpens_data()
 {
+    // clang-format off
     QTest::addColumn<WindowKind>("kind");
     QTest::addColumn<QByteArray>("file");
     AddColumns<QString>({"captions", "boxes", "notText"});
@@ -91,6 +92,7 @@ void UnreadableSettingsTest::windowOpens_data()
     row("saturation, unit not text", WindowKind::SaturationIndex)
         << unitNotText << "Label2=Temp, Deg C" << "" << "UOM";
     FailForWindowsNotIn(opened);
+    // clang-format on
 }
 
 void UnreadableSettingsTest::windowOpens()
@@ -119,6 +121,7 @@ void UnreadableSettingsTest::windowOpens()
 
 void UnreadableSettingsTest::calculateWorksInTheCaptionsUnits_data()
 {
+    // clang-format off
     QTest::addColumn<WindowKind>("kind");
     QTest::addColumn<QByteArray>("uom");
     AddColumns<QString>({"caption", "inputs", "output"});
@@ -128,6 +131,7 @@ void UnreadableSettingsTest::calculateWorksInTheCaptionsUnits_data()
     QTest::newRow("alkalinity, Metric: litres")
         << WindowKind::Alkalinity << QByteArray("Metric") << "Label2=Pool Size (L)"
         << "txtGal=50000|txtPPM=10" << "txtOz=0.84 kilogram(s)";
+    // clang-format on
 }
 
 // The load failed on the pool size; the unit system its captions show is the one its formulas

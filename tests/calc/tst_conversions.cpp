@@ -70,6 +70,7 @@ void ConversionsTest::unitSystemTextReadsBack()
 
 void ConversionsTest::parseNumber_data()
 {
+    // clang-format off
     AddColumns<QString>({"locale", "text"});
     QTest::addColumn<double>("number");
     QTest::newRow("whole") << "en_US" << "10000" << 10000.0;
@@ -85,6 +86,7 @@ void ConversionsTest::parseNumber_data()
     QTest::newRow("plain ASCII under a decimal comma") << "de_DE" << "-12" << -12.0;
     QTest::newRow("Arabic-Indic digits and separator") << "ar_EG" << QString::fromUtf8("\u0661\u066b\u0665") << 1.5;
     QTest::newRow("typographic minus") << "en_US" << QString::fromUtf8("\u22123") << -3.0;
+    // clang-format on
 }
 
 void ConversionsTest::parseNumber()
@@ -99,6 +101,7 @@ void ConversionsTest::parseNumber()
 
 void ConversionsTest::parseNumberRefuses_data()
 {
+    // clang-format off
     AddColumns<QString>({"locale", "text"});
     QTest::newRow("empty") << "en_US" << "";
     QTest::newRow("a lone blank") << "en_US" << " ";
@@ -112,6 +115,7 @@ void ConversionsTest::parseNumberRefuses_data()
     QTest::newRow("lone point") << "en_US" << ".";
     QTest::newRow("group separator") << "en_US" << "1,000";
     QTest::newRow("point under a decimal comma") << "de_DE" << "1.5";
+    // clang-format on
 }
 
 void ConversionsTest::parseNumberRefuses()
@@ -206,6 +210,7 @@ void ConversionsTest::weightText()
 
 void ConversionsTest::bleachTexts_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("locale");
     QTest::addColumn<double>("volume");
     AddColumns<QString>({"gallons", "imperial", "metric"});
@@ -221,6 +226,7 @@ void ConversionsTest::bleachTexts_data()
         << "0 Gallon(s), 0 quart(s), 0 cup(s) and 0 ounce(s)" << "0.1 Litre(s)";
     QTest::newRow("decimal comma") << "de_DE" << 12.5 + 1.0 / 128 << "12,5 Gallon(s)"
         << "12 Gallon(s), 2 quart(s), 0 cup(s) and 1 ounce(s)" << "12,5 Litre(s)";
+    // clang-format on
 }
 
 void ConversionsTest::bleachTexts()

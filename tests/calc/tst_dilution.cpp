@@ -24,6 +24,7 @@ private Q_SLOTS:
 
 void DilutionTest::drain_data()
 {
+    // clang-format off
     AddColumns<double>({"poolSize", "pool", "refill", "wanted"});
     AddColumns<QString>({"fraction", "volume"});
     QTest::newRow("a quarter is 0.25, not 25")
@@ -44,6 +45,7 @@ void DilutionTest::drain_data()
     QTest::newRow("refill above the pool, wanted below: negative")
         << 10000.0 << 50.0 << 100.0 << 25.0 << "-0.5" << "-5000";
     QTest::newRow("empty pool") << 0.0 << 100.0 << 0.0 << 75.0 << "0.25" << "0";
+    // clang-format on
 }
 
 void DilutionTest::drain()

@@ -40,6 +40,7 @@ private Q_SLOTS:
 
 void DosingTest::doses_data()
 {
+    // clang-format off
     QTest::addColumn<Dose>("dose");
     AddColumns<double>({"volume", "ppm", "expected"});
     QTest::newRow("bicarbonate oz") << Dose(calc::BicarbonateOunces) << 10000.0 << 10.0 << 22.4;
@@ -58,6 +59,7 @@ void DosingTest::doses_data()
     QTest::newRow("cyanuric kg") << Dose(calc::CyanuricAcidKilograms) << 40000.0 << 20.0 << 0.768;
     QTest::newRow("no rise") << Dose(calc::CyanuricAcidOunces) << 20000.0 << 0.0 << 0.0;
     QTest::newRow("negative rise") << Dose(calc::BicarbonateOunces) << 10000.0 << -10.0 << -22.4;
+    // clang-format on
 }
 
 void DosingTest::doses()
@@ -71,6 +73,7 @@ void DosingTest::doses()
 
 void DosingTest::weightsAsShown_data()
 {
+    // clang-format off
     QTest::addColumn<Dose>("dose");
     QTest::addColumn<bool>("imperial");
     AddColumns<double>({"volume", "ppm"});
@@ -100,6 +103,7 @@ void DosingTest::weightsAsShown_data()
                                     << "4 pound(s) and 0 ounce(s)";
     QTest::newRow("cyanuric 0.48 kg") << Dose(calc::CyanuricAcidKilograms) << false << 50000.0
                                       << 10.0 << "0.48 kilogram(s)";
+    // clang-format on
 }
 
 void DosingTest::weightsAsShown()
@@ -194,8 +198,8 @@ void DosingTest::salt()
     QFETCH(double, pool);
     QFETCH(QString, shown);
     const UnitSystem units = imperial ? UnitSystem::Imperial : UnitSystem::Metric;
-    const double result = rise ? calc::SaltPpmRise(amount, pool, units)
-                               : calc::SaltRequired(amount, pool, units);
+    const double result =
+        rise ? calc::SaltPpmRise(amount, pool, units) : calc::SaltRequired(amount, pool, units);
     QCOMPARE(calc::NumberText(calc::RoundHalfEven(result, 1),
                               QLocale(QLocale::English, QLocale::UnitedStates)),
              shown);
@@ -203,6 +207,7 @@ void DosingTest::salt()
 
 void DosingTest::failures_data()
 {
+    // clang-format off
     QTest::addColumn<Dose>("dose");
     AddColumns<double>({"first", "second"});
     QTest::addColumn<bool>("zeroDivisor"); // or else an overflow
@@ -228,6 +233,7 @@ void DosingTest::failures_data()
                return calc::SaltRequired(rise, pool, UnitSystem::Imperial);
            })
         << 1e308 << 1e308 << false;
+    // clang-format on
 }
 
 void DosingTest::failures()

@@ -202,6 +202,7 @@ void IniStoreTest::everyReadGoesToTheFile()
 
 void IniStoreTest::handWrittenValueReadsAsWritten_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("poolSize");
     const QByteArray defaults = "[Defaults]\n";
@@ -245,6 +246,7 @@ void IniStoreTest::handWrittenValueReadsAsWritten_data()
         << "2,5";
     QTest::newRow("the key before any header") << QByteArray("Defaults\\PoolSize=20,000\n")
                                                << "20,000";
+    // clang-format on
 }
 
 void IniStoreTest::handWrittenValueReadsAsWritten()
@@ -257,6 +259,7 @@ void IniStoreTest::handWrittenValueReadsAsWritten()
 
 void IniStoreTest::writtenAsQtWritesIt_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("value");
     QTest::newRow("plain") << "20000";
     QTest::newRow("comma") << "20,000";
@@ -266,6 +269,7 @@ void IniStoreTest::writtenAsQtWritesIt_data()
     QTest::newRow("control character") << "a\x01" "b";
     QTest::newRow("at sign first") << "@Variant(x)";
     QTest::newRow("non-ASCII") << QString::fromUtf8("Größe");
+    // clang-format on
 }
 
 void IniStoreTest::writtenAsQtWritesIt()
@@ -287,6 +291,7 @@ void IniStoreTest::writtenAsQtWritesIt()
 
 void IniStoreTest::valueOfAnotherType_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<int>("number");
     // A 32-bit integer as another Qt program stores it: a serialised QVariant of type int.
@@ -304,6 +309,7 @@ void IniStoreTest::valueOfAnotherType_data()
     // with the refusal.
     QTest::newRow("list claiming billions of entries")
         << QByteArray("PoolSize=@Variant(\\0\\0\\0\\x92\\xff\\xff\\xff\\xff)") << -2147219504 + 3;
+    // clang-format on
 }
 
 void IniStoreTest::valueOfAnotherType()
@@ -331,6 +337,7 @@ QStringList IniStoreTest::readAll(IniStore& store)
 
 void IniStoreTest::oversizedFileReadsAsASmallOne_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("settings");
     QTest::addColumn<QStringList>("values"); // pool size, strength, unit of measure
     const QStringList values{"20000", "6", "Imperial"};
@@ -356,6 +363,7 @@ void IniStoreTest::oversizedFileReadsAsASmallOne_data()
         << "[defaults]\n" + lines << QStringList{"-", "-", "-"};
     QTest::newRow("a value with commas") << QByteArray("[Defaults]\nPoolSize=20,000\n")
                                          << QStringList{"20,000", "-", "-"};
+    // clang-format on
 }
 
 // Too large to be read whole, a file is read from its first megabyte, its [Defaults] lines
@@ -459,8 +467,7 @@ void IniStoreTest::unwritableFolder()
     if (RunningAsRoot())
         QSKIP("file permissions do not stop root; settingsFolderIsAFile covers this failure");
     write("PoolSize", "20000");
-    QVERIFY(QFile::setPermissions(QFileInfo(m_file).path(),
-                                  QFile::ReadOwner | QFile::ExeOwner));
+    QVERIFY(QFile::setPermissions(QFileInfo(m_file).path(), QFile::ReadOwner | QFile::ExeOwner));
     std::string description;
     QCOMPARE(writeError(&description), -2147219499);
     QCOMPARE(description, "Could not open/create registry section");
@@ -469,12 +476,14 @@ void IniStoreTest::unwritableFolder()
 
 void IniStoreTest::configRoot_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("configHome");
     QTest::addColumn<QString>("root");
     QTest::newRow("set") << QByteArray("/tmp/somewhere") << "/tmp/somewhere";
     QTest::newRow("unset") << QByteArray() << QDir::homePath() + "/.config";
     QTest::newRow("relative is ignored") << QByteArray("relative/dir")
                                          << QDir::homePath() + "/.config";
+    // clang-format on
 }
 
 void IniStoreTest::configRoot()

@@ -44,6 +44,7 @@ private Q_SLOTS:
 
 void MRegistryTest::emptyNames_data()
 {
+    // clang-format off
     AddColumns<std::string>({"app", "section", "key"});
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("description");
@@ -60,6 +61,7 @@ void MRegistryTest::emptyNames_data()
     QTest::newRow("section before key") << std::string("Poolwright") << std::string("")
                                         << std::string("") << -2147220503
                                         << "Section may not be empty";
+    // clang-format on
 }
 
 void MRegistryTest::emptyNames()
@@ -88,6 +90,7 @@ void MRegistryTest::emptyNames()
 
 void MRegistryTest::read_data()
 {
+    // clang-format off
     AddColumns<long>({"openResult", "firstQuery", "secondQuery"});
     AddColumns<std::string>({"bytes", "result"});
     QTest::addColumn<Calls>("calls");
@@ -110,6 +113,7 @@ void MRegistryTest::read_data()
         << Calls{"open " + kPath, "query UOM", "close"};
     QTest::newRow("second query fails") << 0L << 0L << 234L << Bytes("x")
                                         << std::string("default") << full;
+    // clang-format on
 }
 
 void MRegistryTest::read()
@@ -132,6 +136,7 @@ void MRegistryTest::read()
 
 void MRegistryTest::readFailures_data()
 {
+    // clang-format off
     QTest::addColumn<long>("openResult");
     QTest::addColumn<quint32>("type");
     QTest::addColumn<int>("number");
@@ -155,6 +160,7 @@ void MRegistryTest::readFailures_data()
         << 0L << 3u << -2147219501 << "Registry data not a string" << true
         << "HKEY_LOCAL_MACHINE\\SOFTWARE\\Poolwright\\Defaults"
         << notText.arg(" in HKEY_LOCAL_MACHINE\\SOFTWARE\\Poolwright\\Defaults");
+    // clang-format on
 }
 
 void MRegistryTest::readFailures()
@@ -201,6 +207,7 @@ void MRegistryTest::write()
 
 void MRegistryTest::writeFailures_data()
 {
+    // clang-format off
     AddColumns<long>({"createResult", "setResult"});
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("description");
@@ -213,6 +220,7 @@ void MRegistryTest::writeFailures_data()
     QTest::newRow("value refused, other code") << 0L << 1009L << -2147219504 + 1009
                                                << "Could not set key value"
                                                << Calls{"create " + kPath, "set UOM", "close"};
+    // clang-format on
 }
 
 void MRegistryTest::writeFailures()

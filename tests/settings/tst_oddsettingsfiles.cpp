@@ -29,7 +29,16 @@ class OddSettingsFilesTest : public KeptWindowsTestCase
     Q_OBJECT
 
 public:
-    enum Odd { Huge, KeyTwice, Folder, Pipe, LinkToDevice, DanglingLink, DanglingLinkNoFolder };
+    enum Odd
+    {
+        Huge,
+        KeyTwice,
+        Folder,
+        Pipe,
+        LinkToDevice,
+        DanglingLink,
+        DanglingLinkNoFolder
+    };
     Q_ENUM(Odd)
 
 private Q_SLOTS:
@@ -137,6 +146,7 @@ void OddSettingsFilesTest::saveSettings(const QString& poolSize)
 
 void OddSettingsFilesTest::startAndSave_data()
 {
+    // clang-format off
     QTest::addColumn<Odd>("odd");
     QTest::addColumn<QString>("readFailure"); // what the messages at start say; empty: none
     QTest::addColumn<QString>("saveFailure"); // what the message of the save says; empty: saved
@@ -164,6 +174,7 @@ void OddSettingsFilesTest::startAndSave_data()
         << DanglingLinkNoFolder << ""
         << "which does not exist and cannot be made, as its folder does not exist either." << ""
         << false << "";
+    // clang-format on
 }
 
 void OddSettingsFilesTest::startAndSave()

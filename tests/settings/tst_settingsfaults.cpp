@@ -85,8 +85,10 @@ void SettingsFaultsTest::killedWriterLeavesOldOrNewValues()
         QCOMPARE(QSettings(m_file, QSettings::IniFormat).status(), QSettings::NoError);
         for (const char* key : {"PoolSize", "BleachStrength", "UOM"}) {
             const QString value = QString::fromStdString(read(key));
-            QVERIFY2(writtenValue.match(value).hasMatch(),
-                     qPrintable(QStringLiteral("kill %1: %2 reads \"%3\"").arg(kill).arg(key, value.left(80))));
+            QVERIFY2(
+                writtenValue.match(value).hasMatch(),
+                qPrintable(
+                    QStringLiteral("kill %1: %2 reads \"%3\"").arg(kill).arg(key, value.left(80))));
         }
         // A lock left by the dead writer does not block the next save.
         const std::string mine = "parent-" + std::to_string(kill);
@@ -94,8 +96,8 @@ void SettingsFaultsTest::killedWriterLeavesOldOrNewValues()
         QCOMPARE(read("PoolSize"), mine);
     }
     QVERIFY(killedMidRun > kKills / 2);
-    qInfo("killed a writer %d times (%d while it was saving); every value read back whole",
-          kKills, killedMidRun);
+    qInfo("killed a writer %d times (%d while it was saving); every value read back whole", kKills,
+          killedMidRun);
 }
 
 void SettingsFaultsTest::concurrentWritersBothSucceed()
@@ -119,6 +121,7 @@ void SettingsFaultsTest::concurrentWritersBothSucceed()
 
 void SettingsFaultsTest::foreignFileIsKeptBeforeTheFirstSave_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("contents");
     QTest::addColumn<QString>("poolSizeRead"); // before the save
     QTest::newRow("binary bytes") << QByteArray("\x00\x01\xff\xfe[Defaults]\x00PoolSize=\x80\x81", 26)
@@ -137,6 +140,7 @@ void SettingsFaultsTest::foreignFileIsKeptBeforeTheFirstSave_data()
     for (int line = 0; line < IniStore::kMostLines; ++line)
         manyLines += "key" + QByteArray::number(line) + "=n\n";
     QTest::newRow("more lines than three settings need") << manyLines << "20000";
+    // clang-format on
 }
 
 void SettingsFaultsTest::foreignFileIsKeptBeforeTheFirstSave()
@@ -177,8 +181,8 @@ void SettingsFaultsTest::largestValuesRoundTrip()
 {
     // As long as the Settings window's boxes take them (32767 characters), in the characters
     // that take the most bytes written: a file of three is read whole and never copied.
-    const QString wide(32767, QChar(0x6C34));     // three bytes of UTF-8 each
-    const QString controls(32767, QChar(0x1F));   // escaped as \x1f
+    const QString wide(32767, QChar(0x6C34));   // three bytes of UTF-8 each
+    const QString controls(32767, QChar(0x1F)); // escaped as \x1f
     QString mixed = QString(32767, QLatin1Char('x'));
     mixed.replace(1000, 4, QStringLiteral(" ,;\\"));
     const std::pair<const char*, QString> values[] = {

@@ -5,10 +5,10 @@
 #include "settings/mregistry.h"
 #include "settings/settingswindow.h"
 #include "support/columns.h"
-#include "support/messages.h"
-#include "support/windowtests.h"
 #include "support/keptwindows.h"
+#include "support/messages.h"
 #include "support/windowchecks.h"
+#include "support/windowtests.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -73,8 +73,14 @@ private Q_SLOTS:
 
 private:
     QLineEdit* box(const char* name) const { return m_window->findChild<QLineEdit*>(name); }
-    QRadioButton* option(const char* name) const { return m_window->findChild<QRadioButton*>(name); }
-    void save() { QTest::mouseClick(m_window->findChild<QPushButton*>("Command1"), Qt::LeftButton); }
+    QRadioButton* option(const char* name) const
+    {
+        return m_window->findChild<QRadioButton*>(name);
+    }
+    void save()
+    {
+        QTest::mouseClick(m_window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    }
     // A stored value as the program reads it, or "not text" for one it cannot read.
     QString storedText(const char* key);
 
@@ -136,6 +142,7 @@ QString SettingsWindowTest::storedText(const char* key)
 
 void SettingsWindowTest::loadReadsEveryValueItCan_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("file");
     AddColumns<QString>({"poolSize", "strength", "unit", "notText"}); // unit: chosen button
     QTest::newRow("written by hand with commas: all read")
@@ -148,6 +155,7 @@ void SettingsWindowTest::loadReadsEveryValueItCan_data()
         << SettingsFile("20000", "6", kStoredNumber) << "20000" << "6" << "" << "UOM";
     QTest::newRow("two not text: the first is told")
         << SettingsFile(kStoredBytes, "6", kStoredNumber) << "" << "6" << "" << "PoolSize";
+    // clang-format on
 }
 
 void SettingsWindowTest::loadReadsEveryValueItCan()
@@ -179,6 +187,7 @@ void SettingsWindowTest::loadReadsEveryValueItCan()
 
 void SettingsWindowTest::saveKeepsWhatCouldNotBeRead_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("file");
     AddColumns<QString>({"typed", "chosen"}); // typed into the pool size box; a button clicked
     QTest::addColumn<bool>("askedForUnit");
@@ -195,6 +204,7 @@ void SettingsWindowTest::saveKeepsWhatCouldNotBeRead_data()
         << unitNotText << "30000" << "" << true << QStringList{"20000", "6", "not text"};
     QTest::newRow("a unit chosen: saved") << unitNotText << "30000" << "optMetric" << false
                                           << QStringList{"30000", "6", "Metric"};
+    // clang-format on
 }
 
 void SettingsWindowTest::saveKeepsWhatCouldNotBeRead()
@@ -234,11 +244,13 @@ void SettingsWindowTest::saveKeepsWhatCouldNotBeRead()
 
 void SettingsWindowTest::savesAsTyped_data()
 {
+    // clang-format off
     AddColumns<QString>({"poolSize", "strength"});
     QTest::addColumn<bool>("imperial");
     QTest::newRow("untouched first opening") << "" << "" << false;
     QTest::newRow("numbers, imperial") << "20000" << "6" << true;
     QTest::newRow("letters and blanks unchecked") << " lots of water " << "strong" << false;
+    // clang-format on
 }
 
 void SettingsWindowTest::savesAsTyped()
@@ -273,8 +285,10 @@ void SettingsWindowTest::failedSaveKeepsEverything()
     QCOMPARE(m_kept->feedback.beeps, 1);
     QCOMPARE(m_kept->feedback.errors.size(), 1);
     const QString& error = m_kept->feedback.errors.first();
-    QVERIFY2(error.startsWith(QStringLiteral("The settings could not be saved.")), qPrintable(error));
-    QVERIFY2(error.contains(QStringLiteral("Could not open/create registry section")), qPrintable(error));
+    QVERIFY2(error.startsWith(QStringLiteral("The settings could not be saved.")),
+             qPrintable(error));
+    QVERIFY2(error.contains(QStringLiteral("Could not open/create registry section")),
+             qPrintable(error));
     QVERIFY2(error.contains(QStringLiteral("-2147219499 (0x800407D5)")), qPrintable(error));
     QVERIFY2(error.endsWith(QStringLiteral("None of the three settings was saved.")),
              qPrintable(error));
@@ -295,6 +309,7 @@ void SettingsWindowTest::failedSaveKeepsEverything()
 
 void SettingsWindowTest::partlyFailedSaveSaysWhatWasSaved_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("poolSize"); // as stored before
     QTest::addColumn<int>("failing");
     QTest::addColumn<QString>("saved");
@@ -314,6 +329,7 @@ void SettingsWindowTest::partlyFailedSaveSaysWhatWasSaved_data()
     QTest::newRow("pool size kept, second write fails")
         << kStoredNumber << 2 << "The bleach strength was saved; the unit of measure was not."
         << QStringList{"not text", "10", "Metric"};
+    // clang-format on
 }
 
 void SettingsWindowTest::partlyFailedSaveSaysWhatWasSaved()
@@ -366,14 +382,17 @@ void SettingsWindowTest::optionButtonsFormOneGroup()
 
 void SettingsWindowTest::layout()
 {
+    // clang-format off
     const QString misplaced = MisplacedControls(
         m_window, {{"Label1", 240, 720, 1335, 255},          {"txtPoolSize", 1800, 720, 1455, 285},
                    {"Label2", 0, 0, 4695, 495},              {"Command1", 1680, 3000, 1215, 495},
                    {"Label3", 240, 1080, 1215, 495},         {"txtBleachStrength", 1800, 1200, 975, 285},
                    {"Frame1", 1800, 1560, 1935, 1215},       {"optImperial", 2160, 1800, 1215, 375},
                    {"optMetric", 2160, 2160, 1215, 375},     {"Label4", 240, 2040, 1215, 495}});
+    // clang-format on
     QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
-    QCOMPARE(m_window->findChild<QPushButton*>("Command1")->text(), QStringLiteral("Save && Close"));
+    QCOMPARE(m_window->findChild<QPushButton*>("Command1")->text(),
+             QStringLiteral("Save && Close"));
     const QFont heading = m_window->findChild<QLabel*>("Label2")->font();
     QVERIFY(heading.bold() && !heading.italic());
     QCOMPARE(heading.pointSizeF(), 13.5);

@@ -8,8 +8,7 @@
 
 // Declares the columns of a data-driven test that share a type, in the order given:
 // AddColumns<double>({"poolSize", "ppm", "ounces"}).
-template <typename T>
-void AddColumns(std::initializer_list<const char*> names)
+template <typename T> void AddColumns(std::initializer_list<const char*> names)
 {
     for (const char* name : names)
         QTest::addColumn<T>(name);

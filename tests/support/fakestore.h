@@ -23,18 +23,18 @@ public:
     long setResult = kSuccess;
     long closeResult = kSuccess;
     std::uint32_t valueType = kString;
-    std::string valueBytes;                   // as stored, with its terminating zero
-    std::int64_t secondQuerySize = -1;        // the size the second query reports; -1: as stored
-    std::string failureCause;                 // what a failing open, create or set adds
-    std::string location;                     // where it says a key is kept
+    std::string valueBytes;            // as stored, with its terminating zero
+    std::int64_t secondQuerySize = -1; // the size the second query reports; -1: as stored
+    std::string failureCause;          // what a failing open, create or set adds
+    std::string location;              // where it says a key is kept
 
     // What was asked.
-    std::vector<std::string> calls;           // "open <path>", "query <name>", "close", ...
+    std::vector<std::string> calls; // "open <path>", "query <name>", "close", ...
     std::string setName;
     std::string setData;
     std::uint32_t setType = 0;
     int openHandles = 0;
-    std::string locationAsked;                // the key whose location was asked for
+    std::string locationAsked; // the key whose location was asked for
 
     long OpenKey(const std::string& path, Key& key) override;
     long CreateKey(const std::string& path, Key& key) override;

@@ -55,8 +55,7 @@ private:
 QList<std::pair<QByteArray, QString>> BoxPairs(const QString& boxes);
 
 // Makes a new Window with the services it is given.
-template <typename Window>
-std::unique_ptr<QWidget> Make(const WindowServices& services)
+template <typename Window> std::unique_ptr<QWidget> Make(const WindowServices& services)
 {
     return std::make_unique<Window>(services);
 }

@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QTest>
 
-
 namespace {
 
 QString AccessibleName(QObject* object, QAccessible::Text text = QAccessible::Name)

@@ -57,11 +57,13 @@ private Q_SLOTS:
 
 void DilutionWindowTest::loadStep_data()
 {
+    // clang-format off
     AddColumns<QString>({"uom", "poolSize", "caption"});
     QTest::newRow("imperial") << "Imperial" << "20000" << "Pool Size (Gal.)";
     QTest::newRow("metric") << "Metric" << "75000" << "Pool Size (L)";
     QTest::newRow("never stored") << "" << "" << "Pool Size (L)";
     QTest::newRow("pool size kept as stored") << "IMPERIAL" << " 12,500 gal " << "Pool Size (L)";
+    // clang-format on
 }
 
 void DilutionWindowTest::loadStep()
@@ -78,6 +80,7 @@ void DilutionWindowTest::loadStep()
 
 void DilutionWindowTest::calculate_data()
 {
+    // clang-format off
     // outputs: txtPercDrain|txtVolDrain
     AddColumns<QString>({"uom", "poolSize", "pool", "refill", "wanted", "outputs"});
     QTest::newRow("a quarter shows 0.25, not 25")
@@ -97,6 +100,7 @@ void DilutionWindowTest::calculate_data()
     QTest::newRow("already there") << "Imperial" << "10000" << "50" << "10" << "50" << "0|0";
     QTest::newRow("blanks around the numbers")
         << "Imperial" << " 20000" << "100 " << " 0 " << "75" << "0.25|5000";
+    // clang-format on
 }
 
 void DilutionWindowTest::calculate()
@@ -116,6 +120,7 @@ void DilutionWindowTest::calculate()
 
 void DilutionWindowTest::refused_data()
 {
+    // clang-format off
     AddColumns<QString>({"poolSize", "pool", "refill", "wanted", "message"});
     const QString& fill = message::kFillAllWhiteBoxes;
     QTest::newRow("no pool size") << "" << "100" << "0" << "75" << fill;
@@ -131,6 +136,7 @@ void DilutionWindowTest::refused_data()
         << "20000" << "100" << "r" << "w" << message::NotANumber("w");
     QTest::newRow("share beyond a double")
         << "20000" << "1e308" << "0" << "-1e308" << message::kTooLarge;
+    // clang-format on
 }
 
 void DilutionWindowTest::refused()

@@ -66,6 +66,7 @@ private Q_SLOTS:
 
 void DosingWindowsTest::captions_data()
 {
+    // clang-format off
     AddColumns<QString>({"form", "uom", "captions"});
     const QString galAt2 = "Label2=Pool Size (Gal.)", litresAt2 = "Label2=Pool Size (L)";
     for (const char* form : {"Form3", "Form4", "Form5"}) {
@@ -94,6 +95,7 @@ void DosingWindowsTest::captions_data()
     QTest::newRow("Form10 metric")
         << "Form10" << "Metric"
         << "Label1=Pool Size (L)|Label2=Kilos of salt|Label6=Kilos of salt needed";
+    // clang-format on
 }
 
 void DosingWindowsTest::captions()
@@ -109,6 +111,7 @@ void DosingWindowsTest::captions()
 
 void DosingWindowsTest::calculate_data()
 {
+    // clang-format off
     AddColumns<QString>({"form", "uom", "inputs", "outputs"});
 
     QTest::newRow("alkalinity 22.4 oz") << "Form3" << "Imperial" << "txtGal=10000|txtPPM=10"
@@ -152,6 +155,7 @@ void DosingWindowsTest::calculate_data()
                                            << "txtPPMup=old|txtLbsNeeded=old";
     QTest::newRow("salt in no pool needs none") << "Form10" << "Metric" << "txtGal=0|txtPPMInc=3000"
                                                 << "txtPPMup=old|txtLbsNeeded=0";
+    // clang-format on
 }
 
 void DosingWindowsTest::calculate()
@@ -173,6 +177,7 @@ void DosingWindowsTest::calculate()
 
 void DosingWindowsTest::refused_data()
 {
+    // clang-format off
     AddColumns<QString>({"form", "inputs", "message"});
     using namespace message;
     for (const char* form : {"Form3", "Form4", "Form5"}) {
@@ -195,6 +200,7 @@ void DosingWindowsTest::refused_data()
     QTest::newRow("salt second direction fails, first not written")
         << "Form10" << "txtGal=10000|txtSalt=10|txtPPMInc=lots" << NotANumber("lots");
     QTest::newRow("salt a blank pool") << "Form10" << "txtGal= |txtPPMInc=3000" << kBlank;
+    // clang-format on
 }
 
 void DosingWindowsTest::refused()
@@ -211,6 +217,7 @@ void DosingWindowsTest::refused()
 
 void DosingWindowsTest::formulasFollowTheStore_data()
 {
+    // clang-format off
     AddColumns<QString>({"form", "inputs", "outputs"});
     QTest::newRow("alkalinity") << "Form3" << "txtGal=50000|txtPPM=10" << "txtOz=0.84 kilogram(s)";
     QTest::newRow("calcium") << "Form4" << "txtGal=50000|txtPPM=10"
@@ -219,6 +226,7 @@ void DosingWindowsTest::formulasFollowTheStore_data()
     QTest::newRow("pH") << "Form6" << "txtGal=15000" << "txtNa2CO3=90|txtNaHSO4=112.5|txtHCl=90";
     QTest::newRow("borax") << "Form8" << "txtGal=50000|txtNa2B4O7=10" << "txtPPM=81.7";
     QTest::newRow("salt") << "Form10" << "txtGal=40000|txtPPMInc=3000" << "txtLbsNeeded=121";
+    // clang-format on
 }
 
 void DosingWindowsTest::formulasFollowTheStore()
@@ -242,6 +250,7 @@ Q_DECLARE_METATYPE(QList<Place>)
 
 void DosingWindowsTest::layout_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("form");
     QTest::addColumn<QList<Place>>("places");
     QTest::newRow("alkalinity") << "Form3"
@@ -284,6 +293,7 @@ void DosingWindowsTest::layout_data()
                         {"Label5", 360, 3600, 1695, 255},      {"txtPPMup", 480, 4080, 1095, 285},
                         {"Label6", 4080, 3600, 1695, 255},     {"txtLbsNeeded", 4440, 4080, 1215, 285},
                         {"Command1", 2520, 4920, 1215, 495}};
+    // clang-format on
 }
 
 void DosingWindowsTest::layout()
@@ -306,6 +316,7 @@ void DosingWindowsTest::layout()
 
 void DosingWindowsTest::tabOrder_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("form");
     QTest::addColumn<QStringList>("order");
     QTest::newRow("alkalinity: output not a tab stop")
@@ -322,6 +333,7 @@ void DosingWindowsTest::tabOrder_data()
     QTest::newRow("salt") << "Form10"
                           << QStringList{"txtGal", "txtSalt", "txtPPMInc", "txtPPMup",
                                          "txtLbsNeeded", "Command1", "txtGal"};
+    // clang-format on
 }
 
 void DosingWindowsTest::tabOrder()

@@ -3,8 +3,8 @@
 // Every window on a screen of twice the usual density (CTest runs this with QT_SCALE_FACTOR=2):
 // drawn at double size in scalable fonts, no caption clipped, the icon and the About photograph
 // sharp.
-#include "support/keptwindowstestcase.h"
 #include "labelcheck.h"
+#include "support/keptwindowstestcase.h"
 #include "support/windowchecks.h"
 #include "ui/windowkeeper.h"
 
@@ -12,7 +12,6 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QTest>
-
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include "app/mainwindow.h"
 #include "calc/conversions.h"
 #include "support/keptwindowstestcase.h"
-#include "support/windowtests.h"
 #include "support/windowdriver.h"
+#include "support/windowtests.h"
 #include "ui/alkalinitywindow.h"
 
 #include <QLineEdit>
@@ -86,9 +86,9 @@ QStringList HostileTexts()
             QStringLiteral("1 000"),
             QStringLiteral("1234567"),
             QString(10000, QLatin1Char('9')),
-            QString::fromUtf8("\u0661\u0662"),      // Arabic-Indic digits
-            QString::fromUtf8("\u0967\u0968"),      // Devanagari digits
-            QString::fromUtf8("\uff11\uff12"),      // full-width digits
+            QString::fromUtf8("\u0661\u0662"), // Arabic-Indic digits
+            QString::fromUtf8("\u0967\u0968"), // Devanagari digits
+            QString::fromUtf8("\uff11\uff12"), // full-width digits
             QStringLiteral("-"),
             QStringLiteral("."),
             QStringLiteral("+"),
@@ -159,8 +159,8 @@ void HostileInputTest::everyWhiteBox()
     QFETCH(int, window);
     QLocale::setDefault(QLocale(locale));
     const WindowCase& subject = Cases()[window];
-    const QRegularExpression shownWrong(
-        QStringLiteral("inf|nan|(?<![\\d.,])-0(?![\\d.,])"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpression shownWrong(QStringLiteral("inf|nan|(?<![\\d.,])-0(?![\\d.,])"),
+                                        QRegularExpression::CaseInsensitiveOption);
     const QRegularExpression groupSeparator(QStringLiteral("\\d,\\d\\d\\d(?!\\d)"));
 
     int tried = 0;
@@ -180,9 +180,9 @@ void HostileInputTest::everyWhiteBox()
         for (const QString& hostile : HostileTexts()) {
             for (const QString& button : buttons) {
                 ++tried;
-                const QString where = QStringLiteral("%1 %2 <- \"%3\" (%4)")
-                                          .arg(QLatin1String(subject.name), boxName,
-                                               hostile.left(20), button);
+                const QString where =
+                    QStringLiteral("%1 %2 <- \"%3\" (%4)")
+                        .arg(QLatin1String(subject.name), boxName, hostile.left(20), button);
                 WindowDriver driver(subject.make, QStringLiteral("Imperial"));
                 Fill(driver, subject);
                 driver.setText(box, hostile);
@@ -224,7 +224,8 @@ void HostileInputTest::everyWhiteBox()
         }
     }
     qInfo("%s, %s: %d hostile presses over %lld white boxes; none crashed or showed inf, nan "
-          "or -0", subject.name, qPrintable(locale), tried, static_cast<long long>(whiteBoxes.size()));
+          "or -0",
+          subject.name, qPrintable(locale), tried, static_cast<long long>(whiteBoxes.size()));
 }
 
 void HostileInputTest::decimalCommaLocale()

@@ -21,7 +21,6 @@
 
 #include <map>
 
-
 namespace {
 
 const QString kImperial = QStringLiteral("Imperial");

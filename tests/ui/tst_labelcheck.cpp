@@ -20,6 +20,7 @@ private Q_SLOTS:
 
 void LabelCheckTest::faults_data()
 {
+    // clang-format off
     AddColumns<QString>({"text", "expected"});
     QTest::addColumn<QSize>("box");
     QTest::newRow("a caption that fits") << "Pool Size (Gal.)" << "" << QSize(120, 20);
@@ -28,6 +29,7 @@ void LabelCheckTest::faults_data()
     // A zero-width space is no blank but draws nothing, as a glyph the font engine drops.
     QTest::newRow("a letter without ink") << QStringLiteral("Pool\u200BSize") << "draws no ink"
                                           << QSize(120, 20);
+    // clang-format on
 }
 
 void LabelCheckTest::faults()

@@ -72,6 +72,7 @@ void PoolVolumeWindowTest::loadStep()
 
 void PoolVolumeWindowTest::calculate_data()
 {
+    // clang-format off
     // outputs: txtRVolume|txtOVolume|txtVolume
     AddColumns<QString>({"uom", "button", "inputs", "outputs"});
 
@@ -109,6 +110,7 @@ void PoolVolumeWindowTest::calculate_data()
         << "7500|old|old";
     QTest::newRow("round, the other rows filled")
         << "Imperial" << "Command3" << rectangle + '|' + oval + '|' + round << "old|old|13570.56";
+    // clang-format on
 }
 
 void PoolVolumeWindowTest::calculate()
@@ -127,6 +129,7 @@ void PoolVolumeWindowTest::calculate()
 
 void PoolVolumeWindowTest::refused_data()
 {
+    // clang-format off
     AddColumns<QString>({"button", "inputs", "message"});
     QTest::newRow("rectangular, no depth")
         << "Command1" << "txtRLength=20|txtRWidth=10" << message::kFillAllFields;
@@ -151,6 +154,7 @@ void PoolVolumeWindowTest::refused_data()
         << "Command1" << "txtRLength=1e200|txtRWidth=1e200|txtRAvgDepth=1" << message::kTooLarge;
     QTest::newRow("round overflow")
         << "Command3" << "txtDiam=1e200|txtDepth=0" << message::kTooLarge;
+    // clang-format on
 }
 
 void PoolVolumeWindowTest::refused()
@@ -181,6 +185,7 @@ void PoolVolumeWindowTest::layout()
 {
     const auto driver = Drive<PoolVolumeWindow>(QStringLiteral("Imperial"));
     QWidget* window = driver->window();
+    // clang-format off
     const QString misplaced = MisplacedControls(
         window, {{"Label1", 0, 120, 6855, 495},          {"Label2", 120, 1200, 1095, 255},
                  {"Label3", 600, 1560, 615, 255},        {"Label4", 1680, 1560, 495, 255},
@@ -197,6 +202,7 @@ void PoolVolumeWindowTest::layout()
                  {"txtVolume", 3840, 4560, 855, 285},    {"lblRoundHt", 1560, 4200, 855, 255},
                  {"Label12", 3840, 4200, 855, 255},      {"Label14", 600, 4200, 735, 255},
                  {"Label15", 120, 3840, 1095, 255},      {"lblUOM", 0, 720, 6855, 255}});
+    // clang-format on
     QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
     for (const auto& [name, y] : {std::pair{"Line3", 72}, {"Line1", 160}, {"Line2", 248}}) {
         const auto* line = window->findChild<QFrame*>(name);

@@ -43,11 +43,13 @@ private Q_SLOTS:
 
 void SaturationWindowTest::loadStep_data()
 {
+    // clang-format off
     AddColumns<QString>({"uom", "caption"});
     QTest::newRow("imperial") << "Imperial" << "Temp, Deg F";
     QTest::newRow("metric") << "Metric" << "Temp, Deg C";
     QTest::newRow("never stored") << "" << "Temp, Deg C";
     QTest::newRow("trailing blank") << "Imperial " << "Temp, Deg C";
+    // clang-format on
 }
 
 void SaturationWindowTest::loadStep()
@@ -62,6 +64,7 @@ void SaturationWindowTest::loadStep()
 
 void SaturationWindowTest::calculate_data()
 {
+    // clang-format off
     AddColumns<QString>({"uom", "pH", "temperature", "calcium", "alkalinity", "index"});
     QTest::newRow("84 F, single-precision 0.7")
         << "Imperial" << "7.6" << "84" << "400" << "150" << "0.599999988079071";
@@ -74,6 +77,7 @@ void SaturationWindowTest::calculate_data()
         << "Imperial" << "7.5" << "83.5" << "25" << "999.5" << "-0.799999976158141";
     QTest::newRow("blanks around the numbers")
         << "Imperial" << " 7.0" << "128 " << " 1000 " << "1000" << "1.5";
+    // clang-format on
 }
 
 void SaturationWindowTest::calculate()
@@ -96,6 +100,7 @@ void SaturationWindowTest::calculate()
 // temperature, calcium hardness, alkalinity, then pH.
 void SaturationWindowTest::unreadable_data()
 {
+    // clang-format off
     AddColumns<QString>({"pH", "temperature", "calcium", "alkalinity", "message", "firstFailure"});
     QTest::newRow("all empty: the temperature first")
         << "" << "" << "" << "" << message::kEmpty << "txtTemp";
@@ -106,6 +111,7 @@ void SaturationWindowTest::unreadable_data()
     QTest::newRow("pH last") << "" << "80" << "100" << "100" << message::kEmpty << "txtpH";
     QTest::newRow("a blank temperature")
         << "7" << " " << "100" << "100" << message::kBlank << "txtTemp";
+    // clang-format on
 }
 
 void SaturationWindowTest::unreadable()

@@ -3,9 +3,9 @@
 // What every window shares, in one table: its form name and caption, a fixed client size, the
 // pool icon, white input boxes and grey read-only output boxes, and captions that fit their
 // boxes in the words of either unit system.
+#include "labelcheck.h"
 #include "support/columns.h"
 #include "support/keptwindowstestcase.h"
-#include "labelcheck.h"
 #include "support/windowchecks.h"
 #include "ui/windowkeeper.h"
 
@@ -25,6 +25,7 @@ private Q_SLOTS:
 
 void WindowFramesTest::frame_data()
 {
+    // clang-format off
     QTest::addColumn<WindowKind>("kind");
     AddColumns<QString>({"uom", "form", "title"});
     QTest::addColumn<QSize>("client"); // none where the layout gives no figures
@@ -66,6 +67,7 @@ void WindowFramesTest::frame_data()
                 << QString::fromLatin1(frame.title) << frame.client << frame.icon
                 << frame.greyBoxes;
     });
+    // clang-format on
 }
 
 void WindowFramesTest::frame()

@@ -5,8 +5,8 @@
 // program's own settings are never touched. The bytes the registry ends up holding are
 // checked with the registry API itself.
 
-#include "settings/platformstore.h"
 #include "settings/mregistry.h"
+#include "settings/platformstore.h"
 #include "settings/registrystore.h"
 
 #include <windows.h>
@@ -100,8 +100,7 @@ long WriteRaw(const std::string& path, const std::string& name, DWORD type,
                                   nullptr, &key, nullptr);
     if (result != ERROR_SUCCESS)
         return result;
-    result = RegSetValueExA(key, name.c_str(), 0, type,
-                            reinterpret_cast<const BYTE*>(bytes.data()),
+    result = RegSetValueExA(key, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
                             static_cast<DWORD>(bytes.size()));
     RegCloseKey(key);
     return result;
@@ -140,6 +139,7 @@ Failure ExpectError(const std::function<void()>& body, std::int32_t number,
 
 std::vector<Case> Cases(RegistryStore& store, MRegistry& settings)
 {
+    // clang-format off
     std::vector<Case> cases;
 
     // Round trips: what MRegistry reads back, and the ANSI bytes the registry holds, with the
@@ -337,6 +337,7 @@ std::vector<Case> Cases(RegistryStore& store, MRegistry& settings)
     }});
 
     return cases;
+    // clang-format on
 }
 
 } // namespace

@@ -6,8 +6,8 @@
 
 #include <sddl.h>
 
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 
 extern "C" __declspec(dllimport) LONG WINAPI NtDeleteKey(HANDLE key);
 
@@ -25,8 +25,8 @@ std::wstring Wide(const std::string& text)
 HKEY Open(const std::string& path, REGSAM access)
 {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, Wide(path).c_str(), REG_OPTION_OPEN_LINK,
-                      access | kView, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, Wide(path).c_str(), REG_OPTION_OPEN_LINK, access | kView,
+                      &key) != ERROR_SUCCESS)
         return nullptr;
     return key;
 }
@@ -67,8 +67,8 @@ std::vector<Entry> EntriesOf(HKEY key)
     BOOL defaulted = FALSE;
     PACL dacl = nullptr;
     if (descriptor.empty() ||
-        !GetSecurityDescriptorDacl(const_cast<std::uint64_t*>(descriptor.data()), &present,
-                                   &dacl, &defaulted))
+        !GetSecurityDescriptorDacl(const_cast<std::uint64_t*>(descriptor.data()), &present, &dacl,
+                                   &defaulted))
         return {"unreadable"};
     if (!present || dacl == nullptr)
         return {"no permissions at all"};
@@ -79,11 +79,12 @@ std::vector<Entry> EntriesOf(HKEY key)
             return {"unreadable entry"};
         const auto* header = static_cast<ACE_HEADER*>(ace);
         char text[64];
-        if (header->AceType == ACCESS_ALLOWED_ACE_TYPE || header->AceType == ACCESS_DENIED_ACE_TYPE) {
+        if (header->AceType == ACCESS_ALLOWED_ACE_TYPE ||
+            header->AceType == ACCESS_DENIED_ACE_TYPE) {
             const auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(ace);
             std::snprintf(text, sizeof text, "%s 0x%02X 0x%08lX ",
-                          header->AceType == ACCESS_ALLOWED_ACE_TYPE ? "A" : "D",
-                          header->AceFlags, static_cast<unsigned long>(allowed->Mask));
+                          header->AceType == ACCESS_ALLOWED_ACE_TYPE ? "A" : "D", header->AceFlags,
+                          static_cast<unsigned long>(allowed->Mask));
             entries.push_back(text + SidText(const_cast<DWORD*>(&allowed->SidStart)));
         } else {
             std::snprintf(text, sizeof text, "type %u 0x%02X", header->AceType, header->AceFlags);
@@ -105,8 +106,8 @@ bool DeleteOpen(HKEY key, int depth)
                 ERROR_SUCCESS)
                 break;
             HKEY child = nullptr;
-            if (RegOpenKeyExW(key, name, REG_OPTION_OPEN_LINK, KEY_READ | DELETE | kView,
-                              &child) != ERROR_SUCCESS)
+            if (RegOpenKeyExW(key, name, REG_OPTION_OPEN_LINK, KEY_READ | DELETE | kView, &child) !=
+                ERROR_SUCCESS)
                 return false;
             const bool deleted = DeleteOpen(child, depth + 1);
             RegCloseKey(child);
@@ -147,9 +148,8 @@ std::string ValuesOf(HKEY key)
 void Describe(HKEY key, const std::string& name, std::string& out, int depth)
 {
     out += "[" + name + "] ";
-    const std::vector<std::uint64_t> descriptor =
-        Security(key, OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION |
-                          DACL_SECURITY_INFORMATION);
+    const std::vector<std::uint64_t> descriptor = Security(
+        key, OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION);
     LPSTR sddl = nullptr;
     if (!descriptor.empty() &&
         ConvertSecurityDescriptorToStringSecurityDescriptorA(
@@ -220,9 +220,8 @@ std::vector<Entry> FreshEntries(const std::string& parent)
 {
     const std::string probe = parent + "\\PermissionProbe";
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, Wide(probe).c_str(), 0, nullptr,
-                        REG_OPTION_VOLATILE, KEY_READ | DELETE | kView, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, Wide(probe).c_str(), 0, nullptr, REG_OPTION_VOLATILE,
+                        KEY_READ | DELETE | kView, nullptr, &key, nullptr) != ERROR_SUCCESS)
         return {"no probe"};
     std::vector<Entry> entries = EntriesOf(key);
     NtDeleteKey(key);
@@ -245,16 +244,15 @@ bool PlantLink(const std::string& path, const std::string& target)
     if (!Delete(path))
         return false;
     HKEY link = nullptr;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, Wide(path).c_str(), 0, nullptr,
-                        REG_OPTION_CREATE_LINK, KEY_ALL_ACCESS | kView, nullptr, &link,
-                        nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, Wide(path).c_str(), 0, nullptr, REG_OPTION_CREATE_LINK,
+                        KEY_ALL_ACCESS | kView, nullptr, &link, nullptr) != ERROR_SUCCESS)
         return false;
     // The target's name as the kernel knows it, without a terminating zero.
     const std::wstring name = L"\\Registry\\Machine\\" + Wide(target);
-    const bool set = RegSetValueExW(link, L"SymbolicLinkValue", 0, REG_LINK,
-                                    reinterpret_cast<const BYTE*>(name.data()),
-                                    static_cast<DWORD>(name.size() * sizeof(wchar_t))) ==
-                     ERROR_SUCCESS;
+    const bool set =
+        RegSetValueExW(link, L"SymbolicLinkValue", 0, REG_LINK,
+                       reinterpret_cast<const BYTE*>(name.data()),
+                       static_cast<DWORD>(name.size() * sizeof(wchar_t))) == ERROR_SUCCESS;
     RegCloseKey(link);
     return set;
 }
@@ -271,9 +269,9 @@ bool MakeCanary(const std::string& path)
     key = Open(path, KEY_SET_VALUE);
     if (key == nullptr)
         return false;
-    const bool outer = RegSetValueExA(key, "Secret", 0, REG_SZ,
-                                      reinterpret_cast<const BYTE*>("untouched"), 10) ==
-                       ERROR_SUCCESS;
+    const bool outer =
+        RegSetValueExA(key, "Secret", 0, REG_SZ, reinterpret_cast<const BYTE*>("untouched"), 10) ==
+        ERROR_SUCCESS;
     RegCloseKey(key);
     return inner && outer;
 }

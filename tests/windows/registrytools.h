@@ -26,7 +26,12 @@ std::string Values(const std::string& path);
 // The permissions a key made now under parent gets (a probe key, made and deleted).
 std::vector<Entry> FreshEntries(const std::string& parent);
 
-enum class Kind { Absent, Key, Link };
+enum class Kind
+{
+    Absent,
+    Key,
+    Link
+};
 Kind KindOf(const std::string& path);
 
 // Replaces whatever is at path (a key and its tree) with a link to target.

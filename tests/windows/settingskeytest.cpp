@@ -100,9 +100,9 @@ bool SetValue(const std::string& path, const char* name, const std::string& text
     if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0,
                         KEY_SET_VALUE | KEY_WOW64_64KEY, nullptr, &key, nullptr) != ERROR_SUCCESS)
         return false;
-    const bool set = RegSetValueExA(key, name, 0, REG_SZ,
-                                    reinterpret_cast<const BYTE*>(text.c_str()),
-                                    static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
+    const bool set =
+        RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                       static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
     RegCloseKey(key);
     return set;
 }
@@ -110,8 +110,8 @@ bool SetValue(const std::string& path, const char* name, const std::string& text
 bool MakeKey(const std::string& path)
 {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0,
-                        KEY_READ | KEY_WOW64_64KEY, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_READ | KEY_WOW64_64KEY,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS)
         return false;
     RegCloseKey(key);
     return true;
@@ -123,13 +123,11 @@ bool MakeKey(const std::string& path)
 Failure InstallLikeVersion1()
 {
     if (!SetValue(kDefaults, "PoolSize", "20000") ||
-        !SetValue(kDefaults, "BleachStrength", " 12.5 ") ||
-        !SetValue(kDefaults, "UOM", "Imperial"))
+        !SetValue(kDefaults, "BleachStrength", " 12.5 ") || !SetValue(kDefaults, "UOM", "Imperial"))
         return "could not store the old values";
     PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(A;OICI;KA;;;BU)",
-                                                              SDDL_REVISION_1, &descriptor,
-                                                              nullptr))
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(
+            L"D:(A;OICI;KA;;;BU)", SDDL_REVISION_1, &descriptor, nullptr))
         return "could not make the old grant";
     BOOL present = FALSE;
     BOOL defaulted = FALSE;
@@ -138,11 +136,10 @@ Failure InstallLikeVersion1()
     bool granted = true;
     for (const wchar_t* object : {L"MACHINE\\SOFTWARE\\PoolwrightKeyTest",
                                   L"MACHINE\\SOFTWARE\\PoolwrightKeyTest\\Defaults"})
-        granted = granted &&
-                  SetNamedSecurityInfoW(const_cast<wchar_t*>(object), SE_REGISTRY_KEY,
-                                        DACL_SECURITY_INFORMATION |
-                                            UNPROTECTED_DACL_SECURITY_INFORMATION,
-                                        nullptr, nullptr, grant, nullptr) == ERROR_SUCCESS;
+        granted = granted && SetNamedSecurityInfoW(
+                                 const_cast<wchar_t*>(object), SE_REGISTRY_KEY,
+                                 DACL_SECURITY_INFORMATION | UNPROTECTED_DACL_SECURITY_INFORMATION,
+                                 nullptr, nullptr, grant, nullptr) == ERROR_SUCCESS;
     LocalFree(descriptor);
     if (!granted)
         return "could not give the old grant";
@@ -203,6 +200,7 @@ std::function<Failure()> Gone()
 
 std::vector<Case> Cases()
 {
+    // clang-format off
     return {
         {"a fresh install gives users read and set-value on Defaults alone",
          [] {
@@ -265,6 +263,7 @@ std::vector<Case> Cases()
          [] { return Steps({InstallLikeVersion1, CanaryUnchangedBy(Remove), Gone()}); }},
         {"uninstalling with nothing installed succeeds", [] { return Steps({Remove, Gone()}); }},
     };
+    // clang-format on
 }
 
 } // namespace

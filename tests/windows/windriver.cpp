@@ -188,10 +188,14 @@ bool PressNamed(const std::string& name)
         WORD key;
     };
     static const Named keys[] = {
-        {"Return", {}, VK_RETURN},        {"Tab", {}, VK_TAB},
-        {"Escape", {}, VK_ESCAPE},        {"Down", {}, VK_DOWN},
-        {"Up", {}, VK_UP},                {"F10", {}, VK_F10},
-        {"ctrl+a", {VK_CONTROL}, 'A'},    {"ctrl+c", {VK_CONTROL}, 'C'},
+        {"Return", {}, VK_RETURN},
+        {"Tab", {}, VK_TAB},
+        {"Escape", {}, VK_ESCAPE},
+        {"Down", {}, VK_DOWN},
+        {"Up", {}, VK_UP},
+        {"F10", {}, VK_F10},
+        {"ctrl+a", {VK_CONTROL}, 'A'},
+        {"ctrl+c", {VK_CONTROL}, 'C'},
         {"alt+f4", {VK_MENU}, VK_F4},
     };
     for (const Named& key : keys) {
@@ -302,8 +306,7 @@ std::string Run(const std::string& line)
         POINT origin{0, 0};
         ClientToScreen(window, &origin);
         std::ostringstream out;
-        out << "ok " << origin.x << ' ' << origin.y << ' ' << client.right << ' '
-            << client.bottom;
+        out << "ok " << origin.x << ' ' << origin.y << ' ' << client.right << ' ' << client.bottom;
         return out.str();
     }
     if (command == "click" || command == "read") {
@@ -346,8 +349,8 @@ std::string Run(const std::string& line)
     if (command == "acl" || command == "fresh-acl") {
         const std::string key = Rest(in);
         std::string entries;
-        for (const auto& entry : command == "acl" ? registrytools::Entries(key)
-                                                  : registrytools::FreshEntries(key))
+        for (const auto& entry :
+             command == "acl" ? registrytools::Entries(key) : registrytools::FreshEntries(key))
             entries += (entries.empty() ? "" : " | ") + entry;
         return "ok " + entries;
     }
@@ -374,8 +377,8 @@ std::string Run(const std::string& line)
             wchar_t buffer[512];
             const int length = GetWindowTextW(window, buffer, 512);
             if (length > 0)
-                titles += (titles.empty() ? "" : " | ") +
-                          Utf8(std::wstring(buffer, std::size_t(length)));
+                titles +=
+                    (titles.empty() ? "" : " | ") + Utf8(std::wstring(buffer, std::size_t(length)));
         }
         return "ok " + titles;
     }

@@ -7,9 +7,9 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
-#include <QtMath>
 #include <QTextLayout>
 #include <QWidget>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -76,8 +76,8 @@ QStringList LabelFaults(const QWidget* window)
         if (label->text().isEmpty())
             continue;
         const QRect box = label->contentsRect();
-        const int flags = static_cast<int>(label->alignment()) |
-                          (label->wordWrap() ? Qt::TextWordWrap : 0);
+        const int flags =
+            static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
         const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, box.width(), 10000),
                                                                flags, label->text());
         if (needed.height() > box.height() || needed.width() > box.width())
@@ -90,7 +90,8 @@ QStringList LabelFaults(const QWidget* window)
         const QString missing =
             LettersWithoutInk(label->font(), label->text(), label->devicePixelRatioF());
         if (!missing.isEmpty())
-            faults << QStringLiteral("%1 draws no ink for \"%2\"").arg(label->objectName(), missing);
+            faults
+                << QStringLiteral("%1 draws no ink for \"%2\"").arg(label->objectName(), missing);
         const QFontInfo drawn(label->font());
         if (drawn.family() != label->font().family())
             faults << QStringLiteral("%1 asks for %2 and is drawn in %3")
