@@ -9,7 +9,6 @@ namespace calc {
 namespace {
 constexpr double kOuncesPerGallonPpm = 0.000224;
 constexpr double kGramsPerLitrePpm = 0.00168;
-constexpr double kGramsPerKilogram = 1000.0;
 } // namespace
 
 double BicarbonateOunces(double gallons, double ppmChange)
@@ -19,7 +18,7 @@ double BicarbonateOunces(double gallons, double ppmChange)
 
 double BicarbonateKilograms(double litres, double ppmChange)
 {
-    return ProportionalDose(litres, ppmChange, kGramsPerLitrePpm) / kGramsPerKilogram;
+    return ProportionalKilograms(litres, ppmChange, kGramsPerLitrePpm);
 }
 
 } // namespace calc

@@ -40,6 +40,12 @@ double ProportionalDose(double volume, double ppmChange, double factor)
     return Finite(Finite(volume * ppmChange) * factor);
 }
 
+double ProportionalKilograms(double litres, double ppmChange, double gramsPerLitrePpm)
+{
+    constexpr double kGramsPerKilogram = 1000.0;
+    return ProportionalDose(litres, ppmChange, gramsPerLitrePpm) / kGramsPerKilogram;
+}
+
 double Remainder(double a, double b)
 {
     const double q = a / b;

@@ -39,6 +39,10 @@ double Finite(double value);
 // that order, refusing an overflow. The factor is the calculator's own constant.
 double ProportionalDose(double volume, double ppmChange, double factor);
 
+// The same dose from a factor in grams per litre and ppm, given in kilograms: the grams are
+// divided by 1000 after the product, never the factor before it.
+double ProportionalKilograms(double litres, double ppmChange, double gramsPerLitrePpm);
+
 // The floating remainder of a by b: (a / b - floor(a / b)) * b, so that it stays
 // non-negative for a positive divisor (Remainder(-1, 16) = 15), unlike std::fmod.
 double Remainder(double a, double b);

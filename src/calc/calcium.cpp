@@ -11,7 +11,6 @@ constexpr double kChlorideOuncesPerGallonPpm = 0.00016;
 constexpr double kDihydrateOuncesPerGallonPpm = 0.0002;
 constexpr double kChlorideGramsPerLitrePpm = 0.0012;
 constexpr double kDihydrateGramsPerLitrePpm = 0.0015;
-constexpr double kGramsPerKilogram = 1000.0;
 } // namespace
 
 double CalciumChlorideOunces(double gallons, double ppmChange)
@@ -26,12 +25,12 @@ double CalciumChlorideDihydrateOunces(double gallons, double ppmChange)
 
 double CalciumChlorideKilograms(double litres, double ppmChange)
 {
-    return ProportionalDose(litres, ppmChange, kChlorideGramsPerLitrePpm) / kGramsPerKilogram;
+    return ProportionalKilograms(litres, ppmChange, kChlorideGramsPerLitrePpm);
 }
 
 double CalciumChlorideDihydrateKilograms(double litres, double ppmChange)
 {
-    return ProportionalDose(litres, ppmChange, kDihydrateGramsPerLitrePpm) / kGramsPerKilogram;
+    return ProportionalKilograms(litres, ppmChange, kDihydrateGramsPerLitrePpm);
 }
 
 } // namespace calc

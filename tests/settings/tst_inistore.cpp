@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/inistore.h"
 #include "settings/mregistry.h"
+#include "support/temporarysettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -93,24 +94,21 @@ private Q_SLOTS:
 private:
     std::string read(const std::string& key, const std::string& fallback = "default");
     void write(const std::string& key, const std::string& value);
-    void writeFile(const QByteArray& contents);
     int readError(const std::string& key, std::string* description, std::string* cause = nullptr);
     int writeError(std::string* description, std::string* cause = nullptr);
 
     // The three defaults as the store reads them, "-" for one it does not have.
     QStringList readAll(IniStore& store);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<IniStore> m_store;
+    std::unique_ptr<TemporarySettings> m_settings;
     QString m_file;
 };
 
 void IniStoreTest::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_store = std::make_unique<IniStore>(m_dir->path());
-    m_file = m_dir->path() + QStringLiteral("/Poolwright/Poolwright.ini");
-    QCOMPARE(m_store->filePath("SOFTWARE\\Poolwright\\Defaults"), m_file);
+    m_settings = std::make_unique<TemporarySettings>();
+    m_file = m_settings->root() + QStringLiteral("/Poolwright/Poolwright.ini");
+    QCOMPARE(m_settings->filePath(), m_file);
 }
 
 void IniStoreTest::cleanup()
@@ -119,26 +117,17 @@ void IniStoreTest::cleanup()
     QFile::setPermissions(m_file, QFile::ReadOwner | QFile::WriteOwner);
     QFile::setPermissions(QFileInfo(m_file).path(),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    m_store.reset();
-    m_dir.reset();
+    m_settings.reset();
 }
 
 std::string IniStoreTest::read(const std::string& key, const std::string& fallback)
 {
-    return MRegistry(*m_store).ReadSetting("Poolwright", "Defaults", key, fallback);
+    return MRegistry(*m_settings).ReadSetting("Poolwright", "Defaults", key, fallback);
 }
 
 void IniStoreTest::write(const std::string& key, const std::string& value)
 {
-    MRegistry(*m_store).WriteSetting("Poolwright", "Defaults", key, value);
-}
-
-void IniStoreTest::writeFile(const QByteArray& contents)
-{
-    QDir().mkpath(QFileInfo(m_file).path());
-    QFile file(m_file);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(contents);
+    MRegistry(*m_settings).WriteSetting("Poolwright", "Defaults", key, value);
 }
 
 int IniStoreTest::readError(const std::string& key, std::string* description, std::string* cause)
@@ -177,7 +166,7 @@ void IniStoreTest::missingValueGivesTheDefault()
 {
     write("UOM", "Metric");
     QCOMPARE(read("PoolSize"), "default");
-    writeFile("[Other]\nPoolSize=1\n");
+    m_settings->writeFile("[Other]\nPoolSize=1\n");
     QCOMPARE(read("PoolSize"), "default");
 }
 
@@ -185,7 +174,7 @@ void IniStoreTest::emptyValueIsTheEmptyText()
 {
     write("PoolSize", "");
     QCOMPARE(read("PoolSize"), "");
-    writeFile("[Defaults]\nPoolSize=\n");
+    m_settings->writeFile("[Defaults]\nPoolSize=\n");
     QCOMPARE(read("PoolSize"), "");
 }
 
@@ -236,7 +225,7 @@ void IniStoreTest::everyReadGoesToTheFile()
     write("PoolSize", "22");
     QCOMPARE(read("PoolSize"), "22");
     // another writer
-    writeFile("[Defaults]\nPoolSize=333\n");
+    m_settings->writeFile("[Defaults]\nPoolSize=333\n");
     QCOMPARE(read("PoolSize"), "333");
 }
 
@@ -293,7 +282,7 @@ void IniStoreTest::handWrittenValueReadsAsWritten()
 {
     QFETCH(QByteArray, file);
     QFETCH(QString, poolSize);
-    writeFile(file + "UOM=Imperial\n");
+    m_settings->writeFile(file + "UOM=Imperial\n");
     QCOMPARE(QString::fromStdString(read("PoolSize")), poolSize);
 }
 
@@ -318,7 +307,7 @@ void IniStoreTest::writtenAsQtWritesIt()
     write("PoolSize", value.toStdString());
     QFile stored(m_file);
     QVERIFY(stored.open(QIODevice::ReadOnly));
-    const QString plainFile = m_dir->path() + QStringLiteral("/plain.ini");
+    const QString plainFile = m_settings->root() + QStringLiteral("/plain.ini");
     {
         QSettings plain(plainFile, QSettings::IniFormat);
         plain.setValue(QStringLiteral("Defaults/PoolSize"), value);
@@ -356,7 +345,7 @@ void IniStoreTest::valueOfAnotherType()
 {
     QFETCH(QByteArray, line);
     QFETCH(int, number);
-    writeFile("[Defaults]\n" + line + "\nUOM=Metric\n");
+    m_settings->writeFile("[Defaults]\n" + line + "\nUOM=Metric\n");
     std::string description, cause;
     QCOMPARE(readError("PoolSize", &description, &cause), number);
     QCOMPARE(description, "Registry data not a string");
@@ -427,26 +416,27 @@ void IniStoreTest::oversizedFileReadsAsASmallOne()
         noise += "key" + QByteArray::number(line) + '=' + QByteArray(20, 'n') + '\n';
     const QByteArray manyLines = settings + noise;
     QVERIFY(manyLines.size() < IniStore::kLargestFile);
-    writeFile(manyLines);
-    QCOMPARE(readAll(*m_store), values);
+    m_settings->writeFile(manyLines);
+    QCOMPARE(readAll(*m_settings), values);
 
     const QByteArray tooLarge = settings + noise + QByteArray(IniStore::kLargestFile, 'n');
-    writeFile(tooLarge);
-    QCOMPARE(readAll(*m_store), values);
+    m_settings->writeFile(tooLarge);
+    QCOMPARE(readAll(*m_settings), values);
 
     // The first save starts the file afresh from what was read, and keeps a copy of it.
     write("PoolSize", "30000");
     values[0] = QStringLiteral("30000");
-    QCOMPARE(readAll(*m_store), values);
+    QCOMPARE(readAll(*m_settings), values);
     QVERIFY(QFileInfo(m_file).size() < 1000);
     QCOMPARE(QDir(QFileInfo(m_file).path()).entryList({"*.bak"}).size(), 1);
 }
 
 void IniStoreTest::oversizedFileWithoutRoomForItsPart()
 {
-    writeFile("[Defaults]\nPoolSize=20000\n[Noise]\n" + QByteArray(IniStore::kLargestFile, 'n'));
+    m_settings->writeFile("[Defaults]\nPoolSize=20000\n[Noise]\n" +
+                          QByteArray(IniStore::kLargestFile, 'n'));
     // The temporary folder is a file, where nothing can be made, not even by root.
-    const QString notAFolder = m_dir->path() + QStringLiteral("/a file");
+    const QString notAFolder = m_settings->root() + QStringLiteral("/a file");
     QFile blocker(notAFolder);
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/inistore.h"
 #include "settings/mregistry.h"
+#include "support/temporarysettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +10,6 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
@@ -33,35 +33,26 @@ private Q_SLOTS:
 private:
     std::string read(const char* key) const
     {
-        return MRegistry(*m_store).ReadSetting("Poolwright", "Defaults", key, "<default>");
+        return MRegistry(*m_settings).ReadSetting("Poolwright", "Defaults", key, "<default>");
     }
     void write(const char* key, const std::string& value)
     {
-        MRegistry(*m_store).WriteSetting("Poolwright", "Defaults", key, value);
+        MRegistry(*m_settings).WriteSetting("Poolwright", "Defaults", key, value);
     }
     QStringList backups() const
     {
         return QDir(QFileInfo(m_file).path()).entryList({QStringLiteral("*.bak")}, QDir::Files);
     }
-    void writeFile(const QByteArray& bytes)
-    {
-        QDir().mkpath(QFileInfo(m_file).path());
-        QFile file(m_file);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
     static QString writer() { return QStringLiteral(SETTINGS_WRITER); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<IniStore> m_store;
+    std::unique_ptr<TemporarySettings> m_settings;
     QString m_file;
 };
 
 void SettingsFaultsTest::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_store = std::make_unique<IniStore>(m_dir->path());
-    m_file = m_store->filePath("SOFTWARE\\Poolwright\\Defaults");
+    m_settings = std::make_unique<TemporarySettings>();
+    m_file = m_settings->filePath();
 }
 
 void SettingsFaultsTest::killedWriterLeavesOldOrNewValues()
@@ -74,7 +65,7 @@ void SettingsFaultsTest::killedWriterLeavesOldOrNewValues()
     int killedMidRun = 0;
     for (int kill = 1; kill <= kKills; ++kill) {
         QProcess process;
-        process.start(writer(), {m_dir->path(), QStringLiteral("writer")});
+        process.start(writer(), {m_settings->root(), QStringLiteral("writer")});
         QVERIFY(process.waitForStarted());
         QTest::qSleep(static_cast<int>(random.bounded(2, 40)));
         ::kill(static_cast<pid_t>(process.processId()), SIGKILL);
@@ -104,8 +95,8 @@ void SettingsFaultsTest::concurrentWritersBothSucceed()
 {
     constexpr int kSaves = 150;
     QProcess first, second;
-    first.start(writer(), {m_dir->path(), QStringLiteral("a"), QString::number(kSaves)});
-    second.start(writer(), {m_dir->path(), QStringLiteral("b"), QString::number(kSaves)});
+    first.start(writer(), {m_settings->root(), QStringLiteral("a"), QString::number(kSaves)});
+    second.start(writer(), {m_settings->root(), QStringLiteral("b"), QString::number(kSaves)});
     QVERIFY(first.waitForFinished(60000));
     QVERIFY(second.waitForFinished(60000));
     QCOMPARE(first.exitCode(), 0);
@@ -147,7 +138,7 @@ void SettingsFaultsTest::foreignFileIsKeptBeforeTheFirstSave()
 {
     QFETCH(QByteArray, contents);
     QFETCH(QString, poolSizeRead);
-    writeFile(contents);
+    m_settings->writeFile(contents);
     const QString before = QString::fromStdString(read("PoolSize"));
     if (poolSizeRead.isEmpty())
         QVERIFY(!before.isEmpty()); // read somehow, never a crash
@@ -161,8 +152,8 @@ void SettingsFaultsTest::foreignFileIsKeptBeforeTheFirstSave()
     QFile copy(QFileInfo(m_file).path() + '/' + copies.first());
     QVERIFY(copy.open(QIODevice::ReadOnly));
     QCOMPARE(copy.readAll(), contents);
-    QVERIFY(QString::fromStdString(m_store->TakeNotice()).contains(copies.first()));
-    QVERIFY(m_store->TakeNotice().empty()); // told once
+    QVERIFY(QString::fromStdString(m_settings->TakeNotice()).contains(copies.first()));
+    QVERIFY(m_settings->TakeNotice().empty()); // told once
 
     write("UOM", "Metric"); // the rewritten file is clean: no second copy
     QCOMPARE(backups().size(), 1);
@@ -170,10 +161,10 @@ void SettingsFaultsTest::foreignFileIsKeptBeforeTheFirstSave()
 
 void SettingsFaultsTest::cleanFileIsNotCopied()
 {
-    writeFile("[Defaults]\nPoolSize=1\n\n[Other]\nx=y\n");
+    m_settings->writeFile("[Defaults]\nPoolSize=1\n\n[Other]\nx=y\n");
     write("PoolSize", "2");
     QCOMPARE(backups(), QStringList());
-    QVERIFY(m_store->TakeNotice().empty());
+    QVERIFY(m_settings->TakeNotice().empty());
     QCOMPARE(QSettings(m_file, QSettings::IniFormat).value("Other/x").toString(), "y");
 }
 
@@ -194,7 +185,7 @@ void SettingsFaultsTest::largestValuesRoundTrip()
     QVERIFY(QFileInfo(m_file).size() <= IniStore::kLargestFile);
     write("PoolSize", "again");
     QCOMPARE(backups(), QStringList());
-    QVERIFY(m_store->TakeNotice().empty());
+    QVERIFY(m_settings->TakeNotice().empty());
 
     // A value that could make the file too large to be read whole is refused, not written.
     try {
@@ -213,7 +204,7 @@ void SettingsFaultsTest::hugeFileIsRead()
     QByteArray contents = "[Defaults]\nPoolSize=20000\nUOM=Imperial\n[Noise]\n";
     for (int line = 0; contents.size() < 10 * 1024 * 1024; ++line)
         contents += "key" + QByteArray::number(line) + "=" + QByteArray(100, 'n') + "\n";
-    writeFile(contents);
+    m_settings->writeFile(contents);
     QCOMPARE(read("PoolSize"), "20000");
     QCOMPARE(read("UOM"), "Imperial");
     write("BleachStrength", "6");

@@ -7,22 +7,22 @@
 
 long FakeStore::OpenKey(const std::string& path, Key& key)
 {
-    calls.push_back("open " + path);
-    if (openResult == kSuccess) {
-        key = kHandle;
-        ++openHandles;
-    }
-    return openResult;
+    return handOut("open " + path, openResult, key);
 }
 
 long FakeStore::CreateKey(const std::string& path, Key& key)
 {
-    calls.push_back("create " + path);
-    if (createResult == kSuccess) {
+    return handOut("create " + path, createResult, key);
+}
+
+long FakeStore::handOut(const std::string& call, long result, Key& key)
+{
+    calls.push_back(call);
+    if (result == kSuccess) {
         key = kHandle;
         ++openHandles;
     }
-    return createResult;
+    return result;
 }
 
 long FakeStore::QueryValue(Key key, const std::string& name, std::uint32_t& type, char* data,

@@ -49,4 +49,8 @@ public:
         locationAsked = path;
         return location;
     }
+
+private:
+    // Records call; on success, hands out the one handle and counts it open.
+    long handOut(const std::string& call, long result, Key& key);
 };

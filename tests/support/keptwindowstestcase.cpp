@@ -13,6 +13,19 @@ void FailForWindowsNotIn(const std::set<WindowKind>& found)
                          __FILE__, __LINE__);
 }
 
+void AddEveryWindowInEachUnitSystem(const std::set<WindowKind>& leftOut)
+{
+    QTest::addColumn<WindowKind>("kind");
+    QTest::addColumn<QString>("uom");
+    for (const WindowRow& window : Windows()) {
+        if (leftOut.contains(window.kind))
+            continue;
+        for (const char* uom : {"Imperial", "Metric"})
+            QTest::addRow("%s, %s", window.shortName, uom)
+                << window.kind << QString::fromLatin1(uom);
+    }
+}
+
 void KeptWindowsTestCase::startKeptWindows()
 {
     m_kept = std::make_unique<KeptWindows>();

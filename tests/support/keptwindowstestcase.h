@@ -36,6 +36,10 @@ template <class Expected, class Add> void ForEveryWindow(const Expected& expecte
     FailForWindowsNotIn(found);
 }
 
+// The columns "kind" and "uom", and a row "<short name>, <uom>" for every window of the table
+// in each unit system, since most captions differ between them; except those leftOut.
+void AddEveryWindowInEachUnitSystem(const std::set<WindowKind>& leftOut = {});
+
 // A window test case whose every test function meets a fresh KeptWindows, with all the
 // program's windows registered in its keeper; the windows are closed after each function.
 class KeptWindowsTestCase : public WindowTestCase

@@ -61,13 +61,7 @@ void HighDpiTest::initTestCase()
 
 void HighDpiTest::everyWindowDoubles_data()
 {
-    QTest::addColumn<WindowKind>("kind");
-    QTest::addColumn<QString>("uom");
-    // The captions differ between the unit systems, so both are measured.
-    for (const WindowRow& window : Windows())
-        for (const char* uom : {"Imperial", "Metric"})
-            QTest::addRow("%s, %s", window.shortName, uom)
-                << window.kind << QString::fromLatin1(uom);
+    AddEveryWindowInEachUnitSystem();
 }
 
 void HighDpiTest::everyWindowDoubles()

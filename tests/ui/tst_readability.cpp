@@ -270,15 +270,7 @@ void ReadabilityTest::longResultShowsItsStart()
 
 void ReadabilityTest::everyBoxHasATip_data()
 {
-    QTest::addColumn<WindowKind>("kind");
-    QTest::addColumn<QString>("uom");
-    for (const WindowRow& window : Windows()) {
-        if (window.kind == WindowKind::About) // it has no box
-            continue;
-        for (const char* uom : {"Imperial", "Metric"})
-            QTest::addRow("%s, %s", window.shortName, uom)
-                << window.kind << QString::fromLatin1(uom);
-    }
+    AddEveryWindowInEachUnitSystem({WindowKind::About}); // it has no box
 }
 
 void ReadabilityTest::everyBoxHasATip()
