@@ -5,19 +5,13 @@
 #include "app/windowcatalog.h"
 #include "calc/arithmetic.h"
 #include "calc/chlorine.h"
-#include "settings/defaults.h"
-#include "settings/mregistry.h"
-#include "ui/captions.h"
-#include "ui/handlerrules.h"
 #include "ui/programlook.h"
+#include "ui/usermessages.h"
 #include "ui_mainwindow.h"
 
 #include <QLayout>
 #include <QMenuBar>
 #include <QShortcut>
-
-#include <optional>
-#include <utility>
 
 MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_ui(new Ui::Form1)
@@ -27,22 +21,10 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();
     setWindowIcon(ui::PoolIcon());
-    ui::SetHeadingFont(m_ui->Label8, 13.5, ui::Slant::Italic);
     ui::SetUpBoxes(this);
-    ui::MakeOutputBoxes({m_ui->txtPPM, m_ui->txtGalReq, m_ui->txtLongGal});
     // Two text lines fit the box only without the usual inner margin.
     m_ui->txtLongGal->document()->setDocumentMargin(1);
-
-    ui::WireButton(m_services.feedback, this, m_ui->Command1,
-                   {m_ui->txtGal, m_ui->txtChlorPerc, m_ui->txtQuantBleach, m_ui->txtPPMTarget},
-                   [this] { calculate(); });
-    ui::NameByCaptions({{m_ui->txtGal, m_ui->Label1},
-                        {m_ui->txtChlorPerc, m_ui->Label2},
-                        {m_ui->txtQuantBleach, m_ui->Label3},
-                        {m_ui->txtPPMTarget, m_ui->Label4},
-                        {m_ui->txtPPM, m_ui->Label5},
-                        {m_ui->txtGalReq, m_ui->Label6},
-                        {m_ui->txtLongGal, m_ui->Label6}});
+    m_behaviour.emplace(this, m_services, description());
 
     addMenuEntries();
     // Alt reaches the menu as in every Qt program; F10 as on the GNOME and KDE desktops.
@@ -52,6 +34,70 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+const ui::WindowDescription& MainWindow::description()
+{
+    using enum ui::Role;
+    using enum defaults::Default;
+    static const ui::WindowDescription window{
+        .boxes =
+            {{"txtGal", Input, "Label1", ui::PoolSizeTipWords()},
+             {"txtChlorPerc",
+              Input,
+              "Label2",
+              {QT_TR_NOOP("The chlorine strength of the bleach, in percent: for 6 % bleach type "
+                          "6.")}},
+             {"txtQuantBleach",
+              Input,
+              "Label3",
+              {QT_TR_NOOP("An amount of bleach, in US gallons: Calculate gives the rise in "
+                          "chlorine it makes."),
+               QT_TR_NOOP("An amount of bleach, in litres: Calculate gives the rise in chlorine "
+                          "it makes.")}},
+             {"txtPPMTarget",
+              Input,
+              "Label4",
+              {QT_TR_NOOP("The rise in chlorine you want, in ppm: Calculate gives the bleach it "
+                          "takes.")}},
+             {"txtPPM",
+              Output,
+              "Label5",
+              {QT_TR_NOOP("The rise in chlorine, in ppm, that the amount of bleach makes.")}},
+             // The short form is written in Imperial only; in Metric the box above holds the
+             // litres.
+             {"txtGalReq",
+              Output,
+              "Label6",
+              {QT_TR_NOOP("The bleach to add, of the strength given, in US gallons to a tenth."),
+               QT_TR_NOOP("The bleach to add in US gallons, worked out in Imperial only: the "
+                          "litres show in the box above.")}},
+             {"txtLongGal",
+              Output,
+              "Label6",
+              {QT_TR_NOOP("The bleach to add, of the strength given, in US gallons, quarts, "
+                          "cups and fluid ounces."),
+               QT_TR_NOOP("The bleach to add, of the strength given, in litres to a tenth.")}}},
+        .unitCaptions = {{"Label1", ui::PoolSizeCaptionWords()},
+                         {"Label3",
+                          {QT_TR_NOOP("Quantity of bleach (Gal.)"),
+                           QT_TR_NOOP("Quantity of bleach (L)")}}},
+        .headings = {{"Label8", 13.5, ui::Slant::Italic}},
+        // The unit system is read before the boxes are checked.
+        .buttons = {{"Command1",
+                     {"txtGal", "txtChlorPerc", "txtQuantBleach", "txtPPMTarget"},
+                     {"txtGal", "txtChlorPerc"},
+                     ui::kFillPpmIncrease,
+                     ui::UnitsRead::BeforeCheck,
+                     calculate}},
+        // The unit system first; a failure stops the reading, and the boxes not filled yet
+        // stay empty. The captions keep to the unit system read, which Calculate will use too.
+        .load = {{UnitSystem, PoolSize, BleachStrength},
+                 defaults::OnFailure::Stop,
+                 "txtGal",
+                 "txtChlorPerc"},
+    };
+    return window;
+}
 
 void MainWindow::addMenuEntries()
 {
@@ -67,82 +113,20 @@ void MainWindow::addMenuEntries()
     }
 }
 
-void MainWindow::load()
+void MainWindow::calculate(ui::Press& press)
 {
-    // A failure stops the load step, and the boxes not filled yet stay empty; the user is told
-    // why by whoever runs it. The captions keep to the unit system read, which Calculate will
-    // use too, or show Metric, as on a fresh installation, when none could be read.
-    calc::UnitSystem units = calc::UnitSystem::Metric;
-    try {
-        units = defaults::ReadUnitSystem(m_services.store);
-    } catch (const SettingsError&) {
-        showUnitCaptions(calc::UnitSystem::Metric);
-        throw;
+    // A direction whose box is empty is skipped, and its output kept. Every figure is worked
+    // out before any box is written, so that a failure leaves all boxes as they were.
+    if (!press.isEmpty("txtQuantBleach")) {
+        const double ppm = calc::PpmFromBleach(press.number("txtGal"), press.number("txtChlorPerc"),
+                                               press.number("txtQuantBleach"));
+        press.show("txtPPM", calc::NumberText(calc::RoundHalfEven(ppm, 1)));
     }
-    showUnitCaptions(units);
-    m_ui->txtGal->setText(defaults::ReadPoolSize(m_services.store));
-    m_ui->txtChlorPerc->setText(defaults::ReadBleachStrength(m_services.store));
-}
-
-void MainWindow::showUnitCaptions(calc::UnitSystem units)
-{
-    ui::ShowUnitCaptions(units,
-                         {ui::PoolSizeCaption(m_ui->Label1),
-                          {m_ui->Label3, "Quantity of bleach (Gal.)", "Quantity of bleach (L)"}});
-    // The short form is written in Imperial only; in Metric the box above holds the litres.
-    ui::ShowBoxTips(
-        units,
-        {ui::PoolSizeTip(m_ui->txtGal),
-         {m_ui->txtChlorPerc,
-          "The chlorine strength of the bleach, in percent: for 6 % bleach type 6."},
-         {m_ui->txtQuantBleach,
-          "An amount of bleach, in US gallons: Calculate gives the rise in chlorine it makes.",
-          "An amount of bleach, in litres: Calculate gives the rise in chlorine it makes."},
-         {m_ui->txtPPMTarget,
-          "The rise in chlorine you want, in ppm: Calculate gives the bleach it takes."},
-         {m_ui->txtPPM, "The rise in chlorine, in ppm, that the amount of bleach makes."},
-         {m_ui->txtGalReq, "The bleach to add, of the strength given, in US gallons to a tenth.",
-          "The bleach to add in US gallons, worked out in Imperial only: the litres show in the "
-          "box above."},
-         {m_ui->txtLongGal,
-          "The bleach to add, of the strength given, in US gallons, quarts, cups and fluid "
-          "ounces.",
-          "The bleach to add, of the strength given, in litres to a tenth."}});
-}
-
-void MainWindow::calculate()
-{
-    // The unit system is read before the boxes are checked.
-    const calc::UnitSystem units = defaults::ReadUnitSystem(m_services.store);
-    if (!ui::RequireFilled(m_services.feedback, this, {m_ui->txtGal, m_ui->txtChlorPerc},
-                           ui::kFillPpmIncrease))
-        return;
-
-    // Every figure is worked out before any box is written, so that a failure leaves all
-    // boxes as they were. A direction whose box is empty is skipped, and its output kept.
-    std::optional<QString> ppmIncrease;
-    if (!m_ui->txtQuantBleach->text().isEmpty()) {
-        const double ppm =
-            calc::PpmFromBleach(ui::BoxNumber(m_ui->txtGal), ui::BoxNumber(m_ui->txtChlorPerc),
-                                ui::BoxNumber(m_ui->txtQuantBleach));
-        ppmIncrease = calc::NumberText(calc::RoundHalfEven(ppm, 1));
+    if (!press.isEmpty("txtPPMTarget")) {
+        const double required = calc::BleachRequired(
+            press.number("txtGal"), press.number("txtChlorPerc"), press.number("txtPPMTarget"));
+        if (press.units() == calc::UnitSystem::Imperial)
+            press.show("txtGalReq", calc::GallonsText(required));
+        press.show("txtLongGal", calc::LiquidMeasureText(press.units(), required));
     }
-
-    std::optional<QString> gallonsRequired;
-    std::optional<QString> longForm;
-    if (!m_ui->txtPPMTarget->text().isEmpty()) {
-        const double required =
-            calc::BleachRequired(ui::BoxNumber(m_ui->txtGal), ui::BoxNumber(m_ui->txtChlorPerc),
-                                 ui::BoxNumber(m_ui->txtPPMTarget));
-        if (units == calc::UnitSystem::Imperial)
-            gallonsRequired = calc::GallonsText(required);
-        longForm = calc::LiquidMeasureText(units, required);
-    }
-
-    if (ppmIncrease)
-        ui::ShowResult(m_ui->txtPPM, *ppmIncrease);
-    if (gallonsRequired)
-        ui::ShowResult(m_ui->txtGalReq, *gallonsRequired);
-    if (longForm)
-        ui::ShowResult(m_ui->txtLongGal, *longForm);
 }

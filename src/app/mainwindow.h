@@ -2,13 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "calc/conversions.h"
+#include "ui/windowbehaviour.h"
 #include "ui/windowkeeper.h"
 #include "ui/windowservices.h"
 
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class Form1;
@@ -24,13 +25,15 @@ public:
     explicit MainWindow(const WindowServices& services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    void load() override;
+    void load() override { m_behaviour->load(); }
+
+    static const ui::WindowDescription& description();
 
 private:
     void addMenuEntries();
-    void showUnitCaptions(calc::UnitSystem units);
-    void calculate();
+    static void calculate(ui::Press& press);
 
     const WindowServices m_services;
     std::unique_ptr<Ui::Form1> m_ui;
+    std::optional<ui::WindowBehaviour> m_behaviour;
 };

@@ -104,6 +104,33 @@ calc::UnitSystem ReadUnitSystem(SettingsStore& store)
     return calc::UnitSystemFromText(Read(store, kUnitOfMeasure));
 }
 
+Snapshot ReadDefaults(SettingsStore& store, const std::vector<Default>& order, OnFailure onFailure,
+                      const QString& bleachIfMissing)
+{
+    Snapshot snapshot;
+    for (const Default which : order) {
+        try {
+            switch (which) {
+            case Default::PoolSize:
+                snapshot.poolSize = ReadPoolSize(store);
+                break;
+            case Default::BleachStrength:
+                snapshot.bleachStrength = ReadBleachStrength(store, bleachIfMissing);
+                break;
+            case Default::UnitSystem:
+                snapshot.unitSystem = ReadUnitSystem(store);
+                break;
+            }
+        } catch (const SettingsError& failure) {
+            if (!snapshot.firstFailure)
+                snapshot.firstFailure = failure;
+            if (onFailure == OnFailure::Stop)
+                break;
+        }
+    }
+    return snapshot;
+}
+
 QString TakeStoreNotice(SettingsStore& store)
 {
     return QString::fromStdString(store.TakeNotice());

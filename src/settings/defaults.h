@@ -3,10 +3,12 @@
 #pragma once
 
 #include "calc/conversions.h"
+#include "settings/mregistry.h"
 
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 class SettingsStore;
 
@@ -29,6 +31,36 @@ QString ReadPoolSize(SettingsStore& store);
 QString ReadBleachStrength(SettingsStore& store, const QString& ifMissing = QString());
 // The unit system of the stored "UOM" (see calc::UnitSystemFromText).
 calc::UnitSystem ReadUnitSystem(SettingsStore& store);
+
+// The three defaults as one window reads them when it opens: each one asked for is either read
+// or failed, and the first failure, in the order read, is the one the window reports.
+enum class Default
+{
+    PoolSize,
+    BleachStrength,
+    UnitSystem,
+};
+
+// Whether the first failure stops the reading, leaving the rest unread.
+enum class OnFailure
+{
+    ReadTheRest,
+    Stop,
+};
+
+// Each value is nullopt where it was not asked for, not read after a failure, or failed.
+struct Snapshot
+{
+    std::optional<QString> poolSize;
+    std::optional<QString> bleachStrength;
+    std::optional<calc::UnitSystem> unitSystem;
+    std::optional<SettingsError> firstFailure;
+};
+
+// Reads the defaults in order, each through its reader below. bleachIfMissing is the bleach
+// strength where none is stored.
+Snapshot ReadDefaults(SettingsStore& store, const std::vector<Default>& order, OnFailure onFailure,
+                      const QString& bleachIfMissing = QString());
 
 // Writes the three in this order, the unit system as calc::UnitSystemText gives it; one given
 // as nullopt is left as it is stored. A failure stops at the failing one, and its

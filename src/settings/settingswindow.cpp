@@ -4,14 +4,13 @@
 
 #include "settings/defaults.h"
 #include "settings/mregistry.h"
-#include "ui/captions.h"
 #include "ui/handlerrules.h"
 #include "ui/programlook.h"
 #include "ui/userfeedback.h"
 #include "ui/usermessages.h"
+#include "ui/windowbehaviour.h"
 #include "ui_settingswindow.h"
 
-#include <functional>
 #include <optional>
 
 namespace {
@@ -36,8 +35,7 @@ SettingsWindow::SettingsWindow(const WindowServices& services, QWidget* parent)
     ui::WireButton(
         m_services.feedback, this, m_ui->Command1, {m_ui->txtPoolSize, m_ui->txtBleachStrength},
         [this] { saveAndClose(); }, ui::kSettingsNotSaved);
-    ui::NameByCaptions(
-        {{m_ui->txtPoolSize, m_ui->Label1}, {m_ui->txtBleachStrength, m_ui->Label3}});
+    ui::NameBoxes(this, boxes());
     describeBoxes();
     connect(m_ui->optImperial, &QRadioButton::toggled, this, &SettingsWindow::describeBoxes);
 }
@@ -52,47 +50,50 @@ void SettingsWindow::load()
 
     // Each value is read on its own: one that cannot be read leaves its box or buttons as they
     // were made, and costs none of the others. The first failure is reported.
-    std::optional<SettingsError> failure;
-    const auto read = [&failure](const std::function<void()>& step) {
-        try {
-            step();
-            return true;
-        } catch (const SettingsError& error) {
-            if (!failure)
-                failure = error;
-            return false;
-        }
-    };
-    m_poolSizeRead =
-        read([this] { m_ui->txtPoolSize->setText(defaults::ReadPoolSize(m_services.store)); });
-    m_bleachStrengthRead = read([this] {
-        m_ui->txtBleachStrength->setText(
-            defaults::ReadBleachStrength(m_services.store, m_ui->txtBleachStrength->text()));
-    });
-    read([this] {
-        const bool imperial =
-            defaults::ReadUnitSystem(m_services.store) == calc::UnitSystem::Imperial;
-        (imperial ? m_ui->optImperial : m_ui->optMetric)->setChecked(true);
-    });
-    if (failure)
-        throw *failure;
+    using enum defaults::Default;
+    const defaults::Snapshot snapshot =
+        defaults::ReadDefaults(m_services.store, {PoolSize, BleachStrength, UnitSystem},
+                               defaults::OnFailure::ReadTheRest, m_ui->txtBleachStrength->text());
+    m_poolSizeRead = snapshot.poolSize.has_value();
+    if (snapshot.poolSize)
+        m_ui->txtPoolSize->setText(*snapshot.poolSize);
+    m_bleachStrengthRead = snapshot.bleachStrength.has_value();
+    if (snapshot.bleachStrength)
+        m_ui->txtBleachStrength->setText(*snapshot.bleachStrength);
+    if (snapshot.unitSystem)
+        (*snapshot.unitSystem == calc::UnitSystem::Imperial ? m_ui->optImperial : m_ui->optMetric)
+            ->setChecked(true);
+    if (snapshot.firstFailure)
+        throw *snapshot.firstFailure;
+}
+
+const std::vector<ui::Box>& SettingsWindow::boxes()
+{
+    // The pool size is in the unit of the option chosen, which is what saving stores.
+    static const std::vector<ui::Box> boxes{
+        {"txtPoolSize",
+         ui::Role::Input,
+         "Label1",
+         {QT_TR_NOOP("The pool size the calculators start with, in US gallons while Imperial is "
+                     "chosen below. It is kept as typed: choosing Metric does not convert it, so "
+                     "type the size in litres then."),
+          QT_TR_NOOP("The pool size the calculators start with, in litres while Metric is chosen "
+                     "below. It is kept as typed: choosing Imperial does not convert it, so type "
+                     "the size in US gallons then.")}},
+        {"txtBleachStrength",
+         ui::Role::Input,
+         "Label3",
+         {QT_TR_NOOP("The chlorine strength of your bleach, in percent, that the main window "
+                     "starts with: for 6 % bleach type 6.")}}};
+    return boxes;
 }
 
 void SettingsWindow::describeBoxes()
 {
-    // The pool size is in the unit of the option chosen, which is what saving stores.
-    const bool imperial = m_ui->optImperial->isChecked();
-    ui::ShowBoxTips(imperial ? calc::UnitSystem::Imperial : calc::UnitSystem::Metric,
-                    {{m_ui->txtPoolSize,
-                      "The pool size the calculators start with, in US gallons while Imperial is "
-                      "chosen below. It is kept as typed: choosing Metric does not convert it, so "
-                      "type the size in litres then.",
-                      "The pool size the calculators start with, in litres while Metric is chosen "
-                      "below. It is kept as typed: choosing Imperial does not convert it, so type "
-                      "the size in US gallons then."},
-                     {m_ui->txtBleachStrength,
-                      "The chlorine strength of your bleach, in percent, that the main window "
-                      "starts with: for 6 % bleach type 6."}});
+    ui::ShowBoxTips(this, boxes(),
+                    m_ui->optImperial->isChecked() ? calc::UnitSystem::Imperial
+                                                   : calc::UnitSystem::Metric,
+                    metaObject()->className());
 }
 
 void SettingsWindow::saveAndClose()

@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/windowdescription.h"
 #include "ui/windowkeeper.h"
 #include "ui/windowservices.h"
 
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 namespace Ui {
 class Form11;
@@ -24,6 +26,9 @@ public:
     ~SettingsWindow() override;
 
     void load() override;
+
+    // Its two boxes; the rest of the window is its own.
+    static const std::vector<ui::Box>& boxes();
 
 private:
     // Tells what the boxes hold, in the unit system the option buttons choose.

@@ -3,48 +3,55 @@
 #include "ui/alkalinitywindow.h"
 
 #include "calc/alkalinity.h"
-#include "ui/captions.h"
-#include "ui/handlerrules.h"
-#include "ui/programlook.h"
+#include "ui/usermessages.h"
 #include "ui_alkalinitywindow.h"
 
 AlkalinityWindow::AlkalinityWindow(const WindowServices& services, QWidget* parent)
-    : CalculatorWindow(services, parent), m_ui(new Ui::Form3)
+    : CalculatorWindow(services, parent)
 {
-    m_ui->setupUi(this);
-    setUpCalculator({m_ui->txtOz});
-    ui::WireButton(m_services.feedback, this, m_ui->Command1, {m_ui->txtGal, m_ui->txtPPM},
-                   [this] { calculate(); });
-    ui::NameByCaptions({{m_ui->txtGal, m_ui->Label2},
-                        {m_ui->txtPPM, m_ui->Label3},
-                        {m_ui->txtOz, m_ui->Label5, m_ui->Label4}});
-    describeBoxes({ui::PoolSizeTip(m_ui->txtGal),
-                   {m_ui->txtPPM, "The rise in total alkalinity you want, in ppm."},
-                   {m_ui->txtOz, "Sodium bicarbonate (baking soda) to add, in pounds and ounces.",
-                    "Sodium bicarbonate (baking soda) to add, in kilograms."}});
-    ui::SetHeadingFont(m_ui->Label1, 18, ui::Slant::Italic);
-    ui::SetHeadingFont(m_ui->Label4, 8.25);
+    Ui::Form3().setupUi(this);
+    describe(description());
 }
 
-AlkalinityWindow::~AlkalinityWindow() = default;
-
-void AlkalinityWindow::load()
+const ui::WindowDescription& AlkalinityWindow::description()
 {
-    // The pool size is read before the unit system; a failure of one does not stop the other.
-    m_ui->txtGal->setText(storedPoolSize());
-    showUnitCaptions({ui::PoolSizeCaption(m_ui->Label2)});
+    using enum ui::Role;
+    static const ui::WindowDescription window{
+        .boxes = {{"txtGal", Input, "Label2", ui::PoolSizeTipWords()},
+                  {"txtPPM",
+                   Input,
+                   "Label3",
+                   {QT_TR_NOOP("The rise in total alkalinity you want, in ppm.")}},
+                  {"txtOz",
+                   Output,
+                   "Label5",
+                   {QT_TR_NOOP("Sodium bicarbonate (baking soda) to add, in pounds and ounces."),
+                    QT_TR_NOOP("Sodium bicarbonate (baking soda) to add, in kilograms.")},
+                   "Label4"}},
+        .unitCaptions = {{"Label2", ui::PoolSizeCaptionWords()}},
+        .headings = {{"Label1", 18, ui::Slant::Italic}, {"Label4", 8.25}},
+        // The boxes are checked before the unit system is read.
+        .buttons = {{"Command1",
+                     {"txtGal", "txtPPM"},
+                     {"txtGal", "txtPPM"},
+                     ui::kFillAllWhiteBoxes,
+                     ui::UnitsRead::AfterCheck,
+                     calculate}},
+        // The pool size is read before the unit system; a failure of one does not stop the
+        // other.
+        .load = {{defaults::Default::PoolSize, defaults::Default::UnitSystem},
+                 defaults::OnFailure::ReadTheRest,
+                 "txtGal"},
+    };
+    return window;
 }
 
-void AlkalinityWindow::calculate()
+void AlkalinityWindow::calculate(ui::Press& press)
 {
-    // The boxes are checked before the unit system is read.
-    if (!requireFilled({m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))
-        return;
-    const calc::UnitSystem units = storedUnitSystem();
-    const double poolSize = ui::BoxNumber(m_ui->txtGal);
-    const double ppm = ui::BoxNumber(m_ui->txtPPM);
-    const double dose = units == calc::UnitSystem::Imperial
+    const double poolSize = press.number("txtGal");
+    const double ppm = press.number("txtPPM");
+    const double dose = press.units() == calc::UnitSystem::Imperial
                             ? calc::BicarbonateOunces(poolSize, ppm)
                             : calc::BicarbonateKilograms(poolSize, ppm);
-    ui::ShowResult(m_ui->txtOz, calc::WeightText(units, dose));
+    press.show("txtOz", calc::WeightText(press.units(), dose));
 }

@@ -4,12 +4,6 @@
 
 #include "ui/calculatorwindow.h"
 
-#include <memory>
-
-namespace Ui {
-class Form3;
-}
-
 // The sodium bicarbonate that raises total alkalinity by a wanted number of ppm.
 class AlkalinityWindow : public CalculatorWindow
 {
@@ -17,12 +11,9 @@ class AlkalinityWindow : public CalculatorWindow
 
 public:
     explicit AlkalinityWindow(const WindowServices& services, QWidget* parent = nullptr);
-    ~AlkalinityWindow() override;
 
-    void load() override;
+    static const ui::WindowDescription& description();
 
 private:
-    void calculate();
-
-    std::unique_ptr<Ui::Form3> m_ui;
+    static void calculate(ui::Press& press);
 };

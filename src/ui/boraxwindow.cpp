@@ -4,53 +4,62 @@
 
 #include "calc/arithmetic.h"
 #include "calc/borax.h"
-#include "ui/captions.h"
-#include "ui/handlerrules.h"
-#include "ui/programlook.h"
+#include "ui/usermessages.h"
 #include "ui_boraxwindow.h"
 
 BoraxWindow::BoraxWindow(const WindowServices& services, QWidget* parent)
-    : CalculatorWindow(services, parent), m_ui(new Ui::Form8)
+    : CalculatorWindow(services, parent)
 {
-    m_ui->setupUi(this);
-    setUpCalculator({m_ui->txtPPM});
-    ui::WireButton(m_services.feedback, this, m_ui->Command1, {m_ui->txtGal, m_ui->txtNa2B4O7},
-                   [this] { calculate(); });
-    ui::NameByCaptions({{m_ui->txtGal, m_ui->Label1},
-                        {m_ui->txtNa2B4O7, m_ui->Label2},
-                        {m_ui->txtPPM, m_ui->Label4}});
+    Ui::Form8().setupUi(this);
+    describe(description());
+}
+
+const ui::WindowDescription& BoraxWindow::description()
+{
+    using enum ui::Role;
     // Boron is 4 x 10.81 of the tetraborate's 155.2 (the mass its share of borax is counted
     // by), so a boron reading is about 0.28 times the tetraborate figure.
-    describeBoxes(
-        {ui::PoolSizeTip(m_ui->txtGal),
-         {m_ui->txtNa2B4O7, "Borax (sodium tetraborate decahydrate) to add, in ounces by weight.",
-          "Borax (sodium tetraborate decahydrate) to add, in kilograms."},
-         {m_ui->txtPPM, "The tetraborate that the borax adds, in ppm. Test kits give "
-                        "borates as ppm of boron, about 0.28 times this figure."}});
-    ui::SetHeadingFont(m_ui->Label3, 18, ui::Slant::Italic);
+    static const ui::WindowDescription window{
+        .boxes = {{"txtGal", Input, "Label1", ui::PoolSizeTipWords()},
+                  {"txtNa2B4O7",
+                   Input,
+                   "Label2",
+                   {QT_TR_NOOP("Borax (sodium tetraborate decahydrate) to add, in ounces by "
+                               "weight."),
+                    QT_TR_NOOP("Borax (sodium tetraborate decahydrate) to add, in kilograms.")}},
+                  {"txtPPM",
+                   Output,
+                   "Label4",
+                   {QT_TR_NOOP("The tetraborate that the borax adds, in ppm. Test kits give "
+                               "borates as ppm of boron, about 0.28 times this figure.")}}},
+        .unitCaptions = {{"Label1", ui::PoolSizeCaptionWords()},
+                         {"Label2",
+                          {QT_TR_NOOP("Sodium Tetraborate Decahydrate (Oz.)"),
+                           QT_TR_NOOP("Sodium Tetraborate Decahydrate (k)")}}},
+        .headings = {{"Label3", 18, ui::Slant::Italic}},
+        // The boxes are checked before the unit system is read.
+        .buttons = {{"Command1",
+                     {"txtGal", "txtNa2B4O7"},
+                     {"txtGal", "txtNa2B4O7"},
+                     ui::kFillAllWhiteBoxes,
+                     ui::UnitsRead::AfterCheck,
+                     calculate}},
+        // The pool size is read before the unit system; a failure of one does not stop the
+        // other.
+        .load = {{defaults::Default::PoolSize, defaults::Default::UnitSystem},
+                 defaults::OnFailure::ReadTheRest,
+                 "txtGal"},
+    };
+    return window;
 }
 
-BoraxWindow::~BoraxWindow() = default;
-
-void BoraxWindow::load()
+void BoraxWindow::calculate(ui::Press& press)
 {
-    // The pool size is read before the unit system; a failure of one does not stop the other.
-    m_ui->txtGal->setText(storedPoolSize());
-    showUnitCaptions({ui::PoolSizeCaption(m_ui->Label1),
-                      {m_ui->Label2, "Sodium Tetraborate Decahydrate (Oz.)",
-                       "Sodium Tetraborate Decahydrate (k)"}});
-}
-
-void BoraxWindow::calculate()
-{
-    // The boxes are checked before the unit system is read, the borax before the pool size.
-    if (!requireFilled({m_ui->txtGal, m_ui->txtNa2B4O7}, ui::kFillAllWhiteBoxes))
-        return;
-    const calc::UnitSystem units = storedUnitSystem();
-    const double borax = ui::BoxNumber(m_ui->txtNa2B4O7);
-    const double poolSize = ui::BoxNumber(m_ui->txtGal);
-    const double ppm = units == calc::UnitSystem::Imperial
+    // The borax is read before the pool size.
+    const double borax = press.number("txtNa2B4O7");
+    const double poolSize = press.number("txtGal");
+    const double ppm = press.units() == calc::UnitSystem::Imperial
                            ? calc::TetraboratePpmFromOunces(borax, poolSize)
                            : calc::TetraboratePpmFromKilograms(borax, poolSize);
-    ui::ShowResult(m_ui->txtPPM, calc::NumberText(calc::RoundHalfEven(ppm, 1)));
+    press.show("txtPPM", calc::NumberText(calc::RoundHalfEven(ppm, 1)));
 }

@@ -4,12 +4,6 @@
 
 #include "ui/calculatorwindow.h"
 
-#include <memory>
-
-namespace Ui {
-class Form8;
-}
-
 // The tetraborate ppm that an amount of borax gives the pool.
 class BoraxWindow : public CalculatorWindow
 {
@@ -17,12 +11,9 @@ class BoraxWindow : public CalculatorWindow
 
 public:
     explicit BoraxWindow(const WindowServices& services, QWidget* parent = nullptr);
-    ~BoraxWindow() override;
 
-    void load() override;
+    static const ui::WindowDescription& description();
 
 private:
-    void calculate();
-
-    std::unique_ptr<Ui::Form8> m_ui;
+    static void calculate(ui::Press& press);
 };

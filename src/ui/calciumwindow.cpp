@@ -3,60 +3,68 @@
 #include "ui/calciumwindow.h"
 
 #include "calc/calcium.h"
-#include "ui/captions.h"
-#include "ui/handlerrules.h"
-#include "ui/programlook.h"
+#include "ui/usermessages.h"
 #include "ui_calciumwindow.h"
 
 CalciumWindow::CalciumWindow(const WindowServices& services, QWidget* parent)
-    : CalculatorWindow(services, parent), m_ui(new Ui::Form4)
+    : CalculatorWindow(services, parent)
 {
-    m_ui->setupUi(this);
-    setUpCalculator({m_ui->txtCaCl, m_ui->txtCaCl2});
-    ui::WireButton(m_services.feedback, this, m_ui->Command1, {m_ui->txtGal, m_ui->txtPPM},
-                   [this] { calculate(); });
-    ui::NameByCaptions({{m_ui->txtGal, m_ui->Label2},
-                        {m_ui->txtPPM, m_ui->Label3},
-                        {m_ui->txtCaCl, m_ui->Label4},
-                        {m_ui->txtCaCl2, m_ui->Label5}});
+    Ui::Form4().setupUi(this);
+    describe(description());
+}
+
+const ui::WindowDescription& CalciumWindow::description()
+{
+    using enum ui::Role;
     // The two results are alternatives: the same calcium from either product.
-    describeBoxes({ui::PoolSizeTip(m_ui->txtGal),
-                   {m_ui->txtPPM, "The rise in calcium hardness you want, in ppm."},
-                   {m_ui->txtCaCl,
-                    "Calcium chloride, anhydrous, to add, in pounds and ounces. Add this or the "
-                    "dihydrate below, not both.",
-                    "Calcium chloride, anhydrous, to add, in kilograms. Add this or the dihydrate "
-                    "below, not both."},
-                   {m_ui->txtCaCl2,
-                    "Calcium chloride dihydrate to add, in pounds and ounces. Add this or the "
-                    "anhydrous calcium chloride above, not both.",
-                    "Calcium chloride dihydrate to add, in kilograms. Add this or the anhydrous "
-                    "calcium chloride above, not both."}});
-    ui::SetHeadingFont(m_ui->Label1, 18, ui::Slant::Italic);
+    static const ui::WindowDescription window{
+        .boxes = {{"txtGal", Input, "Label2", ui::PoolSizeTipWords()},
+                  {"txtPPM",
+                   Input,
+                   "Label3",
+                   {QT_TR_NOOP("The rise in calcium hardness you want, in ppm.")}},
+                  {"txtCaCl",
+                   Output,
+                   "Label4",
+                   {QT_TR_NOOP("Calcium chloride, anhydrous, to add, in pounds and ounces. Add "
+                               "this or the dihydrate below, not both."),
+                    QT_TR_NOOP("Calcium chloride, anhydrous, to add, in kilograms. Add this or "
+                               "the dihydrate below, not both.")}},
+                  {"txtCaCl2",
+                   Output,
+                   "Label5",
+                   {QT_TR_NOOP("Calcium chloride dihydrate to add, in pounds and ounces. Add "
+                               "this or the anhydrous calcium chloride above, not both."),
+                    QT_TR_NOOP("Calcium chloride dihydrate to add, in kilograms. Add this or the "
+                               "anhydrous calcium chloride above, not both.")}}},
+        .unitCaptions = {{"Label2", ui::PoolSizeCaptionWords()}},
+        .headings = {{"Label1", 18, ui::Slant::Italic}},
+        // The unit system is read before the boxes are checked.
+        .buttons = {{"Command1",
+                     {"txtGal", "txtPPM"},
+                     {"txtGal", "txtPPM"},
+                     ui::kFillAllWhiteBoxes,
+                     ui::UnitsRead::BeforeCheck,
+                     calculate}},
+        // The pool size is read before the unit system; a failure of one does not stop the
+        // other.
+        .load = {{defaults::Default::PoolSize, defaults::Default::UnitSystem},
+                 defaults::OnFailure::ReadTheRest,
+                 "txtGal"},
+    };
+    return window;
 }
 
-CalciumWindow::~CalciumWindow() = default;
-
-void CalciumWindow::load()
+void CalciumWindow::calculate(ui::Press& press)
 {
-    // The pool size is read before the unit system; a failure of one does not stop the other.
-    m_ui->txtGal->setText(storedPoolSize());
-    showUnitCaptions({ui::PoolSizeCaption(m_ui->Label2)});
-}
-
-void CalciumWindow::calculate()
-{
-    // The unit system is read before the boxes are checked.
-    const calc::UnitSystem units = storedUnitSystem();
-    if (!requireFilled({m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))
-        return;
-    const double poolSize = ui::BoxNumber(m_ui->txtGal);
-    const double ppm = ui::BoxNumber(m_ui->txtPPM);
+    const double poolSize = press.number("txtGal");
+    const double ppm = press.number("txtPPM");
+    const calc::UnitSystem units = press.units();
     const bool imperial = units == calc::UnitSystem::Imperial;
     const double chloride = imperial ? calc::CalciumChlorideOunces(poolSize, ppm)
                                      : calc::CalciumChlorideKilograms(poolSize, ppm);
     const double dihydrate = imperial ? calc::CalciumChlorideDihydrateOunces(poolSize, ppm)
                                       : calc::CalciumChlorideDihydrateKilograms(poolSize, ppm);
-    ui::ShowResult(m_ui->txtCaCl, calc::WeightText(units, chloride));
-    ui::ShowResult(m_ui->txtCaCl2, calc::WeightText(units, dihydrate));
+    press.show("txtCaCl", calc::WeightText(units, chloride));
+    press.show("txtCaCl2", calc::WeightText(units, dihydrate));
 }

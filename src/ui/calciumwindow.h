@@ -4,12 +4,6 @@
 
 #include "ui/calculatorwindow.h"
 
-#include <memory>
-
-namespace Ui {
-class Form4;
-}
-
 // The calcium chloride, plain and as the dihydrate, that raises calcium hardness.
 class CalciumWindow : public CalculatorWindow
 {
@@ -17,12 +11,9 @@ class CalciumWindow : public CalculatorWindow
 
 public:
     explicit CalciumWindow(const WindowServices& services, QWidget* parent = nullptr);
-    ~CalciumWindow() override;
 
-    void load() override;
+    static const ui::WindowDescription& description();
 
 private:
-    void calculate();
-
-    std::unique_ptr<Ui::Form4> m_ui;
+    static void calculate(ui::Press& press);
 };

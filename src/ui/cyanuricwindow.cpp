@@ -3,46 +3,54 @@
 #include "ui/cyanuricwindow.h"
 
 #include "calc/cyanuric.h"
-#include "ui/captions.h"
-#include "ui/handlerrules.h"
-#include "ui/programlook.h"
+#include "ui/usermessages.h"
 #include "ui_cyanuricwindow.h"
 
 CyanuricWindow::CyanuricWindow(const WindowServices& services, QWidget* parent)
-    : CalculatorWindow(services, parent), m_ui(new Ui::Form5)
+    : CalculatorWindow(services, parent)
 {
-    m_ui->setupUi(this);
-    setUpCalculator({m_ui->txtCya});
-    ui::WireButton(m_services.feedback, this, m_ui->Command1, {m_ui->txtGal, m_ui->txtPPM},
-                   [this] { calculate(); });
-    ui::NameByCaptions(
-        {{m_ui->txtGal, m_ui->Label2}, {m_ui->txtPPM, m_ui->Label3}, {m_ui->txtCya, m_ui->Label4}});
-    describeBoxes({ui::PoolSizeTip(m_ui->txtGal),
-                   {m_ui->txtPPM, "The rise in cyanuric acid (stabiliser) you want, in ppm."},
-                   {m_ui->txtCya, "Cyanuric acid (stabiliser) to add, in pounds and ounces.",
-                    "Cyanuric acid (stabiliser) to add, in kilograms."}});
-    ui::SetHeadingFont(m_ui->Label1, 18, ui::Slant::Italic);
+    Ui::Form5().setupUi(this);
+    describe(description());
 }
 
-CyanuricWindow::~CyanuricWindow() = default;
-
-void CyanuricWindow::load()
+const ui::WindowDescription& CyanuricWindow::description()
 {
-    // The pool size is read before the unit system; a failure of one does not stop the other.
-    m_ui->txtGal->setText(storedPoolSize());
-    showUnitCaptions({ui::PoolSizeCaption(m_ui->Label2)});
+    using enum ui::Role;
+    static const ui::WindowDescription window{
+        .boxes = {{"txtGal", Input, "Label2", ui::PoolSizeTipWords()},
+                  {"txtPPM",
+                   Input,
+                   "Label3",
+                   {QT_TR_NOOP("The rise in cyanuric acid (stabiliser) you want, in ppm.")}},
+                  {"txtCya",
+                   Output,
+                   "Label4",
+                   {QT_TR_NOOP("Cyanuric acid (stabiliser) to add, in pounds and ounces."),
+                    QT_TR_NOOP("Cyanuric acid (stabiliser) to add, in kilograms.")}}},
+        .unitCaptions = {{"Label2", ui::PoolSizeCaptionWords()}},
+        .headings = {{"Label1", 18, ui::Slant::Italic}},
+        // The unit system is read before the boxes are checked.
+        .buttons = {{"Command1",
+                     {"txtGal", "txtPPM"},
+                     {"txtGal", "txtPPM"},
+                     ui::kFillAllWhiteBoxes,
+                     ui::UnitsRead::BeforeCheck,
+                     calculate}},
+        // The pool size is read before the unit system; a failure of one does not stop the
+        // other.
+        .load = {{defaults::Default::PoolSize, defaults::Default::UnitSystem},
+                 defaults::OnFailure::ReadTheRest,
+                 "txtGal"},
+    };
+    return window;
 }
 
-void CyanuricWindow::calculate()
+void CyanuricWindow::calculate(ui::Press& press)
 {
-    // The unit system is read before the boxes are checked.
-    const calc::UnitSystem units = storedUnitSystem();
-    if (!requireFilled({m_ui->txtGal, m_ui->txtPPM}, ui::kFillAllWhiteBoxes))
-        return;
-    const double poolSize = ui::BoxNumber(m_ui->txtGal);
-    const double ppm = ui::BoxNumber(m_ui->txtPPM);
-    const double dose = units == calc::UnitSystem::Imperial
+    const double poolSize = press.number("txtGal");
+    const double ppm = press.number("txtPPM");
+    const double dose = press.units() == calc::UnitSystem::Imperial
                             ? calc::CyanuricAcidOunces(poolSize, ppm)
                             : calc::CyanuricAcidKilograms(poolSize, ppm);
-    ui::ShowResult(m_ui->txtCya, calc::WeightText(units, dose));
+    press.show("txtCya", calc::WeightText(press.units(), dose));
 }

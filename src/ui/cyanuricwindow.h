@@ -4,12 +4,6 @@
 
 #include "ui/calculatorwindow.h"
 
-#include <memory>
-
-namespace Ui {
-class Form5;
-}
-
 // The cyanuric acid that raises the stabiliser level by a wanted number of ppm.
 class CyanuricWindow : public CalculatorWindow
 {
@@ -17,12 +11,9 @@ class CyanuricWindow : public CalculatorWindow
 
 public:
     explicit CyanuricWindow(const WindowServices& services, QWidget* parent = nullptr);
-    ~CyanuricWindow() override;
 
-    void load() override;
+    static const ui::WindowDescription& description();
 
 private:
-    void calculate();
-
-    std::unique_ptr<Ui::Form5> m_ui;
+    static void calculate(ui::Press& press);
 };

@@ -4,12 +4,6 @@
 
 #include "ui/calculatorwindow.h"
 
-#include <memory>
-
-namespace Ui {
-class Form7;
-}
-
 // How much water to drain and refill so that a reading that is too high falls to the wanted
 // one: as a share of the pool, or as a volume.
 class DilutionWindow : public CalculatorWindow
@@ -18,12 +12,9 @@ class DilutionWindow : public CalculatorWindow
 
 public:
     explicit DilutionWindow(const WindowServices& services, QWidget* parent = nullptr);
-    ~DilutionWindow() override;
 
-    void load() override;
+    static const ui::WindowDescription& description();
 
 private:
-    void calculate();
-
-    std::unique_ptr<Ui::Form7> m_ui;
+    static void calculate(ui::Press& press);
 };

@@ -3,7 +3,6 @@
 #include "ui/handlerrules.h"
 
 #include "calc/arithmetic.h"
-#include "calc/conversions.h"
 #include "settings/mregistry.h"
 #include "ui/userfeedback.h"
 
@@ -13,12 +12,6 @@
 namespace ui {
 
 namespace {
-
-// Raised by BoxNumber and caught by RunHandler only.
-struct NotANumber
-{
-    QLineEdit* box;
-};
 
 void Refuse(UserFeedback& feedback, QWidget* window, const QString& message)
 {
@@ -39,8 +32,8 @@ template <typename Wanted> QWidget* FirstInTabOrder(QWidget* window, Wanted want
 
 } // namespace
 
-bool RequireFilled(UserFeedback& feedback, QWidget* window,
-                   std::initializer_list<const QLineEdit*> boxes, const char* message)
+bool RequireFilled(UserFeedback& feedback, QWidget* window, const QList<const QLineEdit*>& boxes,
+                   const char* message)
 {
     QList<const QWidget*> empty;
     for (const QLineEdit* box : boxes) {
@@ -72,12 +65,11 @@ void FocusFirstBox(QWidget* window)
     box->selectAll();
 }
 
-double BoxNumber(QLineEdit* box)
+void RefuseNumber(UserFeedback& feedback, QWidget* window, QLineEdit* box)
 {
-    const std::optional<double> number = calc::ParseNumber(box->text());
-    if (!number)
-        throw NotANumber{box};
-    return *number;
+    Refuse(feedback, window, NotANumberMessage(box->text()));
+    box->setFocus();
+    box->selectAll();
 }
 
 void RunHandler(UserFeedback& feedback, QWidget* window, const std::function<void()>& handler,
@@ -85,10 +77,6 @@ void RunHandler(UserFeedback& feedback, QWidget* window, const std::function<voi
 {
     try {
         handler();
-    } catch (const NotANumber& failure) {
-        Refuse(feedback, window, NotANumberMessage(failure.box->text()));
-        failure.box->setFocus();
-        failure.box->selectAll();
     } catch (const calc::CalculationError& failure) {
         Refuse(feedback, window, CalculationMessage(failure.failure()));
     } catch (const SettingsError& failure) {

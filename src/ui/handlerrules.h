@@ -8,7 +8,6 @@
 #include <QString>
 
 #include <functional>
-#include <initializer_list>
 
 class QLineEdit;
 class QPushButton;
@@ -23,15 +22,16 @@ namespace ui {
 // True when no box is empty (a blank is not empty). Otherwise beeps, shows message (one of the
 // kFill texts) in a modal warning, puts the cursor in the first empty box in tab order (the message
 // names none) and gives false: the handler ends with nothing changed.
-bool RequireFilled(UserFeedback& feedback, QWidget* window,
-                   std::initializer_list<const QLineEdit*> boxes, const char* message);
+bool RequireFilled(UserFeedback& feedback, QWidget* window, const QList<const QLineEdit*>& boxes,
+                   const char* message);
 
-// The number in box. A text that is no number leaves the running handler (see RunHandler).
-double BoxNumber(QLineEdit* box);
+// A press stopped by box, whose text is no number: a beep and a warning that quotes the text,
+// and the cursor in the box with its text selected, ready to be typed over.
+void RefuseNumber(UserFeedback& feedback, QWidget* window, QLineEdit* box);
 
-// Runs a load step or a button handler. A text that is no number or a calculation that cannot
-// be done (a division by zero, an overflow) gives a beep and a warning and changes no box; a
-// SettingsError is shown under settingsFailure, with its description and its number.
+// Runs a load step or a button handler. A calculation that cannot be done (a division by zero,
+// an overflow) gives a beep and a warning and changes no box; a SettingsError is shown under
+// settingsFailure, with its description and its number.
 void RunHandler(UserFeedback& feedback, QWidget* window, const std::function<void()>& handler,
                 const char* settingsFailure = kSettingsNotRead);
 

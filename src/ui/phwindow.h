@@ -4,12 +4,6 @@
 
 #include "ui/calculatorwindow.h"
 
-#include <memory>
-
-namespace Ui {
-class Form6;
-}
-
 // The soda ash, dry acid and muriatic acid doses that move the pH by 0.2.
 class PhWindow : public CalculatorWindow
 {
@@ -17,12 +11,9 @@ class PhWindow : public CalculatorWindow
 
 public:
     explicit PhWindow(const WindowServices& services, QWidget* parent = nullptr);
-    ~PhWindow() override;
 
-    void load() override;
+    static const ui::WindowDescription& description();
 
 private:
-    void calculate();
-
-    std::unique_ptr<Ui::Form6> m_ui;
+    static void calculate(ui::Press& press);
 };

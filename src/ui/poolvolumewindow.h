@@ -4,12 +4,6 @@
 
 #include "ui/calculatorwindow.h"
 
-#include <memory>
-
-namespace Ui {
-class Form9;
-}
-
 // A pool's volume from its shape: three independent rows (rectangular, oval, round), each
 // with its own boxes, button and output.
 class PoolVolumeWindow : public CalculatorWindow
@@ -18,15 +12,11 @@ class PoolVolumeWindow : public CalculatorWindow
 
 public:
     explicit PoolVolumeWindow(const WindowServices& services, QWidget* parent = nullptr);
-    ~PoolVolumeWindow() override;
 
-    void load() override;
+    static const ui::WindowDescription& description();
 
 private:
-    // One handler a row, each reading and writing its own row only.
-    void calculateRectangular();
-    void calculateOval();
-    void calculateRound();
-
-    std::unique_ptr<Ui::Form9> m_ui;
+    static void calculateRectangular(ui::Press& press);
+    static void calculateOval(ui::Press& press);
+    static void calculateRound(ui::Press& press);
 };

@@ -234,15 +234,13 @@ void SetHeadingFont(QWidget* widget, qreal points, Slant slant)
     widget->setFont(font);
 }
 
-void MakeOutputBoxes(std::initializer_list<QWidget*> boxes)
+void MakeOutputBox(QWidget* box)
 {
-    for (QWidget* box : boxes) {
-        Paint(box, QColor(0xC0, 0xC0, 0xC0));
-        if (auto* line = qobject_cast<QLineEdit*>(box))
-            line->setReadOnly(true);
-        else if (auto* text = qobject_cast<QPlainTextEdit*>(box))
-            text->setReadOnly(true);
-    }
+    Paint(box, QColor(0xC0, 0xC0, 0xC0));
+    if (auto* line = qobject_cast<QLineEdit*>(box))
+        line->setReadOnly(true);
+    else if (auto* text = qobject_cast<QPlainTextEdit*>(box))
+        text->setReadOnly(true);
 }
 
 void ShowResult(QLineEdit* box, const QString& text)

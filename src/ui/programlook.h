@@ -40,8 +40,8 @@ enum class Slant
 };
 void SetHeadingFont(QWidget* widget, qreal points, Slant slant = Slant::Upright);
 
-// Grey, read-only boxes with black text, which a calculation writes and never reads.
-void MakeOutputBoxes(std::initializer_list<QWidget*> boxes);
+// A grey, read-only box with black text, which a calculation writes and never reads.
+void MakeOutputBox(QWidget* box);
 // Writes a result into its box, shown from its start. A line box keeps its cursor in view and
 // setting a text leaves the cursor at the end, so a long figure would lose its first digits.
 void ShowResult(QLineEdit* box, const QString& text);

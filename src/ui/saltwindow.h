@@ -4,12 +4,6 @@
 
 #include "ui/calculatorwindow.h"
 
-#include <memory>
-
-namespace Ui {
-class Form10;
-}
-
 // The salt for a wanted salt ppm rise, and the rise that an amount of salt gives.
 class SaltWindow : public CalculatorWindow
 {
@@ -17,12 +11,9 @@ class SaltWindow : public CalculatorWindow
 
 public:
     explicit SaltWindow(const WindowServices& services, QWidget* parent = nullptr);
-    ~SaltWindow() override;
 
-    void load() override;
+    static const ui::WindowDescription& description();
 
 private:
-    void calculate();
-
-    std::unique_ptr<Ui::Form10> m_ui;
+    static void calculate(ui::Press& press);
 };

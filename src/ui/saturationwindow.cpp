@@ -3,54 +3,58 @@
 #include "ui/saturationwindow.h"
 
 #include "calc/saturation.h"
-#include "ui/captions.h"
-#include "ui/handlerrules.h"
-#include "ui/programlook.h"
 #include "ui_saturationwindow.h"
 
 SaturationWindow::SaturationWindow(const WindowServices& services, QWidget* parent)
-    : CalculatorWindow(services, parent), m_ui(new Ui::Form12)
+    : CalculatorWindow(services, parent)
 {
-    m_ui->setupUi(this);
-    // The index box stays white and editable; the next press overwrites whatever is typed.
-    setUpCalculator({}, /*withIcon=*/false);
-    ui::WireButton(m_services.feedback, this, m_ui->Command1,
-                   {m_ui->txtpH, m_ui->txtTemp, m_ui->txtCa, m_ui->txtTa, m_ui->txtSI},
-                   [this] { calculate(); });
-    // The index has no caption of its own; the window's heading names it.
-    ui::NameByCaptions({{m_ui->txtpH, m_ui->Label1},
-                        {m_ui->txtTemp, m_ui->Label2},
-                        {m_ui->txtCa, m_ui->Label3},
-                        {m_ui->txtTa, m_ui->Label4},
-                        {m_ui->txtSI, m_ui->Label8}});
-    describeBoxes({{m_ui->txtpH, "The pH of the pool water."},
-                   {m_ui->txtTemp, "The water temperature, in degrees Fahrenheit.",
-                    "The water temperature, in degrees Celsius."},
-                   {m_ui->txtCa, "The calcium hardness, in ppm."},
-                   {m_ui->txtTa, "The total alkalinity, in ppm."},
-                   {m_ui->txtSI, "The Langelier saturation index of the water, worked out from "
-                                 "the four readings above."}});
-    // Its caption is a placeholder; a screen reader says what the button does.
-    m_ui->Command1->setAccessibleName(QStringLiteral("Calculate"));
-    ui::SetHeadingFont(m_ui->Label8, 13.5, ui::Slant::Italic);
+    Ui::Form12().setupUi(this);
+    describe(description());
 }
 
-SaturationWindow::~SaturationWindow() = default;
-
-void SaturationWindow::load()
+const ui::WindowDescription& SaturationWindow::description()
 {
-    showUnitCaptions({{m_ui->Label2, "Temp, Deg F", "Temp, Deg C"}});
+    using enum ui::Role;
+    static const ui::WindowDescription window{
+        // The index box stays white and editable; the next press overwrites whatever is
+        // typed. It has no caption of its own; the window's heading names it.
+        .boxes = {{"txtpH", Input, "Label1", {QT_TR_NOOP("The pH of the pool water.")}},
+                  {"txtTemp",
+                   Input,
+                   "Label2",
+                   {QT_TR_NOOP("The water temperature, in degrees Fahrenheit."),
+                    QT_TR_NOOP("The water temperature, in degrees Celsius.")}},
+                  {"txtCa", Input, "Label3", {QT_TR_NOOP("The calcium hardness, in ppm.")}},
+                  {"txtTa", Input, "Label4", {QT_TR_NOOP("The total alkalinity, in ppm.")}},
+                  {"txtSI",
+                   Input,
+                   "Label8",
+                   {QT_TR_NOOP("The Langelier saturation index of the water, worked out from "
+                               "the four readings above.")}}},
+        .unitCaptions = {{"Label2", {QT_TR_NOOP("Temp, Deg F"), QT_TR_NOOP("Temp, Deg C")}}},
+        .headings = {{"Label8", 13.5, ui::Slant::Italic}},
+        // The unit system is read first. No box is required: an empty one is met as a text
+        // that is no number, in the order the calculation reads them. The button's caption is
+        // a placeholder; a screen reader says what it does.
+        .buttons = {{"Command1",
+                     {"txtpH", "txtTemp", "txtCa", "txtTa", "txtSI"},
+                     {},
+                     nullptr,
+                     ui::UnitsRead::BeforeCheck,
+                     calculate,
+                     QT_TR_NOOP("Calculate")}},
+        .load = {{defaults::Default::UnitSystem}},
+        .withIcon = false,
+    };
+    return window;
 }
 
-void SaturationWindow::calculate()
+void SaturationWindow::calculate(ui::Press& press)
 {
-    // The unit system is read first. No box is required: an empty one is met as a text that is
-    // no number, in the order the boxes are read here.
-    const calc::UnitSystem units = storedUnitSystem();
-    const double temperature = ui::BoxNumber(m_ui->txtTemp);
-    const double calciumHardness = ui::BoxNumber(m_ui->txtCa);
-    const double totalAlkalinity = ui::BoxNumber(m_ui->txtTa);
-    const double pH = ui::BoxNumber(m_ui->txtpH);
-    ui::ShowResult(m_ui->txtSI, calc::NumberText(calc::SaturationIndex(
-                                    pH, temperature, calciumHardness, totalAlkalinity, units)));
+    const double temperature = press.number("txtTemp");
+    const double calciumHardness = press.number("txtCa");
+    const double totalAlkalinity = press.number("txtTa");
+    const double pH = press.number("txtpH");
+    press.show("txtSI", calc::NumberText(calc::SaturationIndex(pH, temperature, calciumHardness,
+                                                               totalAlkalinity, press.units())));
 }

@@ -4,12 +4,6 @@
 
 #include "ui/calculatorwindow.h"
 
-#include <memory>
-
-namespace Ui {
-class Form12;
-}
-
 // The Langelier saturation index from pH, temperature, calcium hardness and alkalinity. Its
 // menu entry is switched off, so only code opens it.
 class SaturationWindow : public CalculatorWindow
@@ -18,12 +12,9 @@ class SaturationWindow : public CalculatorWindow
 
 public:
     explicit SaturationWindow(const WindowServices& services, QWidget* parent = nullptr);
-    ~SaturationWindow() override;
 
-    void load() override;
+    static const ui::WindowDescription& description();
 
 private:
-    void calculate();
-
-    std::unique_ptr<Ui::Form12> m_ui;
+    static void calculate(ui::Press& press);
 };
