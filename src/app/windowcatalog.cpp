@@ -17,6 +17,7 @@
 #include "ui/windowservices.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -59,6 +60,8 @@ constexpr bool WellFormed()
 {
     int entries = 0;
     for (const WindowRow& row : kWindows) {
+        if (row.kind == WindowKind::Count)
+            return false;
         entries += row.menu.place > 0 ? 1 : 0;
         for (const WindowRow& other : kWindows)
             if (&other != &row && (other.kind == row.kind ||
@@ -71,6 +74,9 @@ constexpr bool WellFormed()
     return true;
 }
 static_assert(WellFormed(), "a window twice, or a menu place missing or taken twice");
+// Each kind once and as many rows as kinds: every kind has its row.
+static_assert(std::size(kWindows) == static_cast<std::size_t>(WindowKind::Count),
+              "a kind of window without a row in the table");
 
 } // namespace
 

@@ -30,6 +30,9 @@ enum class WindowKind
     Salt,
     Settings,
     SaturationIndex,
+    // Not a window: how many kinds there are, so that the table of windows can be checked to
+    // have a row for each.
+    Count,
 };
 
 // A window that fills itself when it opens (from the settings, mostly).
