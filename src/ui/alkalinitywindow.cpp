@@ -9,8 +9,7 @@
 AlkalinityWindow::AlkalinityWindow(const WindowServices& services, QWidget* parent)
     : CalculatorWindow(services, parent)
 {
-    Ui::Form3().setupUi(this);
-    describe(description());
+    describe<Ui::Form3>(description());
 }
 
 const ui::WindowDescription& AlkalinityWindow::description()
@@ -37,11 +36,7 @@ const ui::WindowDescription& AlkalinityWindow::description()
                      ui::kFillAllWhiteBoxes,
                      ui::UnitsRead::AfterCheck,
                      calculate}},
-        // The pool size is read before the unit system; a failure of one does not stop the
-        // other.
-        .load = {{defaults::Default::PoolSize, defaults::Default::UnitSystem},
-                 defaults::OnFailure::ReadTheRest,
-                 "txtGal"},
+        .load = ui::PoolSizeThenUnits(),
     };
     return window;
 }

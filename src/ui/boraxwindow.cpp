@@ -10,8 +10,7 @@
 BoraxWindow::BoraxWindow(const WindowServices& services, QWidget* parent)
     : CalculatorWindow(services, parent)
 {
-    Ui::Form8().setupUi(this);
-    describe(description());
+    describe<Ui::Form8>(description());
 }
 
 const ui::WindowDescription& BoraxWindow::description()
@@ -44,11 +43,7 @@ const ui::WindowDescription& BoraxWindow::description()
                      ui::kFillAllWhiteBoxes,
                      ui::UnitsRead::AfterCheck,
                      calculate}},
-        // The pool size is read before the unit system; a failure of one does not stop the
-        // other.
-        .load = {{defaults::Default::PoolSize, defaults::Default::UnitSystem},
-                 defaults::OnFailure::ReadTheRest,
-                 "txtGal"},
+        .load = ui::PoolSizeThenUnits(),
     };
     return window;
 }

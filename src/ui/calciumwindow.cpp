@@ -9,8 +9,7 @@
 CalciumWindow::CalciumWindow(const WindowServices& services, QWidget* parent)
     : CalculatorWindow(services, parent)
 {
-    Ui::Form4().setupUi(this);
-    describe(description());
+    describe<Ui::Form4>(description());
 }
 
 const ui::WindowDescription& CalciumWindow::description()
@@ -46,11 +45,7 @@ const ui::WindowDescription& CalciumWindow::description()
                      ui::kFillAllWhiteBoxes,
                      ui::UnitsRead::BeforeCheck,
                      calculate}},
-        // The pool size is read before the unit system; a failure of one does not stop the
-        // other.
-        .load = {{defaults::Default::PoolSize, defaults::Default::UnitSystem},
-                 defaults::OnFailure::ReadTheRest,
-                 "txtGal"},
+        .load = ui::PoolSizeThenUnits(),
     };
     return window;
 }

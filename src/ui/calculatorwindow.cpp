@@ -4,7 +4,7 @@
 
 #include "ui/programlook.h"
 
-void CalculatorWindow::describe(const ui::WindowDescription& description)
+void CalculatorWindow::setUp(const ui::WindowDescription& description)
 {
     ui::SetUpWindow(this, description.withIcon);
     m_behaviour.emplace(this, m_services, description);

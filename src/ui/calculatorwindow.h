@@ -26,10 +26,16 @@ protected:
     {
     }
 
-    // Called once the form is set up.
-    void describe(const ui::WindowDescription& description);
+    // Sets up the window's form, then gives it the behaviour of its description.
+    template <typename Form> void describe(const ui::WindowDescription& description)
+    {
+        Form().setupUi(this);
+        setUp(description);
+    }
 
 private:
+    void setUp(const ui::WindowDescription& description);
+
     const WindowServices m_services;
     std::optional<ui::WindowBehaviour> m_behaviour;
 };

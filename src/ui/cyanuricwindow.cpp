@@ -9,8 +9,7 @@
 CyanuricWindow::CyanuricWindow(const WindowServices& services, QWidget* parent)
     : CalculatorWindow(services, parent)
 {
-    Ui::Form5().setupUi(this);
-    describe(description());
+    describe<Ui::Form5>(description());
 }
 
 const ui::WindowDescription& CyanuricWindow::description()
@@ -36,11 +35,7 @@ const ui::WindowDescription& CyanuricWindow::description()
                      ui::kFillAllWhiteBoxes,
                      ui::UnitsRead::BeforeCheck,
                      calculate}},
-        // The pool size is read before the unit system; a failure of one does not stop the
-        // other.
-        .load = {{defaults::Default::PoolSize, defaults::Default::UnitSystem},
-                 defaults::OnFailure::ReadTheRest,
-                 "txtGal"},
+        .load = ui::PoolSizeThenUnits(),
     };
     return window;
 }

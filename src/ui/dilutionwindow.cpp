@@ -9,8 +9,7 @@
 DilutionWindow::DilutionWindow(const WindowServices& services, QWidget* parent)
     : CalculatorWindow(services, parent)
 {
-    Ui::Form7().setupUi(this);
-    describe(description());
+    describe<Ui::Form7>(description());
 }
 
 const ui::WindowDescription& DilutionWindow::description()
@@ -51,11 +50,7 @@ const ui::WindowDescription& DilutionWindow::description()
                      ui::kFillAllWhiteBoxes,
                      ui::UnitsRead::Never,
                      calculate}},
-        // The pool size is read before the unit system; a failure of one does not stop the
-        // other.
-        .load = {{defaults::Default::PoolSize, defaults::Default::UnitSystem},
-                 defaults::OnFailure::ReadTheRest,
-                 "txtGal"},
+        .load = ui::PoolSizeThenUnits(),
     };
     return window;
 }

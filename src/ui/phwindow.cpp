@@ -9,8 +9,7 @@
 PhWindow::PhWindow(const WindowServices& services, QWidget* parent)
     : CalculatorWindow(services, parent)
 {
-    Ui::Form6().setupUi(this);
-    describe(description());
+    describe<Ui::Form6>(description());
 }
 
 const ui::WindowDescription& PhWindow::description()
@@ -57,11 +56,7 @@ const ui::WindowDescription& PhWindow::description()
                      ui::kFillAllWhiteBoxes,
                      ui::UnitsRead::AfterCheck,
                      calculate}},
-        // The pool size is read before the unit system; a failure of one does not stop the
-        // other.
-        .load = {{defaults::Default::PoolSize, defaults::Default::UnitSystem},
-                 defaults::OnFailure::ReadTheRest,
-                 "txtGal"},
+        .load = ui::PoolSizeThenUnits(),
     };
     return window;
 }

@@ -9,8 +9,7 @@
 PoolVolumeWindow::PoolVolumeWindow(const WindowServices& services, QWidget* parent)
     : CalculatorWindow(services, parent)
 {
-    Ui::Form9().setupUi(this);
-    describe(description());
+    describe<Ui::Form9>(description());
 }
 
 const ui::WindowDescription& PoolVolumeWindow::description()

@@ -10,8 +10,7 @@
 SaltWindow::SaltWindow(const WindowServices& services, QWidget* parent)
     : CalculatorWindow(services, parent)
 {
-    Ui::Form10().setupUi(this);
-    describe(description());
+    describe<Ui::Form10>(description());
 }
 
 const ui::WindowDescription& SaltWindow::description()

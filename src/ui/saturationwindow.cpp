@@ -8,8 +8,7 @@
 SaturationWindow::SaturationWindow(const WindowServices& services, QWidget* parent)
     : CalculatorWindow(services, parent)
 {
-    Ui::Form12().setupUi(this);
-    describe(description());
+    describe<Ui::Form12>(description());
 }
 
 const ui::WindowDescription& SaturationWindow::description()

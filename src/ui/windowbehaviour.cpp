@@ -58,6 +58,13 @@ double Press::number(const char* box) const
     return *number;
 }
 
+Load PoolSizeThenUnits()
+{
+    return {{defaults::Default::PoolSize, defaults::Default::UnitSystem},
+            defaults::OnFailure::ReadTheRest,
+            "txtGal"};
+}
+
 Words PoolSizeCaptionWords()
 {
     return {QT_TRANSLATE_NOOP("PoolSize", "Pool Size (Gal.)"),
@@ -81,10 +88,9 @@ void NameBoxes(QWidget* window, const std::vector<Box>& boxes)
         if (box.row == nullptr && label->buddy() == nullptr)
             label->setBuddy(control);
         else
-            control->setAccessibleName(
-                box.row == nullptr
-                    ? label->text()
-                    : Find<QLabel>(window, box.row)->text() + QLatin1Char(' ') + label->text());
+            control->setAccessibleName(box.row == nullptr ? label->text()
+                                                          : Find<QLabel>(window, box.row)->text() +
+                                                                QLatin1Char(' ') + label->text());
     }
 }
 
@@ -129,8 +135,8 @@ WindowBehaviour::WindowBehaviour(QWidget* window, const WindowServices& services
 void WindowBehaviour::load()
 {
     const Load& load = m_description.load;
-    const defaults::Snapshot snapshot = defaults::ReadDefaults(m_services.store, load.reads,
-                                                               load.onFailure);
+    const defaults::Snapshot snapshot =
+        defaults::ReadDefaults(m_services.store, load.reads, load.onFailure);
     if (load.poolSizeBox != nullptr && snapshot.poolSize)
         lineEdit(load.poolSizeBox)->setText(*snapshot.poolSize);
     if (load.bleachStrengthBox != nullptr && snapshot.bleachStrength)

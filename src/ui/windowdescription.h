@@ -28,7 +28,7 @@ namespace ui {
 struct Words
 {
     const char* imperial = nullptr;
-    const char* metric = nullptr; // nullptr: the same as in Imperial
+    const char* metric = nullptr;  // nullptr: the same as in Imperial
     const char* context = nullptr; // nullptr: the window's own context
 
     // The words of units, translated; the empty text for no words.
@@ -46,8 +46,8 @@ struct Box
 {
     const char* name;
     Role role;
-    const char* caption;    // the label a screen reader names the box by
-    Words tip;              // its tooltip, and the description a screen reader reads
+    const char* caption;       // the label a screen reader names the box by
+    Words tip;                 // its tooltip, and the description a screen reader reads
     const char* row = nullptr; // a heading said before the caption ("Oval" "Length")
 };
 
@@ -149,6 +149,10 @@ struct WindowDescription
     Load load;
     bool withIcon = true;
 };
+
+// What most calculator windows read when they open: the pool size into txtGal, then the unit
+// system, a failure of one not stopping the other.
+Load PoolSizeThenUnits();
 
 // The words several windows share.
 Words PoolSizeCaptionWords();
