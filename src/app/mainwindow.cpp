@@ -135,8 +135,8 @@ void MainWindow::calculate()
             calc::BleachRequired(ui::BoxNumber(m_ui->txtGal), ui::BoxNumber(m_ui->txtChlorPerc),
                                  ui::BoxNumber(m_ui->txtPPMTarget));
         if (units == calc::UnitSystem::Imperial)
-            gallonsRequired = calc::GallonsText(required);
-        longForm = calc::LiquidMeasureText(units, required);
+            gallonsRequired = ui::GallonsText(required);
+        longForm = ui::LiquidMeasureText(units, required);
     }
 
     if (ppmIncrease)

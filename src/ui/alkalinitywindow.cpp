@@ -46,5 +46,5 @@ void AlkalinityWindow::calculate()
     const double dose = units == calc::UnitSystem::Imperial
                             ? calc::BicarbonateOunces(poolSize, ppm)
                             : calc::BicarbonateKilograms(poolSize, ppm);
-    ui::ShowResult(m_ui->txtOz, calc::WeightText(units, dose));
+    ui::ShowResult(m_ui->txtOz, ui::WeightText(units, dose));
 }

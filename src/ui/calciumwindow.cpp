@@ -57,6 +57,6 @@ void CalciumWindow::calculate()
                                      : calc::CalciumChlorideKilograms(poolSize, ppm);
     const double dihydrate = imperial ? calc::CalciumChlorideDihydrateOunces(poolSize, ppm)
                                       : calc::CalciumChlorideDihydrateKilograms(poolSize, ppm);
-    ui::ShowResult(m_ui->txtCaCl, calc::WeightText(units, chloride));
-    ui::ShowResult(m_ui->txtCaCl2, calc::WeightText(units, dihydrate));
+    ui::ShowResult(m_ui->txtCaCl, ui::WeightText(units, chloride));
+    ui::ShowResult(m_ui->txtCaCl2, ui::WeightText(units, dihydrate));
 }

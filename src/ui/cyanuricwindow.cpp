@@ -44,5 +44,5 @@ void CyanuricWindow::calculate()
     const double dose = units == calc::UnitSystem::Imperial
                             ? calc::CyanuricAcidOunces(poolSize, ppm)
                             : calc::CyanuricAcidKilograms(poolSize, ppm);
-    ui::ShowResult(m_ui->txtCya, calc::WeightText(units, dose));
+    ui::ShowResult(m_ui->txtCya, ui::WeightText(units, dose));
 }
