@@ -9,8 +9,8 @@
 #include <optional>
 
 // Conversions between the texts of the boxes and the numbers of the formulas, and the split
-// of a weight into pounds and ounces. The locale decides the decimal separator; every function takes
-// it as an argument so that tests can pin it, and defaults to the user's locale.
+// of a weight into pounds and ounces. The locale decides the decimal separator; every function
+// takes it as an argument so that tests can pin it, and defaults to the user's locale.
 namespace calc {
 
 enum class UnitSystem

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calc/conversions.h"
+#include "settings/settingsfault.h"
 
 #include <QString>
 
@@ -32,11 +33,11 @@ calc::UnitSystem ReadUnitSystem(SettingsStore& store);
 
 // Writes the three in this order, the unit system as calc::UnitSystemText gives it; one given
 // as nullopt is left as it is stored. A failure stops at the failing one, and its
-// SettingsError tells, after the store's cause, which were saved before it and which were not.
+// SettingsError tells which were saved before it and which were not (by their keys).
 void WriteAll(SettingsStore& store, const std::optional<QString>& poolSize,
               const std::optional<QString>& bleachStrength, std::optional<calc::UnitSystem> units);
 
-// What the store has to tell the user after saving, or an empty text.
-QString TakeStoreNotice(SettingsStore& store);
+// What the store has to tell the user after saving; nullopt when nothing.
+std::optional<SettingsNotice> TakeStoreNotice(SettingsStore& store);
 
 } // namespace defaults

@@ -46,8 +46,8 @@ QString WeightText(calc::UnitSystem units, double weight, const QLocale& locale)
 
     const calc::PoundsAndOunces split = calc::SplitOunces(weight);
     return Quantities::tr("%1 and %2", "a weight: pounds and ounces")
-        .arg(Whole(Quantities::tr("%1 pound(s)", nullptr, PluralCount(split.pounds)),
-                   split.pounds, locale),
+        .arg(Whole(Quantities::tr("%1 pound(s)", nullptr, PluralCount(split.pounds)), split.pounds,
+                   locale),
              Whole(Quantities::tr("%1 ounce(s)", "ounces of weight", PluralCount(split.ounces)),
                    split.ounces, locale));
 }
@@ -69,8 +69,8 @@ QString LiquidMeasureText(calc::UnitSystem units, double volume, const QLocale& 
                           "a liquid measure: gallons, quarts, cups and fluid ounces")
         .arg(Whole(Quantities::tr("%1 Gallon(s)", "whole gallons", PluralCount(parts.gallons)),
                    parts.gallons, locale),
-             Whole(Quantities::tr("%1 quart(s)", nullptr, PluralCount(parts.quarts)),
-                   parts.quarts, locale),
+             Whole(Quantities::tr("%1 quart(s)", nullptr, PluralCount(parts.quarts)), parts.quarts,
+                   locale),
              Whole(Quantities::tr("%1 cup(s)", nullptr, PluralCount(parts.cups)), parts.cups,
                    locale),
              Whole(Quantities::tr("%1 ounce(s)", "fluid ounces", PluralCount(parts.ounces)),

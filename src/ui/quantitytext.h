@@ -21,7 +21,6 @@ QString GallonsText(double gallons, const QLocale& locale = QLocale());
 // Imperial: `volume` in US gallons, as whole gallons, quarts and cups and the fluid ounces
 // left over ("2 Gallon(s), 1 quart(s), 0 cup(s) and 3 ounce(s)"). Metric: `volume` in litres,
 // rounded half to even at a tenth ("2.5 Litre(s)").
-QString LiquidMeasureText(calc::UnitSystem units, double volume,
-                          const QLocale& locale = QLocale());
+QString LiquidMeasureText(calc::UnitSystem units, double volume, const QLocale& locale = QLocale());
 
 } // namespace ui
