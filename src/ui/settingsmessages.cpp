@@ -66,8 +66,8 @@ QString Joined(const std::vector<std::string>& keys)
         if (i == 0)
             text = name;
         else if (i + 1 == keys.size())
-            text = SettingsMessages::tr("%1 and %2", "the last of a list of settings")
-                       .arg(text, name);
+            text =
+                SettingsMessages::tr("%1 and %2", "the last of a list of settings").arg(text, name);
         else
             text = SettingsMessages::tr("%1, %2", "a list of settings").arg(text, name);
     }
@@ -116,8 +116,7 @@ QString WhyNotClean(const SettingsNotice& notice)
     case SettingsNotice::Flaw::TooLarge:
         return SettingsMessages::tr("It is %1, far larger than three settings need, so only its "
                                     "beginning was read.")
-            .arg(QLocale().formattedDataSize(notice.size, 1,
-                                             QLocale::DataSizeTraditionalFormat));
+            .arg(QLocale().formattedDataSize(notice.size, 1, QLocale::DataSizeTraditionalFormat));
     case SettingsNotice::Flaw::TooManyLines:
         return SettingsMessages::tr("It has more than %n lines, far more than three settings "
                                     "need, so only its beginning was read.",
