@@ -25,6 +25,8 @@ namespace {
 int PluralCount(double whole)
 {
     const double magnitude = std::fabs(whole);
+    if (!std::isfinite(magnitude))
+        return 0; // no result reaches a box as inf or nan; a plural form is all that is at stake
     if (magnitude <= std::numeric_limits<int>::max())
         return static_cast<int>(magnitude);
     return 1000000 + static_cast<int>(std::fmod(magnitude, 1000000.0));
