@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         try {
             registry.ReadSetting("Poolwright", "Defaults", key, "default");
         } catch (const SettingsError& error) {
-            if (error.description() != "Registry data not a string")
+            if (error.fault() != SettingsError::Fault::NotAString)
                 std::abort();
         }
     }

@@ -126,7 +126,7 @@ void MainWindow::calculate(ui::Press& press)
         const double required = calc::BleachRequired(
             press.number("txtGal"), press.number("txtChlorPerc"), press.number("txtPPMTarget"));
         if (press.units() == calc::UnitSystem::Imperial)
-            press.show("txtGalReq", calc::GallonsText(required));
-        press.show("txtLongGal", calc::LiquidMeasureText(press.units(), required));
+            press.show("txtGalReq", ui::GallonsText(required));
+        press.show("txtLongGal", ui::LiquidMeasureText(press.units(), required));
     }
 }

@@ -3,7 +3,6 @@
 #include "calc/conversions.h"
 
 #include "calc/arithmetic.h"
-#include "calc/chlorine.h"
 
 #include <cmath>
 
@@ -81,33 +80,10 @@ QString NumberText(std::int32_t value, const QLocale& locale)
     return withoutGroupSeparators(locale).toString(value);
 }
 
-QString WeightText(UnitSystem units, double weight, const QLocale& locale)
+PoundsAndOunces SplitOunces(double ounces)
 {
-    if (units == UnitSystem::Metric)
-        return NumberText(weight, locale) + QLatin1String(" kilogram(s)");
-
     constexpr double ouncesPerPound = 16.0;
-    const double pounds = std::floor(weight / ouncesPerPound);
-    const double ounces = std::floor(Remainder(weight, ouncesPerPound));
-    return NumberText(pounds, locale) + QLatin1String(" pound(s) and ") +
-           NumberText(ounces, locale) + QLatin1String(" ounce(s)");
-}
-
-QString GallonsText(double gallons, const QLocale& locale)
-{
-    return NumberText(RoundHalfEven(gallons, 1), locale) + QLatin1String(" Gallon(s)");
-}
-
-QString LiquidMeasureText(UnitSystem units, double volume, const QLocale& locale)
-{
-    if (units == UnitSystem::Metric)
-        return NumberText(RoundHalfEven(volume, 1), locale) + QLatin1String(" Litre(s)");
-
-    const GallonParts parts = GallonBreakdown(volume);
-    return NumberText(parts.gallons, locale) + QLatin1String(" Gallon(s), ") +
-           NumberText(parts.quarts, locale) + QLatin1String(" quart(s), ") +
-           NumberText(parts.cups, locale) + QLatin1String(" cup(s) and ") +
-           NumberText(parts.ounces, locale) + QLatin1String(" ounce(s)");
+    return {std::floor(ounces / ouncesPerPound), std::floor(Remainder(ounces, ouncesPerPound))};
 }
 
 } // namespace calc

@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <optional>
 
-// Conversions between the texts of the boxes and the numbers of the formulas, and the
-// phrasing of a weight. The locale decides the decimal separator; every function takes
-// it as an argument so that tests can pin it, and defaults to the user's locale.
+// Conversions between the texts of the boxes and the numbers of the formulas, and the split
+// of a weight into pounds and ounces. The locale decides the decimal separator; every function
+// takes it as an argument so that tests can pin it, and defaults to the user's locale.
 namespace calc {
 
 enum class UnitSystem
@@ -35,16 +35,13 @@ std::optional<double> ParseNumber(const QString& text, const QLocale& locale = Q
 QString NumberText(double value, const QLocale& locale = QLocale());
 QString NumberText(std::int32_t value, const QLocale& locale = QLocale());
 
-// Imperial: `weight` in ounces, phrased as floored pounds and floored ounces
-// ("2 pound(s) and 0 ounce(s)" for 32.5). Metric: `weight` in kilograms, unrounded.
-QString WeightText(UnitSystem units, double weight, const QLocale& locale = QLocale());
-
-// US gallons rounded half to even at a tenth: "12.5 Gallon(s)".
-QString GallonsText(double gallons, const QLocale& locale = QLocale());
-
-// Imperial: `volume` in US gallons, as whole gallons, quarts and cups and the fluid ounces
-// left over ("2 Gallon(s), 1 quart(s), 0 cup(s) and 3 ounce(s)"). Metric: `volume` in litres,
-// rounded half to even at a tenth ("2.5 Litre(s)").
-QString LiquidMeasureText(UnitSystem units, double volume, const QLocale& locale = QLocale());
+// A weight in ounces as whole pounds and the ounces left over, both floored: 32.5 ounces are
+// 2 pounds and 0 ounces, -1 ounce is -1 pound and 15 ounces. The words are the windows' to choose.
+struct PoundsAndOunces
+{
+    double pounds = 0;
+    double ounces = 0;
+};
+PoundsAndOunces SplitOunces(double ounces);
 
 } // namespace calc

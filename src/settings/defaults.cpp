@@ -5,7 +5,6 @@
 #include "settings/mregistry.h"
 #include "settings/settingsstore.h"
 
-#include <cctype>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -16,30 +15,6 @@ namespace {
 
 constexpr char kApplication[] = "Poolwright";
 constexpr char kSection[] = "Defaults";
-
-// "the pool size", "the pool size and the bleach strength", ...
-std::string Joined(const std::vector<const char*>& names)
-{
-    std::string text;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == names.size() ? " and " : ", ";
-        text += names[i];
-    }
-    return text;
-}
-
-// Which settings a save that stopped with a failure did save, and which it did not.
-std::string SavedSoFar(const std::vector<const char*>& saved,
-                       const std::vector<const char*>& notSaved)
-{
-    if (saved.empty())
-        return "None of the three settings was saved.";
-    std::string text = Joined(saved) + (saved.size() == 1 ? " was saved; " : " were saved; ") +
-                       Joined(notSaved) + (notSaved.size() == 1 ? " was not." : " were not.");
-    text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
-    return text;
-}
 
 } // namespace
 
@@ -63,29 +38,26 @@ void WriteAll(SettingsStore& store, const std::optional<QString>& poolSize,
     struct Value
     {
         const char* key;
-        const char* name; // as the user knows it
         const std::optional<QString>& text;
     };
-    const Value values[] = {{kPoolSize, "the pool size", poolSize},
-                            {kBleachStrength, "the bleach strength", bleachStrength},
-                            {kUnitOfMeasure, "the unit of measure", uom}};
-    std::vector<const char*> saved;
+    const Value values[] = {
+        {kPoolSize, poolSize}, {kBleachStrength, bleachStrength}, {kUnitOfMeasure, uom}};
+    std::vector<std::string> saved;
     for (std::size_t failing = 0; failing < std::size(values); ++failing) {
         if (!values[failing].text)
             continue;
         try {
             Write(store, values[failing].key, *values[failing].text);
-        } catch (const SettingsError& failure) {
-            std::vector<const char*> notSaved;
+        } catch (SettingsError& failure) {
+            std::vector<std::string> notSaved;
             for (std::size_t next = failing; next < std::size(values); ++next) {
                 if (values[next].text)
-                    notSaved.push_back(values[next].name);
+                    notSaved.emplace_back(values[next].key);
             }
-            const std::string said = SavedSoFar(saved, notSaved);
-            throw SettingsError(failure.number(), failure.description(),
-                                failure.cause().empty() ? said : failure.cause() + "\n" + said);
+            failure.setSaveProgress(std::move(saved), std::move(notSaved));
+            throw;
         }
-        saved.push_back(values[failing].name);
+        saved.emplace_back(values[failing].key);
     }
 }
 
@@ -131,9 +103,9 @@ Snapshot ReadDefaults(SettingsStore& store, const std::vector<Default>& order, O
     return snapshot;
 }
 
-QString TakeStoreNotice(SettingsStore& store)
+std::optional<SettingsNotice> TakeStoreNotice(SettingsStore& store)
 {
-    return QString::fromStdString(store.TakeNotice());
+    return store.TakeNotice();
 }
 
 } // namespace defaults

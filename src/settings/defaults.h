@@ -4,6 +4,7 @@
 
 #include "calc/conversions.h"
 #include "settings/mregistry.h"
+#include "settings/settingsfault.h"
 
 #include <QString>
 
@@ -64,11 +65,11 @@ Snapshot ReadDefaults(SettingsStore& store, const std::vector<Default>& order, O
 
 // Writes the three in this order, the unit system as calc::UnitSystemText gives it; one given
 // as nullopt is left as it is stored. A failure stops at the failing one, and its
-// SettingsError tells, after the store's cause, which were saved before it and which were not.
+// SettingsError tells which were saved before it and which were not (by their keys).
 void WriteAll(SettingsStore& store, const std::optional<QString>& poolSize,
               const std::optional<QString>& bleachStrength, std::optional<calc::UnitSystem> units);
 
-// What the store has to tell the user after saving, or an empty text.
-QString TakeStoreNotice(SettingsStore& store);
+// What the store has to tell the user after saving; nullopt when nothing.
+std::optional<SettingsNotice> TakeStoreNotice(SettingsStore& store);
 
 } // namespace defaults

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QStorageInfo>
 
 #ifdef Q_OS_UNIX
@@ -16,48 +15,31 @@ namespace inicauses {
 
 namespace {
 
-// What stands at path, which exists and is no regular file: "a folder", "a named pipe", ...
-QString KindOfThing(const QString& path)
+// What stands at path, which exists and is no regular file.
+ThingThere KindOfThing(const QString& path)
 {
 #ifdef Q_OS_UNIX
     struct stat status; // filled in where stat() succeeds
     if (::stat(QFile::encodeName(path).constData(), &status) == 0) {
         if (S_ISDIR(status.st_mode))
-            return QStringLiteral("a folder");
+            return ThingThere::Folder;
         if (S_ISFIFO(status.st_mode))
-            return QStringLiteral("a named pipe");
+            return ThingThere::NamedPipe;
         if (S_ISSOCK(status.st_mode))
-            return QStringLiteral("a socket");
+            return ThingThere::Socket;
         if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))
-            return QStringLiteral("a device");
+            return ThingThere::Device;
     }
 #endif
-    return QFileInfo(path).isDir() ? QStringLiteral("a folder") : QStringLiteral("something else");
+    return QFileInfo(path).isDir() ? ThingThere::Folder : ThingThere::SomethingElse;
 }
 
-// Why a file that rewriting would not keep intact is not clean.
-QString WhyNotClean(const inicontent::Flaw& flaw, qint64 size)
+SettingsCause About(SettingsCause::Kind kind, const QString& path)
 {
-    using inicontent::Flaw;
-    switch (flaw.kind) {
-    case Flaw::kTooLarge:
-        return QStringLiteral("It is %1, far larger than three settings need, so only its "
-                              "beginning was read.")
-            .arg(QLocale().formattedDataSize(size, 1, QLocale::DataSizeTraditionalFormat));
-    case Flaw::kTooManyLines:
-        return QStringLiteral("It has more than %1 lines, far more than three settings need, so "
-                              "only its beginning was read.")
-            .arg(inicontent::kMostLines);
-    case Flaw::kNotText:
-        return QStringLiteral("It holds bytes that are not text.");
-    case Flaw::kNotSettings:
-        return QStringLiteral("It holds lines that are not settings.");
-    case Flaw::kKeyTwice:
-        return QStringLiteral("It gives %1 more than once; the last one was read.").arg(flaw.key);
-    case Flaw::kNone:
-        break;
-    }
-    return {};
+    SettingsCause cause;
+    cause.kind = kind;
+    cause.path = path.toStdString();
+    return cause;
 }
 
 } // namespace
@@ -68,101 +50,121 @@ QString Shown(const QString& path)
 }
 
 // Nothing there is ever opened: a pipe would wait for a writer, a device never ends.
-QString NotAFile(const QFileInfo& info)
+SettingsCause NotAFile(const QFileInfo& info)
 {
-    const QString file = info.filePath();
-    const QString taken =
-        info.isSymLink()
-            ? QStringLiteral("%1 is a link to %2, which is %3, not a file.")
-                  .arg(Shown(file), Shown(info.symLinkTarget()), KindOfThing(file))
-            : QStringLiteral("%1 is %2, not a file.").arg(Shown(file), KindOfThing(file));
-    return taken + QStringLiteral(
-                       " Rename or remove it, and Poolwright can keep its settings there again.");
+    SettingsCause cause = About(SettingsCause::Kind::NotAFile, info.filePath());
+    if (info.isSymLink())
+        cause.linkTarget = info.symLinkTarget().toStdString();
+    cause.thing = KindOfThing(info.filePath());
+    return cause;
 }
 
-QString Unreadable(const QString& file)
+SettingsCause Unreadable(const QString& file)
 {
-    return QStringLiteral("%1 cannot be read: there is no permission to read it.").arg(Shown(file));
+    return About(SettingsCause::Kind::Unreadable, file);
 }
 
-QString ReadOnly(const QString& file)
+SettingsCause ReadOnly(const QString& file)
 {
-    return QStringLiteral("%1 is read-only, so the settings cannot be saved in it.")
-        .arg(Shown(file));
+    return About(SettingsCause::Kind::ReadOnly, file);
 }
 
-QString LinkIntoMissingFolder(const QString& file, const QString& target)
+SettingsCause LinkIntoMissingFolder(const QString& file, const QString& target)
 {
-    return QStringLiteral("%1 is a link to %2, which does not exist and cannot be made, as its "
-                          "folder does not exist either.")
-        .arg(Shown(file), Shown(target));
+    SettingsCause cause = About(SettingsCause::Kind::LinkIntoMissingFolder, file);
+    cause.linkTarget = target.toStdString();
+    return cause;
 }
 
-QString FolderReadOnly(const QString& folder)
+SettingsCause FolderReadOnly(const QString& folder)
 {
-    return QStringLiteral("The folder %1 is read-only, so the settings cannot be saved in it.")
-        .arg(Shown(folder));
+    return About(SettingsCause::Kind::FolderReadOnly, folder);
 }
 
-QString FolderNotMade(const QString& folder)
+SettingsCause FolderNotMade(const QString& folder)
 {
     // What stands in the way is the nearest part of the path that exists.
     QString blocker = folder;
     while (!QFileInfo::exists(blocker) && QFileInfo(blocker).path() != blocker)
         blocker = QFileInfo(blocker).path();
-    return QFileInfo(blocker).isDir()
-               ? QStringLiteral("The folder %1 cannot be made: %2 is read-only.")
-                     .arg(Shown(folder), Shown(blocker))
-               : QStringLiteral("The folder %1 cannot be made: %2 is a file, not a folder.")
-                     .arg(Shown(folder), Shown(blocker));
+    SettingsCause cause =
+        About(QFileInfo(blocker).isDir() ? SettingsCause::Kind::FolderNotMadeReadOnly
+                                         : SettingsCause::Kind::FolderNotMadeFileInWay,
+              folder);
+    cause.otherPath = blocker.toStdString();
+    return cause;
 }
 
-QString ReadablePartNotCopied(const QString& file, const QString& failure)
+SettingsCause ReadablePartNotCopied(const QString& file, const QString& failure)
 {
-    return QStringLiteral("%1 is far larger than three settings need, and the part of it that is "
-                          "read could not be copied to a temporary file (%2).")
-        .arg(Shown(file), failure);
+    SettingsCause cause = About(SettingsCause::Kind::ReadablePartNotCopied, file);
+    cause.detail = failure.toStdString();
+    return cause;
 }
 
-QString CopyNotKept(const QString& file, const QString& failure)
+SettingsCause CopyNotKept(const QString& file, const QString& failure)
 {
-    return QStringLiteral("%1 could not be read in full, and a copy of it could not be kept "
-                          "beside it (%2), so it was not written over.")
-        .arg(Shown(file), failure);
+    SettingsCause cause = About(SettingsCause::Kind::CopyNotKept, file);
+    cause.detail = failure.toStdString();
+    return cause;
 }
 
-QString NotStartedAfresh(const QString& file, const QString& copy)
+SettingsCause NotStartedAfresh(const QString& file, const QString& copy)
 {
-    return QStringLiteral("%1 is far larger than three settings need, and it could not be "
-                          "replaced by a smaller one. A copy of it was kept as %2.")
-        .arg(Shown(file), Shown(copy));
+    SettingsCause cause = About(SettingsCause::Kind::NotStartedAfresh, file);
+    cause.otherPath = copy.toStdString();
+    return cause;
 }
 
-QString CopyKept(const QString& copy, const inicontent::Flaw& flaw, qint64 size)
+SettingsNotice CopyKept(const QString& copy, const inicontent::Flaw& flaw, qint64 size)
 {
-    return QStringLiteral("Your settings file could not be read in full, so a copy of it was "
-                          "kept as %1 before the new settings were saved. %2")
-        .arg(Shown(copy), WhyNotClean(flaw, size));
+    SettingsNotice notice;
+    notice.copy = copy.toStdString();
+    switch (flaw.kind) {
+    case inicontent::Flaw::kTooLarge:
+        notice.flaw = SettingsNotice::Flaw::TooLarge;
+        notice.size = size;
+        break;
+    case inicontent::Flaw::kTooManyLines:
+        notice.flaw = SettingsNotice::Flaw::TooManyLines;
+        notice.lineLimit = inicontent::kMostLines;
+        break;
+    case inicontent::Flaw::kNotText:
+        notice.flaw = SettingsNotice::Flaw::NotText;
+        break;
+    case inicontent::Flaw::kKeyTwice:
+        notice.flaw = SettingsNotice::Flaw::KeyTwice;
+        notice.key = flaw.key.toStdString();
+        break;
+    case inicontent::Flaw::kNotSettings:
+    case inicontent::Flaw::kNone: // never kept
+        notice.flaw = SettingsNotice::Flaw::NotSettings;
+        break;
+    }
+    return notice;
 }
 
-QString ValueTooLong(const QString& name, const QString& file, qsizetype length)
+SettingsCause ValueTooLong(const QString& name, const QString& file, qsizetype length)
 {
-    return QStringLiteral("The value for %1 is too long to be kept in %2 (%3 bytes).")
-        .arg(name, Shown(file))
-        .arg(length);
+    SettingsCause cause = About(SettingsCause::Kind::ValueTooLong, file);
+    cause.key = name.toStdString();
+    cause.size = length;
+    return cause;
 }
 
-QString NotWritten(const QString& file, qsizetype length)
+SettingsCause NotWritten(const QString& file, qsizetype length)
 {
     const QString canonical = QFileInfo(file).canonicalFilePath();
     const QString folder = QFileInfo(canonical.isEmpty() ? file : canonical).path();
     const QStorageInfo disk(folder);
-    QString why;
     if (disk.isValid() && disk.bytesAvailable() < 64 * 1024 + length)
-        why = QStringLiteral(": the disk it is on is full");
-    else if (!QFileInfo(folder).isWritable())
-        why = QStringLiteral(": its folder %1 is read-only").arg(Shown(folder));
-    return QStringLiteral("%1 could not be written%2.").arg(Shown(file), why);
+        return About(SettingsCause::Kind::NotWrittenDiskFull, file);
+    if (!QFileInfo(folder).isWritable()) {
+        SettingsCause cause = About(SettingsCause::Kind::NotWrittenFolderReadOnly, file);
+        cause.otherPath = folder.toStdString();
+        return cause;
+    }
+    return About(SettingsCause::Kind::NotWritten, file);
 }
 
 } // namespace inicauses

@@ -100,7 +100,7 @@ QString KeepCopyBeside(const QString& file, QString& failure)
 }
 
 // Makes folder where it is missing; why it cannot hold the settings file, if it cannot.
-std::optional<QString> MakeFolder(const QString& folder)
+std::optional<SettingsCause> MakeFolder(const QString& folder)
 {
     if (!QDir().mkpath(folder))
         return inicauses::FolderNotMade(folder);
@@ -169,15 +169,15 @@ long IniStore::addOpenKey(Section section, Key& key)
     return kSuccess;
 }
 
-long IniStore::refuse(const QString& cause)
+long IniStore::refuse(SettingsCause cause)
 {
-    m_cause = cause.toStdString();
+    m_cause = std::move(cause);
     return kAccessDenied;
 }
 
 long IniStore::OpenKey(const std::string& path, Key& key)
 {
-    m_cause.clear();
+    m_cause = {};
     QString app, group;
     if (!split(path, app, group))
         return kFileNotFound;
@@ -211,13 +211,13 @@ long IniStore::OpenKey(const std::string& path, Key& key)
 
 long IniStore::CreateKey(const std::string& path, Key& key)
 {
-    m_cause.clear();
+    m_cause = {};
     QString app, group;
     if (!split(path, app, group))
         return kAccessDenied;
     const QString file = filePath(path);
-    if (const std::optional<QString> failure = MakeFolder(QFileInfo(file).path()))
-        return refuse(*failure);
+    if (std::optional<SettingsCause> failure = MakeFolder(QFileInfo(file).path()))
+        return refuse(std::move(*failure));
     const QFileInfo info(file);
     if (info.isSymLink() && !info.exists()) {
         // A link to a file not made yet: saving makes it, in the folder the link points into.
@@ -231,13 +231,14 @@ long IniStore::CreateKey(const std::string& path, Key& key)
         return refuse(inicauses::ReadOnly(file));
     if (info.exists()) {
         // never write over a file that could not be kept
-        if (const std::optional<QString> failure = keepWhatASaveWouldLose(file, group))
-            return refuse(*failure);
+        if (std::optional<SettingsCause> failure = keepWhatASaveWouldLose(file, group))
+            return refuse(std::move(*failure));
     }
     return addOpenKey(Section{file, group, file, nullptr}, key);
 }
 
-std::optional<QString> IniStore::keepWhatASaveWouldLose(const QString& file, const QString& group)
+std::optional<SettingsCause> IniStore::keepWhatASaveWouldLose(const QString& file,
+                                                              const QString& group)
 {
     const std::optional<inicontent::Beginning> beginning = ReadBeginning(file);
     if (!beginning)
@@ -255,18 +256,18 @@ std::optional<QString> IniStore::keepWhatASaveWouldLose(const QString& file, con
     // Saving over an oversized file would parse and rewrite it whole, at every save.
     if (beginning->oversized && !StartAfresh(file, *beginning, group))
         return inicauses::NotStartedAfresh(file, copy);
-    m_notice = inicauses::CopyKept(copy, flaw, beginning->size).toStdString();
+    m_notice = inicauses::CopyKept(copy, flaw, beginning->size);
     return std::nullopt;
 }
 
-std::string IniStore::TakeNotice()
+std::optional<SettingsNotice> IniStore::TakeNotice()
 {
-    return std::exchange(m_notice, std::string());
+    return std::exchange(m_notice, std::nullopt);
 }
 
-std::string IniStore::TakeFailureCause()
+SettingsCause IniStore::TakeFailureCause()
 {
-    return std::exchange(m_cause, std::string());
+    return std::exchange(m_cause, SettingsCause());
 }
 
 std::string IniStore::Location(const std::string& path)
@@ -328,7 +329,7 @@ long IniStore::SetValue(Key key, const std::string& name, std::uint32_t type, co
     const auto section = m_open.find(key);
     if (section == m_open.end() || type != kString)
         return kAccessDenied;
-    m_cause.clear();
+    m_cause = {};
     // The stored text leaves out the terminating zero.
     const auto length =
         static_cast<qsizetype>(size > 0 && data[size - 1] == '\0' ? size - 1 : size);

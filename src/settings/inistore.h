@@ -48,8 +48,8 @@ public:
     long SetValue(Key key, const std::string& name, std::uint32_t type, const char* data,
                   std::uint32_t size) override;
     long CloseKey(Key key) override;
-    std::string TakeNotice() override;
-    std::string TakeFailureCause() override;
+    std::optional<SettingsNotice> TakeNotice() override;
+    SettingsCause TakeFailureCause() override;
     std::string Location(const std::string& path) override;
 
 private:
@@ -65,13 +65,13 @@ private:
     // Enters section in the table of open keys, under a new key.
     long addOpenKey(Section section, Key& key);
     // Records why the call fails, for TakeFailureCause, and fails it as access denied.
-    long refuse(const QString& cause);
+    long refuse(SettingsCause cause);
     // Before a save over file: what rewriting it would lose, kept first. Why not, if it fails.
-    std::optional<QString> keepWhatASaveWouldLose(const QString& file, const QString& group);
+    std::optional<SettingsCause> keepWhatASaveWouldLose(const QString& file, const QString& group);
 
     QString m_root;
     std::map<Key, Section> m_open; // the open keys
     Key m_nextKey = 1;
-    std::string m_notice;
-    std::string m_cause;
+    std::optional<SettingsNotice> m_notice;
+    SettingsCause m_cause;
 };

@@ -6,10 +6,62 @@
 #include <optional>
 #include <utility>
 
-SettingsError::SettingsError(std::int32_t number, std::string description, std::string cause)
-    : m_number(number), m_description(std::move(description)), m_source("Poolwright"),
-      m_cause(std::move(cause))
+SettingsError::SettingsError(std::int32_t number, Fault fault, std::string key)
+    : m_number(number), m_fault(fault), m_source("Poolwright"), m_key(std::move(key))
 {
+}
+
+const char* SettingsError::what() const noexcept
+{
+    switch (m_fault) {
+    case Fault::AppNameEmpty:
+        return "SettingsError: AppNameEmpty";
+    case Fault::SectionEmpty:
+        return "SettingsError: SectionEmpty";
+    case Fault::KeyEmpty:
+        return "SettingsError: KeyEmpty";
+    case Fault::SectionNotOpened:
+        return "SettingsError: SectionNotOpened";
+    case Fault::NotAString:
+        return "SettingsError: NotAString";
+    case Fault::SectionNotCreated:
+        return "SettingsError: SectionNotCreated";
+    case Fault::ValueNotSet:
+        return "SettingsError: ValueNotSet";
+    }
+    return "SettingsError";
+}
+
+SettingsError& SettingsError::setLocation(std::string location)
+{
+    m_location = std::move(location);
+    return *this;
+}
+
+SettingsError& SettingsError::setResultCode(long code)
+{
+    m_resultCode = code;
+    return *this;
+}
+
+SettingsError& SettingsError::setValueType(std::uint32_t type)
+{
+    m_valueType = type;
+    return *this;
+}
+
+SettingsError& SettingsError::setCause(SettingsCause cause)
+{
+    m_cause = std::move(cause);
+    return *this;
+}
+
+SettingsError& SettingsError::setSaveProgress(std::vector<std::string> saved,
+                                              std::vector<std::string> notSaved)
+{
+    m_saved = std::move(saved);
+    m_notSaved = std::move(notSaved);
+    return *this;
 }
 
 namespace {
@@ -22,11 +74,16 @@ std::string TrimSpaces(const std::string& text)
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-SettingsError StoreError(std::uint32_t offset, const char* description, std::string cause = {})
+// A failure of the store's call with result code `result`, which the number adds.
+SettingsError StoreError(long result, SettingsError::Fault fault, const std::string& key,
+                         SettingsCause cause)
 {
     // Wraps around as the platform's signed 32-bit error numbers do.
-    return SettingsError(static_cast<std::int32_t>(MRegistry::kStoreErrorBase + offset),
-                         description, std::move(cause));
+    SettingsError error(
+        static_cast<std::int32_t>(MRegistry::kStoreErrorBase + static_cast<std::uint32_t>(result)),
+        fault, key);
+    error.setResultCode(result).setCause(std::move(cause));
+    return error;
 }
 
 // The argument checks and the section's path, shared by reading and writing. Only the
@@ -36,20 +93,13 @@ std::string SectionPath(const std::string& appName, const std::string& section,
 {
     const std::string app = TrimSpaces(appName);
     if (app.empty())
-        throw SettingsError(MRegistry::kAppNameEmpty, "AppName may not be empty");
+        throw SettingsError(MRegistry::kAppNameEmpty, SettingsError::Fault::AppNameEmpty);
     const std::string sectionName = TrimSpaces(section);
     if (sectionName.empty())
-        throw SettingsError(MRegistry::kSectionEmpty, "Section may not be empty");
+        throw SettingsError(MRegistry::kSectionEmpty, SettingsError::Fault::SectionEmpty);
     if (TrimSpaces(key).empty())
-        throw SettingsError(MRegistry::kKeyEmpty, "Key may not be empty");
+        throw SettingsError(MRegistry::kKeyEmpty, SettingsError::Fault::KeyEmpty, key);
     return "SOFTWARE\\" + app + "\\" + sectionName;
-}
-
-// Why a value of another type than text cannot be read, naming the value and where it is.
-std::string NotText(const std::string& key, const std::string& location)
-{
-    return "The setting " + key + (location.empty() ? "" : " in " + location) +
-           " is not stored as text, so it cannot be read. Saving a new value replaces it.";
 }
 
 // Closes an open key exactly once: explicitly before an error is raised, or on the way out
@@ -89,7 +139,7 @@ std::string MRegistry::ReadSetting(std::string appName, std::string section, std
     if (opened == SettingsStore::kFileNotFound)
         return defaultValue;
     if (opened != SettingsStore::kSuccess)
-        throw StoreError(static_cast<std::uint32_t>(opened), "Could not open registry section",
+        throw StoreError(opened, SettingsError::Fault::SectionNotOpened, key,
                          m_store.TakeFailureCause());
     OpenKey open(m_store, handle);
 
@@ -100,7 +150,10 @@ std::string MRegistry::ReadSetting(std::string appName, std::string section, std
     if (m_store.QueryValue(handle, key, type, nullptr, size) != SettingsStore::kSuccess) {
         // a missing value, among others: the default
     } else if (type != SettingsStore::kString) {
-        held = StoreError(type, "Registry data not a string", NotText(key, m_store.Location(path)));
+        // The number adds the value's type; the store did not fail, so it has no cause.
+        held = SettingsError(static_cast<std::int32_t>(kStoreErrorBase + type),
+                             SettingsError::Fault::NotAString, key);
+        held->setValueType(type).setLocation(m_store.Location(path));
     } else if (size == 0) {
         result.clear();
     } else {
@@ -130,15 +183,16 @@ void MRegistry::WriteSetting(std::string appName, std::string section, std::stri
     SettingsStore::Key handle = 0;
     const long created = m_store.CreateKey(path, handle);
     if (created != SettingsStore::kSuccess)
-        throw StoreError(static_cast<std::uint32_t>(created),
-                         "Could not open/create registry section", m_store.TakeFailureCause());
+        throw StoreError(created, SettingsError::Fault::SectionNotCreated, key,
+                         m_store.TakeFailureCause());
     OpenKey open(m_store, handle);
 
     const std::string data = value + '\0';
     const long stored = m_store.SetValue(handle, key, SettingsStore::kString, data.data(),
                                          static_cast<std::uint32_t>(data.size()));
-    const std::string cause = stored != SettingsStore::kSuccess ? m_store.TakeFailureCause() : "";
+    SettingsCause cause =
+        stored != SettingsStore::kSuccess ? m_store.TakeFailureCause() : SettingsCause();
     open.close();
     if (stored != SettingsStore::kSuccess)
-        throw StoreError(static_cast<std::uint32_t>(stored), "Could not set key value", cause);
+        throw StoreError(stored, SettingsError::Fault::ValueNotSet, key, std::move(cause));
 }

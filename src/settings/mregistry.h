@@ -6,29 +6,66 @@
 
 #include <cstdint>
 #include <exception>
+#include <optional>
 #include <string>
+#include <vector>
 
 // A failure of the settings store: the error number (an application-defined number from
-// 0x80040000 on), a description for the user, and the program as its source. The number and
-// the description are fixed for each kind of failure; the cause adds what is known of this one
-// in plain words (which file, and what is wrong with it; which value is not text), and may be
-// empty.
+// 0x80040000 on), the program as its source, and what failed, as data that the windows put into
+// words: the kind of failure (one per error number's description), the setting and where it is
+// kept where known, the platform's result code or the value's type that the number adds, and the
+// store's cause. A failed save of several settings also tells which were saved before it.
 class SettingsError : public std::exception
 {
 public:
-    SettingsError(std::int32_t number, std::string description, std::string cause = {});
+    enum class Fault
+    {
+        AppNameEmpty,
+        SectionEmpty,
+        KeyEmpty,
+        SectionNotOpened,  // for reading
+        NotAString,        // a value of another type: valueType
+        SectionNotCreated, // for writing
+        ValueNotSet
+    };
+
+    SettingsError(std::int32_t number, Fault fault, std::string key = {});
 
     std::int32_t number() const noexcept { return m_number; }
-    const std::string& description() const noexcept { return m_description; }
     const std::string& source() const noexcept { return m_source; }
-    const std::string& cause() const noexcept { return m_cause; }
-    const char* what() const noexcept override { return m_description.c_str(); }
+    Fault fault() const noexcept { return m_fault; }
+    // The setting's name as given; empty for AppNameEmpty and SectionEmpty.
+    const std::string& key() const noexcept { return m_key; }
+    // Where the setting is kept, as the store names it (a file, a registry key); may be empty.
+    const std::string& location() const noexcept { return m_location; }
+    const std::optional<long>& resultCode() const noexcept { return m_resultCode; }
+    const std::optional<std::uint32_t>& valueType() const noexcept { return m_valueType; }
+    const SettingsCause& cause() const noexcept { return m_cause; }
+    // The keys a save of several settings wrote before this failure, and those it did not.
+    const std::vector<std::string>& saved() const noexcept { return m_saved; }
+    const std::vector<std::string>& notSaved() const noexcept { return m_notSaved; }
+    bool partOfASave() const noexcept { return !m_notSaved.empty(); }
+    // The fault's name, for a log; never shown to the user.
+    const char* what() const noexcept override;
+
+    SettingsError& setLocation(std::string location);
+    SettingsError& setResultCode(long code);
+    SettingsError& setValueType(std::uint32_t type);
+    SettingsError& setCause(SettingsCause cause);
+    SettingsError& setSaveProgress(std::vector<std::string> saved,
+                                   std::vector<std::string> notSaved);
 
 private:
     std::int32_t m_number;
-    std::string m_description;
+    Fault m_fault;
     std::string m_source;
-    std::string m_cause;
+    std::string m_key;
+    std::string m_location;
+    std::optional<long> m_resultCode;
+    std::optional<std::uint32_t> m_valueType;
+    SettingsCause m_cause;
+    std::vector<std::string> m_saved;
+    std::vector<std::string> m_notSaved;
 };
 
 // Reads and writes text settings by application, section and key. Stateless: every call

@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "settings/settingsfault.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // The persistent store under the settings: the five operations of the platform's registry,
@@ -47,14 +50,13 @@ public:
 
     virtual long CloseKey(Key key) = 0;
 
-    // Something the store did on the user's behalf that the user should hear of (such as a
-    // copy it kept of a file it could not read); empty when there is nothing. Taken once.
-    virtual std::string TakeNotice() { return {}; }
+    // Something the store did on the user's behalf that the user should hear of: the copy it
+    // kept of a file it could not read in full; nullopt when there is nothing. Taken once.
+    virtual std::optional<SettingsNotice> TakeNotice() { return std::nullopt; }
 
-    // Why the last OpenKey, CreateKey or SetValue failed, in plain words that name the file or
-    // key (such as "... is a folder, not a file"); empty when the store has nothing to add to
-    // its result code. Taken once.
-    virtual std::string TakeFailureCause() { return {}; }
+    // Why the last OpenKey, CreateKey or SetValue failed (such as the file being a folder);
+    // Kind::None when the store has nothing to add to its result code. Taken once.
+    virtual SettingsCause TakeFailureCause() { return {}; }
 
     // Where the values of the key at path are kept, as the user would look for them (a file,
     // a registry key); empty when the store cannot say.

@@ -6,6 +6,7 @@
 #include "settings/mregistry.h"
 #include "ui/handlerrules.h"
 #include "ui/programlook.h"
+#include "ui/settingsmessages.h"
 #include "ui/userfeedback.h"
 #include "ui/usermessages.h"
 #include "ui/windowbehaviour.h"
@@ -101,7 +102,7 @@ void SettingsWindow::saveAndClose()
     // Only a unit of measure that could not be read leaves both buttons unchosen.
     if (!m_ui->optImperial->isChecked() && !m_ui->optMetric->isChecked()) {
         m_services.feedback.beep();
-        m_services.feedback.warn(this, QString::fromUtf8(ui::kChooseUnit));
+        m_services.feedback.warn(this, ui::MessageText(ui::kChooseUnit));
         return;
     }
     // The values go in as typed; a failing write stops here and leaves the window as it is.
@@ -109,7 +110,7 @@ void SettingsWindow::saveAndClose()
                        ValueToSave(m_ui->txtBleachStrength, m_bleachStrengthRead),
                        m_ui->optImperial->isChecked() ? calc::UnitSystem::Imperial
                                                       : calc::UnitSystem::Metric);
-    const QString notice = defaults::TakeStoreNotice(m_services.store);
+    const QString notice = ui::StoreNoticeText(defaults::TakeStoreNotice(m_services.store));
     if (!notice.isEmpty())
         m_services.feedback.inform(this, notice);
     m_services.keeper.show(WindowKind::Main);

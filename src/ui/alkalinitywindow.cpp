@@ -48,5 +48,5 @@ void AlkalinityWindow::calculate(ui::Press& press)
     const double dose = press.units() == calc::UnitSystem::Imperial
                             ? calc::BicarbonateOunces(poolSize, ppm)
                             : calc::BicarbonateKilograms(poolSize, ppm);
-    press.show("txtOz", calc::WeightText(press.units(), dose));
+    press.show("txtOz", ui::WeightText(press.units(), dose));
 }

@@ -60,6 +60,6 @@ void CalciumWindow::calculate(ui::Press& press)
                                      : calc::CalciumChlorideKilograms(poolSize, ppm);
     const double dihydrate = imperial ? calc::CalciumChlorideDihydrateOunces(poolSize, ppm)
                                       : calc::CalciumChlorideDihydrateKilograms(poolSize, ppm);
-    press.show("txtCaCl", calc::WeightText(units, chloride));
-    press.show("txtCaCl2", calc::WeightText(units, dihydrate));
+    press.show("txtCaCl", ui::WeightText(units, chloride));
+    press.show("txtCaCl2", ui::WeightText(units, dihydrate));
 }

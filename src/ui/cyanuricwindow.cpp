@@ -47,5 +47,5 @@ void CyanuricWindow::calculate(ui::Press& press)
     const double dose = press.units() == calc::UnitSystem::Imperial
                             ? calc::CyanuricAcidOunces(poolSize, ppm)
                             : calc::CyanuricAcidKilograms(poolSize, ppm);
-    press.show("txtCya", calc::WeightText(press.units(), dose));
+    press.show("txtCya", ui::WeightText(press.units(), dose));
 }

@@ -42,7 +42,7 @@ bool RequireFilled(UserFeedback& feedback, QWidget* window, const QList<const QL
     }
     if (empty.isEmpty())
         return true;
-    Refuse(feedback, window, QString::fromUtf8(message));
+    Refuse(feedback, window, MessageText(message));
     // The boxes are checked in the order the calculation reads them, not the order they stand.
     if (QWidget* first = FirstInTabOrder(
             window, [&empty](const QWidget* widget) { return empty.contains(widget); }))

@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+// The quantities that ShowResult writes, in the user's words; every window with a result has
+// them here.
+#include "ui/quantitytext.h"
+
 #include <QtGlobal>
 
 #include <initializer_list>

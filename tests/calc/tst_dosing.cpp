@@ -8,6 +8,7 @@
 #include "calc/ph.h"
 #include "calc/salt.h"
 #include "support/columns.h"
+#include "ui/quantitytext.h"
 
 #include <QTest>
 
@@ -114,8 +115,8 @@ void DosingTest::weightsAsShown()
     QFETCH(double, ppm);
     QFETCH(QString, shown);
     const QLocale english(QLocale::English, QLocale::UnitedStates);
-    QCOMPARE(calc::WeightText(imperial ? UnitSystem::Imperial : UnitSystem::Metric,
-                              dose(volume, ppm), english),
+    QCOMPARE(ui::WeightText(imperial ? UnitSystem::Imperial : UnitSystem::Metric, dose(volume, ppm),
+                            english),
              shown);
 }
 

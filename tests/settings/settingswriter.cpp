@@ -25,7 +25,7 @@ int main(int argc, char* argv[])
                 registry.WriteSetting("Poolwright", "Defaults", key, value);
         }
     } catch (const SettingsError& error) {
-        std::fprintf(stderr, "%s (%d)\n", error.description().c_str(), error.number());
+        std::fprintf(stderr, "%s (%d)\n", error.what(), error.number());
         return 1;
     }
     return 0;

@@ -3,6 +3,7 @@
 #include "settings/inistore.h"
 #include "settings/mregistry.h"
 #include "support/temporarysettings.h"
+#include "ui/settingsmessages.h"
 
 #include <QDir>
 #include <QFile>
@@ -135,9 +136,9 @@ int IniStoreTest::readError(const std::string& key, std::string* description, st
     try {
         read(key);
     } catch (const SettingsError& error) {
-        *description = error.description();
+        *description = ui::SettingsFaultText(error.fault()).toStdString();
         if (cause != nullptr)
-            *cause = error.cause();
+            *cause = ui::SettingsFailureDetails(error).toStdString();
         return error.number();
     }
     return 0;
@@ -148,9 +149,9 @@ int IniStoreTest::writeError(std::string* description, std::string* cause)
     try {
         write("PoolSize", "20000");
     } catch (const SettingsError& error) {
-        *description = error.description();
+        *description = ui::SettingsFaultText(error.fault()).toStdString();
         if (cause != nullptr)
-            *cause = error.cause();
+            *cause = ui::SettingsFailureDetails(error).toStdString();
         return error.number();
     }
     return 0;

@@ -3,6 +3,7 @@
 #include "settings/mregistry.h"
 #include "support/columns.h"
 #include "support/fakestore.h"
+#include "ui/settingsmessages.h"
 
 #include <QTest>
 
@@ -20,6 +21,15 @@ const std::string kPath = "SOFTWARE\\Poolwright\\Defaults";
 std::string Bytes(const std::string& text)
 {
     return text + '\0';
+}
+
+// What the fake store says a failing call failed of.
+SettingsCause Why()
+{
+    SettingsCause cause;
+    cause.kind = SettingsCause::Kind::Unreadable;
+    cause.path = "/why/it/failed.ini";
+    return cause;
 }
 
 } // namespace
@@ -81,8 +91,9 @@ void MRegistryTest::emptyNames()
             QFAIL("no error");
         } catch (const SettingsError& error) {
             QCOMPARE(error.number(), number);
-            QCOMPARE(QString::fromStdString(error.description()), description);
+            QCOMPARE(ui::SettingsFaultText(error.fault()), description);
             QCOMPARE(error.source(), std::string("Poolwright"));
+            QVERIFY(!error.resultCode());
         }
         QVERIFY2(store.calls.empty(), "the store was touched");
     }
@@ -144,13 +155,15 @@ void MRegistryTest::readFailures_data()
     QTest::addColumn<bool>("closed");
     QTest::addColumn<QString>("location"); // where the store says the key is kept
     QTest::addColumn<QString>("cause");
+    const QString why =
+        QStringLiteral("/why/it/failed.ini cannot be read: there is no permission to read it.");
     const QString notText = QStringLiteral("The setting PoolSize%1 is not stored as text, so it "
                                            "cannot be read. Saving a new value replaces it.");
     QTest::newRow("access denied") << 5L << 1u << -2147219499 << "Could not open registry section"
-                                   << false << "" << "why it failed";
+                                   << false << "" << why;
     QTest::newRow("other open failure") << 1018L << 1u << -2147219504 + 1018
                                         << "Could not open registry section" << false << ""
-                                        << "why it failed";
+                                        << why;
     // A value's type is no failure of the store: the cause names the value, not the store's why.
     QTest::newRow("integer value") << 0L << 4u << -2147219500 << "Registry data not a string"
                                    << true << "" << notText.arg("");
@@ -176,15 +189,19 @@ void MRegistryTest::readFailures()
     store.openResult = openResult;
     store.valueType = type;
     store.valueBytes = Bytes("5");
-    store.failureCause = "why it failed";
+    store.failureCause = Why();
     store.location = location.toStdString();
     try {
         MRegistry(store).ReadSetting("Poolwright", "Defaults", "PoolSize", "default");
         QFAIL("no error");
     } catch (const SettingsError& error) {
         QCOMPARE(error.number(), number);
-        QCOMPARE(QString::fromStdString(error.description()), description);
-        QCOMPARE(QString::fromStdString(error.cause()), cause);
+        QCOMPARE(ui::SettingsFaultText(error.fault()), description);
+        QCOMPARE(ui::SettingsFailureDetails(error), cause);
+        QCOMPARE(error.key(), "PoolSize");
+        // The number adds the result code of a failing open, or the type of a value not text.
+        QCOMPARE(error.resultCode().has_value(), openResult != SettingsStore::kSuccess);
+        QCOMPARE(error.valueType().has_value(), openResult == SettingsStore::kSuccess);
         QCOMPARE(store.locationAsked, openResult == SettingsStore::kSuccess ? kPath : "");
         // The key is closed before the error reaches the caller.
         QCOMPARE(store.openHandles, 0);
@@ -233,14 +250,16 @@ void MRegistryTest::writeFailures()
     FakeStore store;
     store.createResult = createResult;
     store.setResult = setResult;
-    store.failureCause = "why it failed";
+    store.failureCause = Why();
     try {
         MRegistry(store).WriteSetting("Poolwright", "Defaults", "UOM", "Metric");
         QFAIL("no error");
     } catch (const SettingsError& error) {
         QCOMPARE(error.number(), number);
-        QCOMPARE(QString::fromStdString(error.description()), description);
-        QCOMPARE(error.cause(), "why it failed");
+        QCOMPARE(ui::SettingsFaultText(error.fault()), description);
+        QVERIFY(error.cause() == Why());
+        QCOMPARE(error.resultCode(),
+                 std::optional<long>(createResult != 0 ? createResult : setResult));
     }
     QCOMPARE(store.calls, calls);
     QCOMPARE(store.openHandles, 0);

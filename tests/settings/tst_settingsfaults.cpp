@@ -3,9 +3,11 @@
 #include "settings/inistore.h"
 #include "settings/mregistry.h"
 #include "support/temporarysettings.h"
+#include "ui/settingsmessages.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -152,8 +154,11 @@ void SettingsFaultsTest::foreignFileIsKeptBeforeTheFirstSave()
     QFile copy(QFileInfo(m_file).path() + '/' + copies.first());
     QVERIFY(copy.open(QIODevice::ReadOnly));
     QCOMPARE(copy.readAll(), contents);
-    QVERIFY(QString::fromStdString(m_settings->TakeNotice()).contains(copies.first()));
-    QVERIFY(m_settings->TakeNotice().empty()); // told once
+    const std::optional<SettingsNotice> notice = m_settings->TakeNotice();
+    QVERIFY(notice);
+    QCOMPARE(QFileInfo(QString::fromStdString(notice->copy)).fileName(), copies.first());
+    QVERIFY(ui::StoreNoticeText(notice).contains(copies.first()));
+    QVERIFY(!m_settings->TakeNotice()); // told once
 
     write("UOM", "Metric"); // the rewritten file is clean: no second copy
     QCOMPARE(backups().size(), 1);
@@ -164,7 +169,7 @@ void SettingsFaultsTest::cleanFileIsNotCopied()
     m_settings->writeFile("[Defaults]\nPoolSize=1\n\n[Other]\nx=y\n");
     write("PoolSize", "2");
     QCOMPARE(backups(), QStringList());
-    QVERIFY(m_settings->TakeNotice().empty());
+    QVERIFY(!m_settings->TakeNotice());
     QCOMPARE(QSettings(m_file, QSettings::IniFormat).value("Other/x").toString(), "y");
 }
 
@@ -185,7 +190,7 @@ void SettingsFaultsTest::largestValuesRoundTrip()
     QVERIFY(QFileInfo(m_file).size() <= IniStore::kLargestFile);
     write("PoolSize", "again");
     QCOMPARE(backups(), QStringList());
-    QVERIFY(m_settings->TakeNotice().empty());
+    QVERIFY(!m_settings->TakeNotice());
 
     // A value that could make the file too large to be read whole is refused, not written.
     try {
@@ -193,8 +198,9 @@ void SettingsFaultsTest::largestValuesRoundTrip()
         QFAIL("a value of half a megabyte was taken");
     } catch (const SettingsError& error) {
         QCOMPARE(error.number(), -2147219499);
-        QCOMPARE(error.description(), "Could not set key value");
-        QVERIFY2(error.cause().find("too long") != std::string::npos, error.cause().c_str());
+        QCOMPARE(ui::SettingsFaultText(error.fault()), "Could not set key value");
+        const QString cause = ui::SettingsFailureDetails(error);
+        QVERIFY2(cause.contains("too long"), qPrintable(cause));
     }
     QCOMPARE(read("PoolSize"), "again");
 }

@@ -36,9 +36,14 @@ public:
             return kAccessDenied;
         return IniStore::SetValue(key, name, type, data, size);
     }
-    std::string TakeFailureCause() override
+    SettingsCause TakeFailureCause() override
     {
-        return writes == failingWrite ? "The disk is full." : IniStore::TakeFailureCause();
+        if (writes != failingWrite)
+            return IniStore::TakeFailureCause();
+        SettingsCause full;
+        full.kind = SettingsCause::Kind::NotWrittenDiskFull;
+        full.path = "/full/Poolwright.ini";
+        return full;
     }
 
     bool refuseSection = false;
@@ -358,7 +363,8 @@ void SettingsWindowTest::partlyFailedSaveSaysWhatWasSaved()
                                              "kept, so you can try again.\n\n"
                                              "Could not set key value\n"
                                              "Error number -2147219499 (0x800407D5)\n\n"
-                                             "The disk is full.\n")),
+                                             "/full/Poolwright.ini could not be "
+                                             "written: the disk it is on is full.\n")),
              qPrintable(error));
     QVERIFY2(error.endsWith(saved), qPrintable(error));
     QCOMPARE((QStringList{storedText(defaults::kPoolSize), storedText(defaults::kBleachStrength),

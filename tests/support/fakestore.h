@@ -25,7 +25,7 @@ public:
     std::uint32_t valueType = kString;
     std::string valueBytes;            // as stored, with its terminating zero
     std::int64_t secondQuerySize = -1; // the size the second query reports; -1: as stored
-    std::string failureCause;          // what a failing open, create or set adds
+    SettingsCause failureCause;        // what a failing open, create or set adds
     std::string location;              // where it says a key is kept
 
     // What was asked.
@@ -43,7 +43,10 @@ public:
     long SetValue(Key key, const std::string& name, std::uint32_t type, const char* data,
                   std::uint32_t size) override;
     long CloseKey(Key key) override;
-    std::string TakeFailureCause() override { return std::exchange(failureCause, std::string()); }
+    SettingsCause TakeFailureCause() override
+    {
+        return std::exchange(failureCause, SettingsCause());
+    }
     std::string Location(const std::string& path) override
     {
         locationAsked = path;

@@ -123,15 +123,15 @@ void DeleteTestRoot()
 
 // Runs body and reports the SettingsError it raises, or that it raised none.
 Failure ExpectError(const std::function<void()>& body, std::int32_t number,
-                    const std::string& description)
+                    SettingsError::Fault fault)
 {
     try {
         body();
     } catch (const SettingsError& error) {
-        if (error.number() != number || error.description() != description ||
-            error.source() != "Poolwright")
-            return "raised " + Hex(error.number()) + " \"" + error.description() + "\" from \"" +
-                   error.source() + "\", expected " + Hex(number) + " \"" + description + "\"";
+        if (error.number() != number || error.fault() != fault || error.source() != "Poolwright")
+            return "raised " + Hex(error.number()) + " " + error.what() + " from \"" +
+                   error.source() + "\", expected " + Hex(number) + " " +
+                   SettingsError(number, fault).what();
         return {};
     }
     return "raised nothing, expected " + Hex(number);
@@ -227,7 +227,7 @@ std::vector<Case> Cases(RegistryStore& store, MRegistry& settings)
                 [&] { settings.WriteSetting(kApp, "Defaults", "Unmappable", text); },
                 static_cast<std::int32_t>(MRegistry::kStoreErrorBase +
                                           RegistryStore::kNoUnicodeTranslation),
-                "Could not set key value");
+                SettingsError::Fault::ValueNotSet);
             if (!failure.empty())
                 return failure;
             return ExpectText(settings.ReadSetting(kApp, "Defaults", "Unmappable", "d"), "kept",
@@ -305,7 +305,7 @@ std::vector<Case> Cases(RegistryStore& store, MRegistry& settings)
             if (written != ERROR_SUCCESS)
                 return "RegSetValueExA: " + std::to_string(written);
             return ExpectError([&] { settings.ReadSetting(kApp, "Defaults", "Typed", "d"); },
-                               row.number, "Registry data not a string");
+                               row.number, SettingsError::Fault::NotAString);
         }});
     }
     cases.push_back({"application and section names trimmed in the path, the key not", [&] {
@@ -356,7 +356,7 @@ int main()
         try {
             failure = testCase.run();
         } catch (const SettingsError& error) {
-            failure = "SettingsError " + Hex(error.number()) + " " + error.description();
+            failure = "SettingsError " + Hex(error.number()) + " " + error.what();
         } catch (const std::exception& error) {
             failure = std::string("exception: ") + error.what();
         }
