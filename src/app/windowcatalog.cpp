@@ -16,6 +16,8 @@
 #include "ui/saturationwindow.h"
 #include "ui/windowservices.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <iterator>
 
@@ -39,18 +41,18 @@ constexpr MenuEntry kNoEntry{0, nullptr, nullptr, false};
 // kind, short name, menu entry {place, name, caption[, enabled]}, how it is made
 constexpr WindowRow kWindows[] = {
     {Main,            "main",       kNoEntry,                           Make<MainWindow>},
-    {About,           "about",      {1, "abt", "About"},                MakeAbout},
-    {Alkalinity,      "alkalinity", {2, "alk", "Alkalinity"},           Make<AlkalinityWindow>},
-    {CalciumHardness, "calcium",    {4, "CaHard", "Calcium Hardness"},  Make<CalciumWindow>},
-    {CyanuricAcid,    "cyanuric",   {5, "cyan", "Cyanuric Acid"},       Make<CyanuricWindow>},
-    {Ph,              "ph",         {8, "ph", "pH"},                    Make<PhWindow>},
-    {Dilution,        "dilution",   {6, "dilution", "Dilution"},        Make<DilutionWindow>},
-    {Borax,           "borax",      {3, "borax", "Borax"},              Make<BoraxWindow>},
-    {PoolVolume,      "volume",     {9, "volume", "Pool Volume"},       Make<PoolVolumeWindow>},
-    {Salt,            "salt",       {10, "salt", "Salt Calcs"},         Make<SaltWindow>},
-    {Settings,        "settings",   {11, "settings", "Settings"},       Make<SettingsWindow>},
+    {About,           "about",      {1, "abt", QT_TRANSLATE_NOOP("Menu", "About")},                MakeAbout},
+    {Alkalinity,      "alkalinity", {2, "alk", QT_TRANSLATE_NOOP("Menu", "Alkalinity")},           Make<AlkalinityWindow>},
+    {CalciumHardness, "calcium",    {4, "CaHard", QT_TRANSLATE_NOOP("Menu", "Calcium Hardness")},  Make<CalciumWindow>},
+    {CyanuricAcid,    "cyanuric",   {5, "cyan", QT_TRANSLATE_NOOP("Menu", "Cyanuric Acid")},       Make<CyanuricWindow>},
+    {Ph,              "ph",         {8, "ph", QT_TRANSLATE_NOOP("Menu", "pH")},                    Make<PhWindow>},
+    {Dilution,        "dilution",   {6, "dilution", QT_TRANSLATE_NOOP("Menu", "Dilution")},        Make<DilutionWindow>},
+    {Borax,           "borax",      {3, "borax", QT_TRANSLATE_NOOP("Menu", "Borax")},              Make<BoraxWindow>},
+    {PoolVolume,      "volume",     {9, "volume", QT_TRANSLATE_NOOP("Menu", "Pool Volume")},       Make<PoolVolumeWindow>},
+    {Salt,            "salt",       {10, "salt", QT_TRANSLATE_NOOP("Menu", "Salt Calcs")},         Make<SaltWindow>},
+    {Settings,        "settings",   {11, "settings", QT_TRANSLATE_NOOP("Menu", "Settings")},       Make<SettingsWindow>},
     // The window is complete, but its entry is switched off for good.
-    {SaturationIndex, "saturation", {7, "satind", "Saturation Index", false},
+    {SaturationIndex, "saturation", {7, "satind", QT_TRANSLATE_NOOP("Menu", "Saturation Index"), false},
      Make<SaturationWindow>},
 };
 // clang-format on
