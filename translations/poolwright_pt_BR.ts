@@ -222,7 +222,7 @@
     </message>
     <message>
         <source>Save &amp;&amp; Close</source>
-        <translation>Salvar e fechar</translation>
+        <translation>Salvar</translation>
     </message>
 </context>
 <context>
@@ -686,7 +686,7 @@
     </message>
     <message>
         <source>Please choose Imperial or Metric before hitting Save &amp; Close!</source>
-        <translation>Escolha Imperial ou Métrico antes de clicar em Salvar e fechar!</translation>
+        <translation>Escolha Imperial ou Métrico antes de clicar em Salvar!</translation>
     </message>
     <message>
         <source>The settings could not be read.</source>

@@ -107,7 +107,8 @@ void MainWindow::addMenuEntries()
         const WindowKind kind = row->kind;
         if (!keeper.canMake(kind))
             continue; // an entry comes with its window
-        QAction* action = m_ui->man->addAction(QCoreApplication::translate("Menu", row->menu.caption));
+        QAction* action =
+            m_ui->man->addAction(QCoreApplication::translate("Menu", row->menu.caption));
         action->setObjectName(QString::fromLatin1(row->menu.name));
         action->setEnabled(row->menu.enabled);
         connect(action, &QAction::triggered, this, [&keeper, kind] { keeper.show(kind); });

@@ -14,8 +14,8 @@ struct WindowServices;
 // whose entries have no shortcuts or access keys.
 struct MenuEntry
 {
-    int place;        // 1 at the top of the menu; 0 for a window without an entry
-    const char* name; // the action's object name
+    int place;           // 1 at the top of the menu; 0 for a window without an entry
+    const char* name;    // the action's object name
     const char* caption; // translated in the context "Menu"
     bool enabled = true;
 };

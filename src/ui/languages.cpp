@@ -23,9 +23,8 @@ QString ChooseLanguage(const QStringList& uiLanguages, const QStringList& transl
 {
     for (const QString& wanted : uiLanguages) {
         // "pt-BR", "pt_BR" and "pt-Latn-BR" all start with the language.
-        const QString language = wanted.section(QLatin1Char('-'), 0, 0)
-                                     .section(QLatin1Char('_'), 0, 0)
-                                     .toLower();
+        const QString language =
+            wanted.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
         if (language == QLatin1String("en"))
             return QString();
         for (const QString& translation : translations) {
@@ -58,9 +57,8 @@ bool UseLanguage(const QString& language)
     Q_UNUSED(dropAtExit);
     program = std::make_unique<QTranslator>();
     qt = std::make_unique<QTranslator>();
-    const bool loaded =
-        program->load(QStringLiteral(":/i18n/poolwright_%1.qm").arg(language)) &&
-        qt->load(QStringLiteral(":/i18n/qtbase_%1.qm").arg(language));
+    const bool loaded = program->load(QStringLiteral(":/i18n/poolwright_%1.qm").arg(language)) &&
+                        qt->load(QStringLiteral(":/i18n/qtbase_%1.qm").arg(language));
     if (!loaded) {
         program.reset();
         qt.reset();

@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "labelcheck.h"
 
+#include <QAbstractButton>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QRadioButton>
+#include <QStyle>
 #include <QTextLayout>
 #include <QWidget>
 #include <QtMath>
@@ -96,6 +99,24 @@ QStringList LabelFaults(const QWidget* window)
         if (drawn.family() != label->font().family())
             faults << QStringLiteral("%1 asks for %2 and is drawn in %3")
                           .arg(label->objectName(), label->font().family(), drawn.family());
+    }
+    // A button's caption stands on one line, beside an option button's indicator.
+    for (const QAbstractButton* button : window->findChildren<const QAbstractButton*>()) {
+        QString text = button->text();
+        text.replace(QLatin1String("&&"), QLatin1String("\x01")).remove(QLatin1Char('&'));
+        text.replace(QLatin1String("\x01"), QLatin1String("&"));
+        const QStyle* style = button->style();
+        const int room = qobject_cast<const QRadioButton*>(button) != nullptr
+                             ? button->width() -
+                                   style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) -
+                                   style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing)
+                             : button->width() - 2 * style->pixelMetric(QStyle::PM_ButtonMargin);
+        const int needed = button->fontMetrics().horizontalAdvance(text);
+        if (needed > room)
+            faults << QStringLiteral("%1 needs %2 in %3")
+                          .arg(button->objectName())
+                          .arg(needed)
+                          .arg(room);
     }
     return faults;
 }
