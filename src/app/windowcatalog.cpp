@@ -36,22 +36,22 @@ using enum WindowKind;
 constexpr MenuEntry kNoEntry{0, nullptr, nullptr, false};
 
 // clang-format off
-// kind, short name, menu entry {place, name, caption[, enabled]}, how it is made
+// kind, short name, menu entry {place, name, caption[, enabled]}, how it is made, description
 constexpr WindowRow kWindows[] = {
-    {Main,            "main",       kNoEntry,                           Make<MainWindow>},
-    {About,           "about",      {1, "abt", "About"},                MakeAbout},
-    {Alkalinity,      "alkalinity", {2, "alk", "Alkalinity"},           Make<AlkalinityWindow>},
-    {CalciumHardness, "calcium",    {4, "CaHard", "Calcium Hardness"},  Make<CalciumWindow>},
-    {CyanuricAcid,    "cyanuric",   {5, "cyan", "Cyanuric Acid"},       Make<CyanuricWindow>},
-    {Ph,              "ph",         {8, "ph", "pH"},                    Make<PhWindow>},
-    {Dilution,        "dilution",   {6, "dilution", "Dilution"},        Make<DilutionWindow>},
-    {Borax,           "borax",      {3, "borax", "Borax"},              Make<BoraxWindow>},
-    {PoolVolume,      "volume",     {9, "volume", "Pool Volume"},       Make<PoolVolumeWindow>},
-    {Salt,            "salt",       {10, "salt", "Salt Calcs"},         Make<SaltWindow>},
-    {Settings,        "settings",   {11, "settings", "Settings"},       Make<SettingsWindow>},
+    {Main,            "main",       kNoEntry,                          Make<MainWindow>,       &MainWindow::description},
+    {About,           "about",      {1, "abt", "About"},               MakeAbout},
+    {Alkalinity,      "alkalinity", {2, "alk", "Alkalinity"},          Make<AlkalinityWindow>, &AlkalinityWindow::description},
+    {CalciumHardness, "calcium",    {4, "CaHard", "Calcium Hardness"}, Make<CalciumWindow>,    &CalciumWindow::description},
+    {CyanuricAcid,    "cyanuric",   {5, "cyan", "Cyanuric Acid"},      Make<CyanuricWindow>,   &CyanuricWindow::description},
+    {Ph,              "ph",         {8, "ph", "pH"},                   Make<PhWindow>,         &PhWindow::description},
+    {Dilution,        "dilution",   {6, "dilution", "Dilution"},       Make<DilutionWindow>,   &DilutionWindow::description},
+    {Borax,           "borax",      {3, "borax", "Borax"},             Make<BoraxWindow>,      &BoraxWindow::description},
+    {PoolVolume,      "volume",     {9, "volume", "Pool Volume"},      Make<PoolVolumeWindow>, &PoolVolumeWindow::description},
+    {Salt,            "salt",       {10, "salt", "Salt Calcs"},        Make<SaltWindow>,       &SaltWindow::description},
+    {Settings,        "settings",   {11, "settings", "Settings"},      Make<SettingsWindow>},
     // The window is complete, but its entry is switched off for good.
     {SaturationIndex, "saturation", {7, "satind", "Saturation Index", false},
-     Make<SaturationWindow>},
+     Make<SaturationWindow>, &SaturationWindow::description},
 };
 // clang-format on
 

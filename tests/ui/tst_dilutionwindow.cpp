@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/columns.h"
 #include "support/messages.h"
-#include "support/windowchecks.h"
 #include "support/windowdriver.h"
 #include "support/windowtests.h"
 #include "ui/dilutionwindow.h"
@@ -52,7 +51,6 @@ private Q_SLOTS:
     void noSettingIsReadOnCalculate();
 
     void layout();
-    void tabOrder();
 };
 
 void DilutionWindowTest::loadStep_data()
@@ -223,15 +221,6 @@ void DilutionWindowTest::layout()
     // The alternatives stand one above the other, "- OR -" between them.
     QCOMPARE(geometry("Label8").center().x(), geometry("txtPercDrain").center().x());
     QVERIFY(geometry("Label8").bottom() < geometry("txtVolDrain").top());
-}
-
-void DilutionWindowTest::tabOrder()
-{
-    const auto driver = Drive<DilutionWindow>(QStringLiteral("Imperial"));
-    QWidget* window = driver->window();
-    QCOMPARE(TabOrder(window, window->findChild<QWidget*>("txtGal"), 7),
-             (QStringList{"txtGal", "txtPr", "txtSr", "txtFr", "txtPercDrain", "txtVolDrain",
-                          "Command1", "txtGal"}));
 }
 
 QTEST_MAIN(DilutionWindowTest)

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/columns.h"
 #include "support/messages.h"
-#include "support/windowchecks.h"
 #include "support/windowdriver.h"
 #include "support/windowtests.h"
 #include "ui/poolvolumewindow.h"
@@ -47,7 +46,6 @@ private Q_SLOTS:
 
     void layout();
     void everyBoxIsATabStop();
-    void tabOrderAndFocus();
 };
 
 void PoolVolumeWindowTest::loadStep_data()
@@ -183,27 +181,9 @@ void PoolVolumeWindowTest::unitSystemIsReadAtEveryPress()
 
 void PoolVolumeWindowTest::layout()
 {
+    // Where each control stands: tst_windowlayout.
     const auto driver = Drive<PoolVolumeWindow>(QStringLiteral("Imperial"));
     QWidget* window = driver->window();
-    // clang-format off
-    const QString misplaced = MisplacedControls(
-        window, {{"Label1", 0, 120, 6855, 495},          {"Label2", 120, 1200, 1095, 255},
-                 {"Label3", 600, 1560, 615, 255},        {"Label4", 1680, 1560, 495, 255},
-                 {"txtRLength", 480, 1920, 855, 285},    {"txtRWidth", 1440, 1920, 855, 285},
-                 {"txtRAvgDepth", 2400, 1920, 855, 285}, {"Command1", 4920, 1680, 1215, 495},
-                 {"Label6", 3840, 1560, 855, 255},       {"txtOLength", 480, 3240, 855, 285},
-                 {"txtOWidth", 1440, 3240, 855, 285},    {"txtOAvgDepth", 2400, 3240, 855, 285},
-                 {"Command2", 4920, 3000, 1215, 495},    {"txtDiam", 480, 4560, 855, 285},
-                 {"txtDepth", 1560, 4560, 855, 285},     {"Command3", 4920, 4320, 1215, 495},
-                 {"txtRVolume", 3840, 1920, 855, 285},   {"lblRAveDepth", 2400, 1560, 855, 255},
-                 {"txtOVolume", 3840, 3240, 855, 285},   {"Label5", 2400, 2880, 855, 255},
-                 {"Label7", 3840, 2880, 855, 255},       {"Label8", 1680, 2880, 495, 255},
-                 {"Label9", 600, 2880, 615, 255},        {"Label10", 120, 2520, 1095, 255},
-                 {"txtVolume", 3840, 4560, 855, 285},    {"lblRoundHt", 1560, 4200, 855, 255},
-                 {"Label12", 3840, 4200, 855, 255},      {"Label14", 600, 4200, 735, 255},
-                 {"Label15", 120, 3840, 1095, 255},      {"lblUOM", 0, 720, 6855, 255}});
-    // clang-format on
-    QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
     for (const auto& [name, y] : {std::pair{"Line3", 72}, {"Line1", 160}, {"Line2", 248}}) {
         const auto* line = window->findChild<QFrame*>(name);
         QCOMPARE(line->frameShape(), QFrame::HLine);
@@ -231,20 +211,6 @@ void PoolVolumeWindowTest::everyBoxIsATabStop()
     const auto driver = Drive<PoolVolumeWindow>(QStringLiteral("Imperial"));
     for (const QLineEdit* box : driver->window()->findChildren<QLineEdit*>())
         QVERIFY2(box->focusPolicy() == Qt::StrongFocus, qPrintable(box->objectName()));
-}
-
-void PoolVolumeWindowTest::tabOrderAndFocus()
-{
-    const auto driver = Drive<PoolVolumeWindow>(QStringLiteral("Imperial"));
-    QWidget* window = driver->window();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window));
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtRLength"));
-    // Row by row through the inputs and their button, then the three outputs.
-    QCOMPARE(TabOrder(window, window->findChild<QWidget*>("txtRLength"), 14),
-             (QStringList{"txtRLength", "txtRWidth", "txtRAvgDepth", "Command1", "txtOLength",
-                          "txtOWidth", "txtOAvgDepth", "Command2", "txtDiam", "txtDepth",
-                          "Command3", "txtRVolume", "txtOVolume", "txtVolume", "txtRLength"}));
 }
 
 QTEST_MAIN(PoolVolumeWindowTest)

@@ -4,7 +4,6 @@
 #include "support/columns.h"
 #include "support/keptwindows.h"
 #include "support/messages.h"
-#include "support/windowchecks.h"
 #include "support/windowdriver.h"
 #include "support/windowtests.h"
 #include "ui/saturationwindow.h"
@@ -37,7 +36,6 @@ private Q_SLOTS:
     void unitSystemIsReadAtEveryPress();
 
     void layout();
-    void tabOrder();
     void menuEntryIsSwitchedOff();
 };
 
@@ -177,14 +175,6 @@ void SaturationWindowTest::layout()
 
     for (const QLineEdit* box : window->findChildren<QLineEdit*>())
         QVERIFY2(box->focusPolicy() == Qt::StrongFocus, qPrintable(box->objectName()));
-}
-
-void SaturationWindowTest::tabOrder()
-{
-    const auto driver = Drive<SaturationWindow>(QStringLiteral("Imperial"));
-    QWidget* window = driver->window();
-    QCOMPARE(TabOrder(window, window->findChild<QWidget*>("txtpH"), 6),
-             (QStringList{"txtpH", "txtTemp", "txtCa", "txtTa", "Command1", "txtSI", "txtpH"}));
 }
 
 // The window is complete, but the user cannot reach it: its entry is there, switched off.
