@@ -9,6 +9,7 @@
 #include "support/columns.h"
 #include "support/keptwindowstestcase.h"
 #include "support/samplereadings.h"
+#include "support/windowdriver.h"
 #include "ui/windowdescription.h"
 
 #include <QAccessible>
@@ -87,6 +88,8 @@ class DescribedWindowsTest : public KeptWindowsTestCase
 private Q_SLOTS:
     void samples_data();
     void samples();
+    void captionsAsStored_data();
+    void captionsAsStored();
     void captions_data() { AddWindowsWithBoxes(); }
     void captions();
     void tooltips_data() { AddWindowsWithBoxes(); }
@@ -141,6 +144,80 @@ void DescribedWindowsTest::samples()
     for (const auto& [box, text] : outputs)
         QCOMPARE(TextOf(window->findChild<QWidget*>(QLatin1String(box))), text);
     QCOMPARE(kept().feedback.heard(), QStringList());
+}
+
+// The captions a window opens with, in the words of the unit system stored; every box empty
+// but the one the description gives the pool size, which shows the text stored, unchecked.
+void DescribedWindowsTest::captionsAsStored_data()
+{
+    QTest::addColumn<WindowKind>("kind");
+    AddColumns<QString>({"uom", "poolSize", "captions"});
+    using enum WindowKind;
+    // clang-format off
+    const auto row = [](const char* tag, WindowKind kind, const char* uom, const char* poolSize,
+                        const char* captions) {
+        QTest::newRow(tag) << kind << uom << poolSize << captions;
+    };
+    const char* const galAt2 = "Label2=Pool Size (Gal.)";
+    const char* const litresAt2 = "Label2=Pool Size (L)";
+    for (const auto& [kind, name] : {std::pair{Alkalinity, "alkalinity"}, {CalciumHardness, "calcium"},
+                                     {CyanuricAcid, "cyanuric"}}) {
+        QTest::addRow("%s imperial", name) << kind << "Imperial" << " 12,5 gal " << galAt2;
+        QTest::addRow("%s metric", name) << kind << "Metric" << " 12,5 gal " << litresAt2;
+        QTest::addRow("%s never stored", name) << kind << "" << " 12,5 gal " << litresAt2;
+    }
+    row("alkalinity keeps its other texts", Alkalinity, "Metric", " 12,5 gal ",
+        "Label3=PPM change desired|Label4=RAISE|Label5=with Sodium Bicarbonate");
+    row("pH imperial", Ph, "Imperial", " 12,5 gal ",
+        "Label2=Pool Size (Gal.)|Label5=Sodium Carbonate (Oz)|"
+        "Label8=Sodium Bisulfate (dry acid) (Oz.)|Label9=Muriatic Acid 31% (Oz.)");
+    row("pH metric", Ph, "Metric", " 12,5 gal ",
+        "Label2=Pool Size (L)|Label5=Sodium Carbonate (g)|"
+        "Label8=Sodium Bisulfate (dry acid) (g)|Label9=Muriatic Acid 31% (ml)");
+    row("borax imperial", Borax, "Imperial", " 12,5 gal ",
+        "Label1=Pool Size (Gal.)|Label2=Sodium Tetraborate Decahydrate (Oz.)");
+    row("borax other letter case is metric", Borax, "IMPERIAL", " 12,5 gal ",
+        "Label1=Pool Size (L)|Label2=Sodium Tetraborate Decahydrate (k)");
+    row("salt imperial", Salt, "Imperial", " 12,5 gal ",
+        "Label1=Pool Size (Gal.)|Label2=Pounds of salt|Label6=Pounds of salt needed");
+    row("salt metric", Salt, "Metric", " 12,5 gal ",
+        "Label1=Pool Size (L)|Label2=Kilos of salt|Label6=Kilos of salt needed");
+    row("dilution imperial", Dilution, "Imperial", "20000", "Label1=Pool Size (Gal.)");
+    row("dilution metric", Dilution, "Metric", "75000", "Label1=Pool Size (L)");
+    row("dilution never stored", Dilution, "", "", "Label1=Pool Size (L)");
+    row("dilution pool size kept as stored", Dilution, "IMPERIAL", " 12,500 gal ",
+        "Label1=Pool Size (L)");
+    // A stored pool size has no box to go to in these two.
+    row("volume imperial", PoolVolume, "Imperial", "20000",
+        "lblUOM=All Measurements in FEET, volumes in GALLONS");
+    row("volume metric", PoolVolume, "Metric", "20000",
+        "lblUOM=All Measurements in METRES, volumes in LITRES");
+    row("volume never stored", PoolVolume, "", "20000",
+        "lblUOM=All Measurements in METRES, volumes in LITRES");
+    row("volume other letter case", PoolVolume, "imperial", "20000",
+        "lblUOM=All Measurements in METRES, volumes in LITRES");
+    row("saturation imperial", SaturationIndex, "Imperial", "20000", "Label2=Temp, Deg F");
+    row("saturation metric", SaturationIndex, "Metric", "20000", "Label2=Temp, Deg C");
+    row("saturation never stored", SaturationIndex, "", "20000", "Label2=Temp, Deg C");
+    row("saturation trailing blank", SaturationIndex, "Imperial ", "20000", "Label2=Temp, Deg C");
+    // clang-format on
+}
+
+void DescribedWindowsTest::captionsAsStored()
+{
+    QFETCH(WindowKind, kind);
+    QFETCH(QString, uom);
+    QFETCH(QString, poolSize);
+    QFETCH(QString, captions);
+    kept().settings.store(poolSize, QString(), uom);
+    QWidget* window = keeper().show(kind);
+    for (const auto& [label, caption] : BoxPairs(captions))
+        QCOMPARE(LabelText(window, label.constData()), caption);
+    const char* poolSizeBox = RowOf(kind).describe().load.poolSizeBox;
+    for (const ui::Box& box : BoxesOf(kind))
+        QCOMPARE(TextOf(window->findChild<QWidget*>(box.name)),
+                 poolSizeBox != nullptr && qstrcmp(box.name, poolSizeBox) == 0 ? poolSize
+                                                                               : QString());
 }
 
 // A screen reader names each box by the caption the description gives it, its row's heading

@@ -40,8 +40,6 @@ class DilutionWindowTest : public WindowTestCase
     Q_OBJECT
 
 private Q_SLOTS:
-    void loadStep_data();
-    void loadStep();
     void calculate_data();
     void calculate();
     void refused_data();
@@ -52,29 +50,6 @@ private Q_SLOTS:
 
     void layout();
 };
-
-void DilutionWindowTest::loadStep_data()
-{
-    // clang-format off
-    AddColumns<QString>({"uom", "poolSize", "caption"});
-    QTest::newRow("imperial") << "Imperial" << "20000" << "Pool Size (Gal.)";
-    QTest::newRow("metric") << "Metric" << "75000" << "Pool Size (L)";
-    QTest::newRow("never stored") << "" << "" << "Pool Size (L)";
-    QTest::newRow("pool size kept as stored") << "IMPERIAL" << " 12,500 gal " << "Pool Size (L)";
-    // clang-format on
-}
-
-void DilutionWindowTest::loadStep()
-{
-    QFETCH(QString, uom);
-    QFETCH(QString, poolSize);
-    QFETCH(QString, caption);
-    const auto driver = Drive<DilutionWindow>(uom, poolSize);
-    QCOMPARE(driver->text("Label1"), caption);
-    QCOMPARE(driver->text("txtGal"), poolSize);
-    for (const char* empty : {"txtPr", "txtSr", "txtFr", "txtPercDrain", "txtVolDrain"})
-        QCOMPARE(driver->text(empty), QString());
-}
 
 void DilutionWindowTest::calculate_data()
 {

@@ -38,8 +38,6 @@ class DosingWindowsTest : public WindowTestCase
     Q_OBJECT
 
 private Q_SLOTS:
-    void captions_data();
-    void captions();
     void calculate_data();
     void calculate();
     void refused_data();
@@ -47,51 +45,6 @@ private Q_SLOTS:
     void formulasFollowTheStore_data();
     void formulasFollowTheStore();
 };
-
-void DosingWindowsTest::captions_data()
-{
-    // clang-format off
-    AddColumns<QString>({"form", "uom", "captions"});
-    const QString galAt2 = "Label2=Pool Size (Gal.)", litresAt2 = "Label2=Pool Size (L)";
-    for (const char* form : {"alkalinity", "calcium", "cyanuric"}) {
-        QTest::addRow("%s imperial", form) << form << "Imperial" << galAt2;
-        QTest::addRow("%s metric", form) << form << "Metric" << litresAt2;
-        QTest::addRow("%s never stored", form) << form << "" << litresAt2;
-    }
-    QTest::newRow("alkalinity keeps its other texts")
-        << "alkalinity" << "Metric" << "Label3=PPM change desired|Label4=RAISE|Label5=with Sodium Bicarbonate";
-    QTest::newRow("pH imperial")
-        << "ph" << "Imperial"
-        << "Label2=Pool Size (Gal.)|Label5=Sodium Carbonate (Oz)|"
-           "Label8=Sodium Bisulfate (dry acid) (Oz.)|Label9=Muriatic Acid 31% (Oz.)";
-    QTest::newRow("pH metric")
-        << "ph" << "Metric"
-        << "Label2=Pool Size (L)|Label5=Sodium Carbonate (g)|"
-           "Label8=Sodium Bisulfate (dry acid) (g)|Label9=Muriatic Acid 31% (ml)";
-    QTest::newRow("borax imperial")
-        << "borax" << "Imperial"
-        << "Label1=Pool Size (Gal.)|Label2=Sodium Tetraborate Decahydrate (Oz.)";
-    QTest::newRow("borax other letter case is metric")
-        << "borax" << "IMPERIAL" << "Label1=Pool Size (L)|Label2=Sodium Tetraborate Decahydrate (k)";
-    QTest::newRow("salt imperial")
-        << "salt" << "Imperial"
-        << "Label1=Pool Size (Gal.)|Label2=Pounds of salt|Label6=Pounds of salt needed";
-    QTest::newRow("salt metric")
-        << "salt" << "Metric"
-        << "Label1=Pool Size (L)|Label2=Kilos of salt|Label6=Kilos of salt needed";
-    // clang-format on
-}
-
-void DosingWindowsTest::captions()
-{
-    QFETCH(QString, form);
-    QFETCH(QString, uom);
-    QFETCH(QString, captions);
-    const auto driver = Open(form, uom, QStringLiteral(" 12,5 gal "));
-    QCOMPARE(driver->text("txtGal"), QStringLiteral(" 12,5 gal ")); // as stored, unchecked
-    for (const auto& [label, caption] : BoxPairs(captions))
-        QCOMPARE(driver->text(label), caption);
-}
 
 void DosingWindowsTest::calculate_data()
 {

@@ -14,7 +14,6 @@
 
 namespace {
 
-const QString kFeet = QStringLiteral("All Measurements in FEET, volumes in GALLONS");
 const QString kMetres = QStringLiteral("All Measurements in METRES, volumes in LITRES");
 
 QString Outputs(const WindowDriver& driver)
@@ -36,8 +35,6 @@ class PoolVolumeWindowTest : public WindowTestCase
     Q_OBJECT
 
 private Q_SLOTS:
-    void loadStep_data();
-    void loadStep();
     void calculate_data();
     void calculate();
     void refused_data();
@@ -47,26 +44,6 @@ private Q_SLOTS:
     void layout();
     void everyBoxIsATabStop();
 };
-
-void PoolVolumeWindowTest::loadStep_data()
-{
-    AddColumns<QString>({"uom", "units"});
-    QTest::newRow("imperial") << "Imperial" << kFeet;
-    QTest::newRow("metric") << "Metric" << kMetres;
-    QTest::newRow("never stored") << "" << kMetres;
-    QTest::newRow("other letter case") << "imperial" << kMetres;
-}
-
-void PoolVolumeWindowTest::loadStep()
-{
-    QFETCH(QString, uom);
-    QFETCH(QString, units);
-    // A stored pool size has no box to go to here.
-    const auto driver = Drive<PoolVolumeWindow>(uom, QStringLiteral("20000"));
-    QCOMPARE(driver->text("lblUOM"), units);
-    for (const QString& box : driver->boxTexts())
-        QVERIFY2(box.endsWith('='), qPrintable(box));
-}
 
 void PoolVolumeWindowTest::calculate_data()
 {

@@ -27,8 +27,6 @@ class SaturationWindowTest : public WindowTestCase
     Q_OBJECT
 
 private Q_SLOTS:
-    void loadStep_data();
-    void loadStep();
     void calculate_data();
     void calculate();
     void unreadable_data();
@@ -38,27 +36,6 @@ private Q_SLOTS:
     void layout();
     void menuEntryIsSwitchedOff();
 };
-
-void SaturationWindowTest::loadStep_data()
-{
-    // clang-format off
-    AddColumns<QString>({"uom", "caption"});
-    QTest::newRow("imperial") << "Imperial" << "Temp, Deg F";
-    QTest::newRow("metric") << "Metric" << "Temp, Deg C";
-    QTest::newRow("never stored") << "" << "Temp, Deg C";
-    QTest::newRow("trailing blank") << "Imperial " << "Temp, Deg C";
-    // clang-format on
-}
-
-void SaturationWindowTest::loadStep()
-{
-    QFETCH(QString, uom);
-    QFETCH(QString, caption);
-    const auto driver = Drive<SaturationWindow>(uom, QStringLiteral("20000"));
-    QCOMPARE(driver->text("Label2"), caption);
-    for (const QString& box : driver->boxTexts())
-        QVERIFY2(box.endsWith('='), qPrintable(box)); // no pool size, nothing pre-filled
-}
 
 void SaturationWindowTest::calculate_data()
 {
