@@ -41,7 +41,7 @@ void AboutWindowTest::texts()
             QVERIFY2(label->alignment() & Qt::AlignHCenter, qPrintable(label->objectName()));
 }
 
-// Where each control stands: tst_windowlayout.
+// Where each control stands: tst_windowtables.
 void AboutWindowTest::layout()
 {
     AboutWindow window;

@@ -330,7 +330,7 @@ void MainWindowTest::realMessageBox()
 
 void MainWindowTest::layout()
 {
-    // Where each control stands: tst_windowlayout.
+    // Where each control stands: tst_windowtables.
     QCOMPARE(m_window->centralWidget()->y(), m_window->menuBar()->height());
     const auto* line = m_window->findChild<QFrame*>("Line1");
     QCOMPARE(line->frameShape(), QFrame::HLine);

@@ -378,7 +378,7 @@ void SettingsWindowTest::optionButtonsFormOneGroup()
     QCOMPARE(option("optImperial")->parentWidget(), m_window.data());
 }
 
-// Where each control stands, and the tab order: tst_windowlayout.
+// Where each control stands, and the tab order: tst_windowtables.
 void SettingsWindowTest::layout()
 {
     QCOMPARE(m_window->findChild<QPushButton*>("Command1")->text(),

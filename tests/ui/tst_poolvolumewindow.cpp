@@ -158,7 +158,7 @@ void PoolVolumeWindowTest::unitSystemIsReadAtEveryPress()
 
 void PoolVolumeWindowTest::layout()
 {
-    // Where each control stands: tst_windowlayout.
+    // Where each control stands: tst_windowtables.
     const auto driver = Drive<PoolVolumeWindow>(QStringLiteral("Imperial"));
     QWidget* window = driver->window();
     for (const auto& [name, y] : {std::pair{"Line3", 72}, {"Line1", 160}, {"Line2", 248}}) {
