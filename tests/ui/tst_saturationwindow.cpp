@@ -27,8 +27,6 @@ class SaturationWindowTest : public WindowTestCase
     Q_OBJECT
 
 private Q_SLOTS:
-    void calculate_data();
-    void calculate();
     void unreadable_data();
     void unreadable();
     void unitSystemIsReadAtEveryPress();
@@ -37,42 +35,6 @@ private Q_SLOTS:
     void menuEntryIsSwitchedOff();
 };
 
-void SaturationWindowTest::calculate_data()
-{
-    // clang-format off
-    AddColumns<QString>({"uom", "pH", "temperature", "calcium", "alkalinity", "index"});
-    QTest::newRow("84 F, single-precision 0.7")
-        << "Imperial" << "7.6" << "84" << "400" << "150" << "0.599999988079071";
-    QTest::newRow("80 F") << "Imperial" << "7.2" << "80" << "100" << "100" << "-0.699999976158141";
-    QTest::newRow("the top rows") << "Imperial" << "7.0" << "128" << "1000" << "1000" << "1.5";
-    QTest::newRow("27 C") << "Metric" << "7.5" << "27" << "100" << "100" << "-0.399999976158142";
-    QTest::newRow("never stored is Celsius")
-        << "" << "7.5" << "27" << "100" << "100" << "-0.399999976158142";
-    QTest::newRow("a gap reading keeps the row below")
-        << "Imperial" << "7.5" << "83.5" << "25" << "999.5" << "-0.799999976158141";
-    QTest::newRow("blanks around the numbers")
-        << "Imperial" << " 7.0" << "128 " << " 1000 " << "1000" << "1.5";
-    // clang-format on
-}
-
-void SaturationWindowTest::calculate()
-{
-    QFETCH(QString, uom);
-    QFETCH(QString, pH);
-    QFETCH(QString, temperature);
-    QFETCH(QString, calcium);
-    QFETCH(QString, alkalinity);
-    QFETCH(QString, index);
-    const auto driver = Drive<SaturationWindow>(uom);
-    driver->type("txtSI", QStringLiteral("typed over")); // white and editable, yet overwritten
-    driver->typeInto(kReadings, {pH, temperature, calcium, alkalinity});
-    driver->press();
-    QCOMPARE(driver->text("txtSI"), index);
-    QCOMPARE(driver->feedback().heard(), QStringList());
-}
-
-// No box is required; the first box that is no number stops the press, and the boxes are read
-// temperature, calcium hardness, alkalinity, then pH.
 void SaturationWindowTest::unreadable_data()
 {
     // clang-format off
