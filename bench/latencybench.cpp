@@ -8,6 +8,7 @@
 #include "app/windowcatalog.h"
 #include "firstframe.h"
 #include "stats.h"
+#include "support/samplereadings.h"
 #include "ui/userfeedback.h"
 #include "ui/windowkeeper.h"
 
@@ -42,49 +43,14 @@ public:
     int complaints = 0;
 };
 
+// One press of a window's button with valid readings, taken from the tests' sample readings so
+// that every press writes its outputs.
 struct Calculator
 {
-    const char* name; // none for a window without a Calculate button
+    QByteArray name; // window and button: "volume Command2"
     WindowKind kind;
-    const char* button;
-    std::vector<std::pair<const char*, const char*>> inputs;
-    std::vector<const char*> outputs;
+    Sample sample;
 };
-
-// One valid set of readings per Calculate button, so that every press writes its outputs; every
-// window of the program's table is here.
-// clang-format off
-const std::vector<Calculator> kCalculators = {
-    {nullptr, WindowKind::About, nullptr, {}, {}},
-    {nullptr, WindowKind::Settings, nullptr, {}, {}},
-    {"Chlorine (main)", WindowKind::Main, "Command1",
-     {{"txtGal", "20000"}, {"txtChlorPerc", "6"}, {"txtQuantBleach", "1"}, {"txtPPMTarget", "2"}},
-     {"txtPPM", "txtGalReq", "txtLongGal"}},
-    {"Alkalinity", WindowKind::Alkalinity, "Command1", {{"txtGal", "10000"}, {"txtPPM", "10"}},
-     {"txtOz"}},
-    {"Calcium Hardness", WindowKind::CalciumHardness, "Command1",
-     {{"txtGal", "25000"}, {"txtPPM", "30"}}, {"txtCaCl", "txtCaCl2"}},
-    {"Cyanuric Acid", WindowKind::CyanuricAcid, "Command1", {{"txtGal", "20000"}, {"txtPPM", "10"}},
-     {"txtCya"}},
-    {"pH", WindowKind::Ph, "Command1", {{"txtGal", "12345"}}, {"txtNa2CO3", "txtNaHSO4", "txtHCl"}},
-    {"Borax", WindowKind::Borax, "Command1", {{"txtGal", "10000"}, {"txtNa2B4O7", "100"}},
-     {"txtPPM"}},
-    {"Salt Calcs", WindowKind::Salt, "Command1",
-     {{"txtGal", "10000"}, {"txtSalt", "10"}, {"txtPPMInc", "3000"}},
-     {"txtPPMup", "txtLbsNeeded"}},
-    {"Dilution", WindowKind::Dilution, "Command1",
-     {{"txtGal", "20000"}, {"txtPr", "100"}, {"txtSr", "0"}, {"txtFr", "75"}},
-     {"txtPercDrain", "txtVolDrain"}},
-    {"Pool Volume, rectangle", WindowKind::PoolVolume, "Command1",
-     {{"txtRLength", "20"}, {"txtRWidth", "10"}, {"txtRAvgDepth", "5"}}, {"txtRVolume"}},
-    {"Pool Volume, oval", WindowKind::PoolVolume, "Command2",
-     {{"txtOLength", "30"}, {"txtOWidth", "15"}, {"txtOAvgDepth", "4.5"}}, {"txtOVolume"}},
-    {"Pool Volume, round", WindowKind::PoolVolume, "Command3", {{"txtDiam", "24"}, {"txtDepth", "4"}},
-     {"txtVolume"}},
-    {"Saturation Index", WindowKind::SaturationIndex, "Command1",
-     {{"txtpH", "7.6"}, {"txtTemp", "84"}, {"txtCa", "400"}, {"txtTa", "150"}}, {"txtSI"}},
-};
-// clang-format on
 
 // The offscreen platform says at every window that it cannot raise it; that is no news here.
 void QuietAboutThePlatform(QtMsgType type, const QMessageLogContext& context, const QString& text)
@@ -247,23 +213,22 @@ int main(int argc, char* argv[])
     std::printf("\nCalculate press to the outputs written, ms (first press, then %d presses)\n",
                 presses);
     PrintHeader("ms");
-    std::vector<const Calculator*> calculators;
+    // Every window of the program's table is in the sample file, most with a sample a button.
+    std::vector<Calculator> calculators;
     for (const WindowRow& row : Windows()) {
-        bool listed = false;
-        for (const Calculator& calculator : kCalculators) {
-            if (calculator.kind == row.kind) {
-                listed = true;
-                if (calculator.button != nullptr)
-                    calculators.push_back(&calculator);
-            }
-        }
-        if (!listed) {
+        const auto samples = SamplesOf(row.shortName);
+        if (!samples) {
             std::fprintf(stderr, "%s: no readings for this window\n", row.shortName);
             ++failures;
+            continue;
         }
+        for (const Sample& sample : *samples)
+            calculators.push_back(
+                {QByteArray(row.shortName) + ' ' + sample.button, row.kind, sample});
     }
-    for (const Calculator* each : calculators) {
-        const Calculator& calculator = *each;
+    for (const Calculator& calculator : calculators) {
+        // The settings above store Imperial.
+        const Sample::Texts& outputs = calculator.sample.outputs(calc::UnitSystem::Imperial);
         keeper.closeAllExcept(WindowKind::Main);
         QWidget* window = keeper.show(calculator.kind);
         if (!QTest::qWaitForWindowExposed(window)) {
@@ -271,26 +236,26 @@ int main(int argc, char* argv[])
             continue;
         }
         Settle();
-        for (const auto& [box, text] : calculator.inputs) {
-            auto* line = window->findChild<QLineEdit*>(QString::fromLatin1(box));
+        for (const auto& [box, text] : calculator.sample.readings) {
+            auto* line = window->findChild<QLineEdit*>(QLatin1String(box));
             line->clear();
-            QTest::keyClicks(line, QString::fromLatin1(text));
+            QTest::keyClicks(line, text);
         }
-        auto* button = window->findChild<QPushButton*>(QString::fromLatin1(calculator.button));
+        auto* button = window->findChild<QPushButton*>(QLatin1String(calculator.sample.button));
         const auto clearOutputs = [&] {
-            for (const char* box : calculator.outputs) {
-                if (auto* line = window->findChild<QLineEdit*>(QString::fromLatin1(box)))
+            for (const auto& [box, text] : outputs) {
+                if (auto* line = window->findChild<QLineEdit*>(QLatin1String(box)))
                     line->clear();
-                else if (auto* plain = window->findChild<QPlainTextEdit*>(QString::fromLatin1(box)))
+                else if (auto* plain = window->findChild<QPlainTextEdit*>(QLatin1String(box)))
                     plain->clear();
             }
         };
         const auto allWritten = [&] {
-            for (const char* box : calculator.outputs) {
-                auto* line = window->findChild<QLineEdit*>(QString::fromLatin1(box));
-                auto* plain = window->findChild<QPlainTextEdit*>(QString::fromLatin1(box));
-                if ((line != nullptr && line->text().isEmpty()) ||
-                    (plain != nullptr && plain->toPlainText().isEmpty()))
+            for (const auto& [box, text] : outputs) {
+                auto* line = window->findChild<QLineEdit*>(QLatin1String(box));
+                auto* plain = window->findChild<QPlainTextEdit*>(QLatin1String(box));
+                if ((line != nullptr && line->text() != text) ||
+                    (plain != nullptr && plain->toPlainText() != text))
                     return false;
             }
             return true;
@@ -309,11 +274,12 @@ int main(int argc, char* argv[])
                 QCoreApplication::processEvents(); // let the repaints happen, as between presses
         }
         if (!written) {
-            std::fprintf(stderr, "%s: a press did not write its outputs\n", calculator.name);
+            std::fprintf(stderr, "%s: a press did not write its outputs\n",
+                         calculator.name.constData());
             ++failures;
             feedback.complaints = 0;
         }
-        PrintRow(calculator.name, first, Summarize(times), 3);
+        PrintRow(calculator.name.constData(), first, Summarize(times), 3);
     }
     std::fflush(stdout);
     return failures > 0 ? 1 : 0;

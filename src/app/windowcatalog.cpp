@@ -38,22 +38,33 @@ using enum WindowKind;
 constexpr MenuEntry kNoEntry{0, nullptr, nullptr, false};
 
 // clang-format off
-// kind, short name, menu entry {place, name, caption[, enabled]}, how it is made
+// kind, short name, menu entry {place, name, caption[, enabled]}, how it is made, description
 constexpr WindowRow kWindows[] = {
-    {Main,            "main",       kNoEntry,                           Make<MainWindow>},
-    {About,           "about",      {1, "abt", QT_TRANSLATE_NOOP("Menu", "About")},                MakeAbout},
-    {Alkalinity,      "alkalinity", {2, "alk", QT_TRANSLATE_NOOP("Menu", "Alkalinity")},           Make<AlkalinityWindow>},
-    {CalciumHardness, "calcium",    {4, "CaHard", QT_TRANSLATE_NOOP("Menu", "Calcium Hardness")},  Make<CalciumWindow>},
-    {CyanuricAcid,    "cyanuric",   {5, "cyan", QT_TRANSLATE_NOOP("Menu", "Cyanuric Acid")},       Make<CyanuricWindow>},
-    {Ph,              "ph",         {8, "ph", QT_TRANSLATE_NOOP("Menu", "pH")},                    Make<PhWindow>},
-    {Dilution,        "dilution",   {6, "dilution", QT_TRANSLATE_NOOP("Menu", "Dilution")},        Make<DilutionWindow>},
-    {Borax,           "borax",      {3, "borax", QT_TRANSLATE_NOOP("Menu", "Borax")},              Make<BoraxWindow>},
-    {PoolVolume,      "volume",     {9, "volume", QT_TRANSLATE_NOOP("Menu", "Pool Volume")},       Make<PoolVolumeWindow>},
-    {Salt,            "salt",       {10, "salt", QT_TRANSLATE_NOOP("Menu", "Salt Calcs")},         Make<SaltWindow>},
-    {Settings,        "settings",   {11, "settings", QT_TRANSLATE_NOOP("Menu", "Settings")},       Make<SettingsWindow>},
+    {Main,            "main",       kNoEntry,
+     Make<MainWindow>, &MainWindow::description},
+    {About,           "about",      {1, "abt", QT_TRANSLATE_NOOP("Menu", "About")},
+     MakeAbout},
+    {Alkalinity,      "alkalinity", {2, "alk", QT_TRANSLATE_NOOP("Menu", "Alkalinity")},
+     Make<AlkalinityWindow>, &AlkalinityWindow::description},
+    {CalciumHardness, "calcium",    {4, "CaHard", QT_TRANSLATE_NOOP("Menu", "Calcium Hardness")},
+     Make<CalciumWindow>, &CalciumWindow::description},
+    {CyanuricAcid,    "cyanuric",   {5, "cyan", QT_TRANSLATE_NOOP("Menu", "Cyanuric Acid")},
+     Make<CyanuricWindow>, &CyanuricWindow::description},
+    {Ph,              "ph",         {8, "ph", QT_TRANSLATE_NOOP("Menu", "pH")},
+     Make<PhWindow>, &PhWindow::description},
+    {Dilution,        "dilution",   {6, "dilution", QT_TRANSLATE_NOOP("Menu", "Dilution")},
+     Make<DilutionWindow>, &DilutionWindow::description},
+    {Borax,           "borax",      {3, "borax", QT_TRANSLATE_NOOP("Menu", "Borax")},
+     Make<BoraxWindow>, &BoraxWindow::description},
+    {PoolVolume,      "volume",     {9, "volume", QT_TRANSLATE_NOOP("Menu", "Pool Volume")},
+     Make<PoolVolumeWindow>, &PoolVolumeWindow::description},
+    {Salt,            "salt",       {10, "salt", QT_TRANSLATE_NOOP("Menu", "Salt Calcs")},
+     Make<SaltWindow>, &SaltWindow::description},
+    {Settings,        "settings",   {11, "settings", QT_TRANSLATE_NOOP("Menu", "Settings")},
+     Make<SettingsWindow>},
     // The window is complete, but its entry is switched off for good.
     {SaturationIndex, "saturation", {7, "satind", QT_TRANSLATE_NOOP("Menu", "Saturation Index"), false},
-     Make<SaturationWindow>},
+     Make<SaturationWindow>, &SaturationWindow::description},
 };
 // clang-format on
 

@@ -9,6 +9,9 @@
 
 class QWidget;
 struct WindowServices;
+namespace ui {
+struct WindowDescription;
+}
 
 // A window's entry in the main window's "More Calcs" menu, whose order is not alphabetical and
 // whose entries have no shortcuts or access keys.
@@ -30,6 +33,9 @@ struct WindowRow
     const char* shortName;
     MenuEntry menu;
     QWidget* (*make)(const WindowServices& services);
+    // Its boxes and buttons as data, for the tests and tools that follow them; nullptr for a
+    // window without a description (About, Settings).
+    const ui::WindowDescription& (*describe)() = nullptr;
 };
 
 // Every window of the program, in the order of its form number (Form1 .. Form12), which is the

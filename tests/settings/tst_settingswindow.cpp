@@ -7,7 +7,6 @@
 #include "support/columns.h"
 #include "support/keptwindows.h"
 #include "support/messages.h"
-#include "support/windowchecks.h"
 #include "support/windowtests.h"
 
 #include <QLabel>
@@ -74,7 +73,6 @@ private Q_SLOTS:
     void partlyFailedSaveSaysWhatWasSaved();
     void optionButtonsFormOneGroup();
     void layout();
-    void tabOrderAndFocus();
 
 private:
     QLineEdit* box(const char* name) const { return m_window->findChild<QLineEdit*>(name); }
@@ -386,34 +384,14 @@ void SettingsWindowTest::optionButtonsFormOneGroup()
     QCOMPARE(option("optImperial")->parentWidget(), m_window.data());
 }
 
+// Where each control stands, and the tab order: tst_windowtables.
 void SettingsWindowTest::layout()
 {
-    // clang-format off
-    const QString misplaced = MisplacedControls(
-        m_window, {{"Label1", 240, 720, 1335, 255},          {"txtPoolSize", 1800, 720, 1455, 285},
-                   {"Label2", 0, 0, 4695, 495},              {"Command1", 1680, 3000, 1215, 495},
-                   {"Label3", 240, 1080, 1215, 495},         {"txtBleachStrength", 1800, 1200, 975, 285},
-                   {"Frame1", 1800, 1560, 1935, 1215},       {"optImperial", 2160, 1800, 1215, 375},
-                   {"optMetric", 2160, 2160, 1215, 375},     {"Label4", 240, 2040, 1215, 495}});
-    // clang-format on
-    QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
     QCOMPARE(m_window->findChild<QPushButton*>("Command1")->text(),
              QStringLiteral("Save && Close"));
     const QFont heading = m_window->findChild<QLabel*>("Label2")->font();
     QVERIFY(heading.bold() && !heading.italic());
     QCOMPARE(heading.pointSizeF(), 13.5);
-}
-
-void SettingsWindowTest::tabOrderAndFocus()
-{
-    m_window->load();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
-    QCOMPARE(QApplication::focusWidget(), box("txtPoolSize"));
-    // Qt gives the option group one tab stop; the arrow keys move within it.
-    QCOMPARE(TabOrder(m_window, box("txtPoolSize"), 4),
-             (QStringList{"txtPoolSize", "Command1", "txtBleachStrength", "optImperial",
-                          "txtPoolSize"}));
 }
 
 QTEST_MAIN(SettingsWindowTest)

@@ -24,6 +24,8 @@ inline const QString kBlank = QStringLiteral(
     "calculate!");
 inline const QString kTooLarge = QStringLiteral(
     "The result is too large to be worked out. Please check the figures in the white boxes.");
+inline const QString kSameReadings = QStringLiteral(
+    "The share to drain cannot be worked out when the refill water reads the same as the pool.");
 inline const QString kPoolSizeZero = QStringLiteral("The pool size may not be 0.");
 // Save & Close with neither unit button chosen, which only a failed read leaves.
 inline const QString kChooseUnit =

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/columns.h"
 #include "support/messages.h"
-#include "support/windowchecks.h"
 #include "support/windowdriver.h"
 #include "support/windowtests.h"
 #include "ui/dilutionwindow.h"
@@ -14,9 +13,6 @@
 #include <QTest>
 
 namespace {
-
-const QString kSameReadings = QStringLiteral(
-    "The share to drain cannot be worked out when the refill water reads the same as the pool.");
 
 std::unique_ptr<WindowDriver> Open(const QString& uom = QStringLiteral("Imperial"))
 {
@@ -41,117 +37,13 @@ class DilutionWindowTest : public WindowTestCase
     Q_OBJECT
 
 private Q_SLOTS:
-    void loadStep_data();
-    void loadStep();
-    void calculate_data();
-    void calculate();
-    void refused_data();
-    void refused();
     void shareIsWrittenBeforeThePoolSizeIsRead_data();
     void shareIsWrittenBeforeThePoolSizeIsRead();
     void noSettingIsReadOnCalculate();
 
     void layout();
-    void tabOrder();
 };
 
-void DilutionWindowTest::loadStep_data()
-{
-    // clang-format off
-    AddColumns<QString>({"uom", "poolSize", "caption"});
-    QTest::newRow("imperial") << "Imperial" << "20000" << "Pool Size (Gal.)";
-    QTest::newRow("metric") << "Metric" << "75000" << "Pool Size (L)";
-    QTest::newRow("never stored") << "" << "" << "Pool Size (L)";
-    QTest::newRow("pool size kept as stored") << "IMPERIAL" << " 12,500 gal " << "Pool Size (L)";
-    // clang-format on
-}
-
-void DilutionWindowTest::loadStep()
-{
-    QFETCH(QString, uom);
-    QFETCH(QString, poolSize);
-    QFETCH(QString, caption);
-    const auto driver = Drive<DilutionWindow>(uom, poolSize);
-    QCOMPARE(driver->text("Label1"), caption);
-    QCOMPARE(driver->text("txtGal"), poolSize);
-    for (const char* empty : {"txtPr", "txtSr", "txtFr", "txtPercDrain", "txtVolDrain"})
-        QCOMPARE(driver->text(empty), QString());
-}
-
-void DilutionWindowTest::calculate_data()
-{
-    // clang-format off
-    // outputs: txtPercDrain|txtVolDrain
-    AddColumns<QString>({"uom", "poolSize", "pool", "refill", "wanted", "outputs"});
-    QTest::newRow("a quarter shows 0.25, not 25")
-        << "Imperial" << "20000" << "100" << "0" << "75" << "0.25|5000";
-    QTest::newRow("the same in litres")
-        << "Metric" << "20000" << "100" << "0" << "75" << "0.25|5000";
-    QTest::newRow("volume from the unrounded share")
-        << "Imperial" << "10000" << "90" << "0" << "60" << "0.33|3333";
-    QTest::newRow("refill water has some")
-        << "Metric" << "25000" << "4000" << "200" << "1000" << "0.79|19737";
-    QTest::newRow("share half rounds to even")
-        << "Imperial" << "1000" << "8" << "0" << "7" << "0.12|125";
-    QTest::newRow("volume half rounds to even")
-        << "Imperial" << "5" << "2" << "0" << "1" << "0.5|2";
-    QTest::newRow("wanted above the pool: negative")
-        << "Imperial" << "10000" << "50" << "0" << "80" << "-0.6|-6000";
-    QTest::newRow("already there") << "Imperial" << "10000" << "50" << "10" << "50" << "0|0";
-    QTest::newRow("blanks around the numbers")
-        << "Imperial" << " 20000" << "100 " << " 0 " << "75" << "0.25|5000";
-    // clang-format on
-}
-
-void DilutionWindowTest::calculate()
-{
-    QFETCH(QString, uom);
-    QFETCH(QString, poolSize);
-    QFETCH(QString, pool);
-    QFETCH(QString, refill);
-    QFETCH(QString, wanted);
-    QFETCH(QString, outputs);
-    const auto driver = Open(uom);
-    driver->typeInto(kReadings, {poolSize, pool, refill, wanted});
-    driver->press();
-    QCOMPARE(Outputs(*driver), outputs);
-    QCOMPARE(driver->feedback().heard(), QStringList());
-}
-
-void DilutionWindowTest::refused_data()
-{
-    // clang-format off
-    AddColumns<QString>({"poolSize", "pool", "refill", "wanted", "message"});
-    const QString& fill = message::kFillAllWhiteBoxes;
-    QTest::newRow("no pool size") << "" << "100" << "0" << "75" << fill;
-    QTest::newRow("no pool reading") << "20000" << "" << "0" << "75" << fill;
-    QTest::newRow("no refill reading") << "20000" << "100" << "" << "75" << fill;
-    QTest::newRow("no wanted reading") << "20000" << "100" << "0" << "" << fill;
-    QTest::newRow("empty, and another box unreadable") << "" << "x" << "0" << "75" << fill;
-    QTest::newRow("refill reads as the pool") << "20000" << "50" << "50" << "20" << kSameReadings;
-    QTest::newRow("all three the same, 0 / 0") << "20000" << "50" << "50" << "50" << kSameReadings;
-    QTest::newRow("pool reading unreadable")
-        << "20000" << "lots" << "0" << "75" << message::NotANumber("lots");
-    QTest::newRow("wanted met before refill")
-        << "20000" << "100" << "r" << "w" << message::NotANumber("w");
-    QTest::newRow("share beyond a double")
-        << "20000" << "1e308" << "0" << "-1e308" << message::kTooLarge;
-    // clang-format on
-}
-
-void DilutionWindowTest::refused()
-{
-    QFETCH(QString, poolSize);
-    QFETCH(QString, pool);
-    QFETCH(QString, refill);
-    QFETCH(QString, wanted);
-    QFETCH(QString, message);
-    const auto driver = Open();
-    driver->typeInto(kReadings, {poolSize, pool, refill, wanted});
-    QCOMPARE(driver->pressRefused(), message);
-}
-
-// The one press that changes a box and still complains: the share is shown, the volume kept.
 void DilutionWindowTest::shareIsWrittenBeforeThePoolSizeIsRead_data()
 {
     AddColumns<QString>({"poolSize", "message"});
@@ -223,15 +115,6 @@ void DilutionWindowTest::layout()
     // The alternatives stand one above the other, "- OR -" between them.
     QCOMPARE(geometry("Label8").center().x(), geometry("txtPercDrain").center().x());
     QVERIFY(geometry("Label8").bottom() < geometry("txtVolDrain").top());
-}
-
-void DilutionWindowTest::tabOrder()
-{
-    const auto driver = Drive<DilutionWindow>(QStringLiteral("Imperial"));
-    QWidget* window = driver->window();
-    QCOMPARE(TabOrder(window, window->findChild<QWidget*>("txtGal"), 7),
-             (QStringList{"txtGal", "txtPr", "txtSr", "txtFr", "txtPercDrain", "txtVolDrain",
-                          "Command1", "txtGal"}));
 }
 
 QTEST_MAIN(DilutionWindowTest)

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/columns.h"
 #include "support/messages.h"
-#include "support/windowchecks.h"
 #include "support/windowdriver.h"
 #include "support/windowtests.h"
 #include "ui/poolvolumewindow.h"
@@ -15,20 +14,7 @@
 
 namespace {
 
-const QString kFeet = QStringLiteral("All Measurements in FEET, volumes in GALLONS");
 const QString kMetres = QStringLiteral("All Measurements in METRES, volumes in LITRES");
-
-QString Outputs(const WindowDriver& driver)
-{
-    return driver.text("txtRVolume") + '|' + driver.text("txtOVolume") + '|' +
-           driver.text("txtVolume");
-}
-
-void PresetOutputs(WindowDriver& driver)
-{
-    for (const char* output : {"txtRVolume", "txtOVolume", "txtVolume"})
-        driver.setText(output, QStringLiteral("old"));
-}
 
 } // namespace
 
@@ -37,136 +23,11 @@ class PoolVolumeWindowTest : public WindowTestCase
     Q_OBJECT
 
 private Q_SLOTS:
-    void loadStep_data();
-    void loadStep();
-    void calculate_data();
-    void calculate();
-    void refused_data();
-    void refused();
     void unitSystemIsReadAtEveryPress();
 
     void layout();
     void everyBoxIsATabStop();
-    void tabOrderAndFocus();
 };
-
-void PoolVolumeWindowTest::loadStep_data()
-{
-    AddColumns<QString>({"uom", "units"});
-    QTest::newRow("imperial") << "Imperial" << kFeet;
-    QTest::newRow("metric") << "Metric" << kMetres;
-    QTest::newRow("never stored") << "" << kMetres;
-    QTest::newRow("other letter case") << "imperial" << kMetres;
-}
-
-void PoolVolumeWindowTest::loadStep()
-{
-    QFETCH(QString, uom);
-    QFETCH(QString, units);
-    // A stored pool size has no box to go to here.
-    const auto driver = Drive<PoolVolumeWindow>(uom, QStringLiteral("20000"));
-    QCOMPARE(driver->text("lblUOM"), units);
-    for (const QString& box : driver->boxTexts())
-        QVERIFY2(box.endsWith('='), qPrintable(box));
-}
-
-void PoolVolumeWindowTest::calculate_data()
-{
-    // clang-format off
-    // outputs: txtRVolume|txtOVolume|txtVolume
-    AddColumns<QString>({"uom", "button", "inputs", "outputs"});
-
-    const QString rectangle = "txtRLength=20|txtRWidth=10|txtRAvgDepth=5";
-    const QString oval = "txtOLength=30|txtOWidth=15|txtOAvgDepth=4.5";
-    const QString round = "txtDiam=24|txtDepth=4";
-    QTest::newRow("rectangular, gallons")
-        << "Imperial" << "Command1" << rectangle << "7500|old|old";
-    QTest::newRow("rectangular, litres") << "Metric"
-                                         << "Command1"
-                                         << "txtRLength=10|txtRWidth=5|txtRAvgDepth=1.5"
-                                         << "75000|old|old";
-    QTest::newRow("rectangular, 15 digits hide the rounding error")
-        << "Metric" << "Command1" << "txtRLength=0.1|txtRWidth=0.2|txtRAvgDepth=0.3" << "6|old|old";
-    QTest::newRow("oval, gallons") << "Imperial" << "Command2" << oval << "old|11927.25|old";
-    QTest::newRow("round, gallons") << "Imperial" << "Command3" << round << "old|old|13570.56";
-    QTest::newRow("round, litres")
-        << "Metric" << "Command3" << "txtDiam=5|txtDepth=1.2" << "old|old|23550";
-    QTest::newRow("never stored is metric")
-        << "" << "Command3" << "txtDiam=5|txtDepth=1.2" << "old|old|23550";
-    QTest::newRow("round, negative diameter squares away")
-        << "Metric" << "Command3" << "txtDiam=-5|txtDepth=1.2" << "old|old|23550";
-    QTest::newRow("rectangular, nothing deep")
-        << "Imperial" << "Command1" << "txtRLength=20|txtRWidth=10|txtRAvgDepth=0" << "0|old|old";
-    QTest::newRow("blanks around the numbers") << "Imperial"
-                                               << "Command1"
-                                               << "txtRLength= 20 |txtRWidth=10 |txtRAvgDepth= 5"
-                                               << "7500|old|old";
-    // Each button reads and writes its own row only.
-    QTest::newRow("oval, the other rows empty")
-        << "Imperial" << "Command2" << oval << "old|11927.25|old";
-    QTest::newRow("rectangular, the other rows hold text")
-        << "Imperial"
-        << "Command1" << rectangle + "|txtOLength=x|txtOWidth=y|txtOAvgDepth=z|txtDiam=q|txtDepth=r"
-        << "7500|old|old";
-    QTest::newRow("round, the other rows filled")
-        << "Imperial" << "Command3" << rectangle + '|' + oval + '|' + round << "old|old|13570.56";
-    // clang-format on
-}
-
-void PoolVolumeWindowTest::calculate()
-{
-    QFETCH(QString, uom);
-    QFETCH(QString, button);
-    QFETCH(QString, inputs);
-    QFETCH(QString, outputs);
-    const auto driver = Drive<PoolVolumeWindow>(uom);
-    PresetOutputs(*driver);
-    driver->typeEach(inputs);
-    driver->press(button.toLatin1().constData());
-    QCOMPARE(Outputs(*driver), outputs);
-    QCOMPARE(driver->feedback().heard(), QStringList());
-}
-
-void PoolVolumeWindowTest::refused_data()
-{
-    // clang-format off
-    AddColumns<QString>({"button", "inputs", "message"});
-    QTest::newRow("rectangular, no depth")
-        << "Command1" << "txtRLength=20|txtRWidth=10" << message::kFillAllFields;
-    QTest::newRow("rectangular, no length")
-        << "Command1" << "txtRWidth=10|txtRAvgDepth=5" << message::kFillAllFields;
-    QTest::newRow("oval empty, rectangular filled")
-        << "Command2" << "txtRLength=20|txtRWidth=10|txtRAvgDepth=5" << message::kFillAllFields;
-    QTest::newRow("oval, no width")
-        << "Command2" << "txtOLength=30|txtOAvgDepth=4.5" << message::kFillAllFields;
-    QTest::newRow("oval, no depth")
-        << "Command2" << "txtOLength=30|txtOWidth=15" << message::kFillAllFields;
-    QTest::newRow("round, no depth") << "Command3" << "txtDiam=24" << message::kFillAllFields;
-    QTest::newRow("round, no diameter") << "Command3" << "txtDepth=4" << message::kFillAllFields;
-    QTest::newRow("a blank counts as filled and is no number")
-        << "Command3"
-        << "txtDiam= |txtDepth=4" << message::kBlank;
-    QTest::newRow("letters") << "Command2" << "txtOLength=30|txtOWidth=wide|txtOAvgDepth=4.5"
-                             << message::NotANumber("wide");
-    QTest::newRow("another locale's decimal comma")
-        << "Command1" << "txtRLength=2,5|txtRWidth=10|txtRAvgDepth=5" << message::NotANumber("2,5");
-    QTest::newRow("rectangular overflow")
-        << "Command1" << "txtRLength=1e200|txtRWidth=1e200|txtRAvgDepth=1" << message::kTooLarge;
-    QTest::newRow("round overflow")
-        << "Command3" << "txtDiam=1e200|txtDepth=0" << message::kTooLarge;
-    // clang-format on
-}
-
-void PoolVolumeWindowTest::refused()
-{
-    QFETCH(QString, button);
-    QFETCH(QString, inputs);
-    QFETCH(QString, message);
-    const auto driver = Drive<PoolVolumeWindow>(QStringLiteral("Imperial"));
-    PresetOutputs(*driver);
-    driver->typeEach(inputs);
-    QCOMPARE(driver->pressRefused(button.toLatin1().constData()), message);
-}
 
 void PoolVolumeWindowTest::unitSystemIsReadAtEveryPress()
 {
@@ -183,27 +44,9 @@ void PoolVolumeWindowTest::unitSystemIsReadAtEveryPress()
 
 void PoolVolumeWindowTest::layout()
 {
+    // Where each control stands: tst_windowtables.
     const auto driver = Drive<PoolVolumeWindow>(QStringLiteral("Imperial"));
     QWidget* window = driver->window();
-    // clang-format off
-    const QString misplaced = MisplacedControls(
-        window, {{"Label1", 0, 120, 6855, 495},          {"Label2", 120, 1200, 1095, 255},
-                 {"Label3", 600, 1560, 615, 255},        {"Label4", 1680, 1560, 495, 255},
-                 {"txtRLength", 480, 1920, 855, 285},    {"txtRWidth", 1440, 1920, 855, 285},
-                 {"txtRAvgDepth", 2400, 1920, 855, 285}, {"Command1", 4920, 1680, 1215, 495},
-                 {"Label6", 3840, 1560, 855, 255},       {"txtOLength", 480, 3240, 855, 285},
-                 {"txtOWidth", 1440, 3240, 855, 285},    {"txtOAvgDepth", 2400, 3240, 855, 285},
-                 {"Command2", 4920, 3000, 1215, 495},    {"txtDiam", 480, 4560, 855, 285},
-                 {"txtDepth", 1560, 4560, 855, 285},     {"Command3", 4920, 4320, 1215, 495},
-                 {"txtRVolume", 3840, 1920, 855, 285},   {"lblRAveDepth", 2400, 1560, 855, 255},
-                 {"txtOVolume", 3840, 3240, 855, 285},   {"Label5", 2400, 2880, 855, 255},
-                 {"Label7", 3840, 2880, 855, 255},       {"Label8", 1680, 2880, 495, 255},
-                 {"Label9", 600, 2880, 615, 255},        {"Label10", 120, 2520, 1095, 255},
-                 {"txtVolume", 3840, 4560, 855, 285},    {"lblRoundHt", 1560, 4200, 855, 255},
-                 {"Label12", 3840, 4200, 855, 255},      {"Label14", 600, 4200, 735, 255},
-                 {"Label15", 120, 3840, 1095, 255},      {"lblUOM", 0, 720, 6855, 255}});
-    // clang-format on
-    QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
     for (const auto& [name, y] : {std::pair{"Line3", 72}, {"Line1", 160}, {"Line2", 248}}) {
         const auto* line = window->findChild<QFrame*>(name);
         QCOMPARE(line->frameShape(), QFrame::HLine);
@@ -231,20 +74,6 @@ void PoolVolumeWindowTest::everyBoxIsATabStop()
     const auto driver = Drive<PoolVolumeWindow>(QStringLiteral("Imperial"));
     for (const QLineEdit* box : driver->window()->findChildren<QLineEdit*>())
         QVERIFY2(box->focusPolicy() == Qt::StrongFocus, qPrintable(box->objectName()));
-}
-
-void PoolVolumeWindowTest::tabOrderAndFocus()
-{
-    const auto driver = Drive<PoolVolumeWindow>(QStringLiteral("Imperial"));
-    QWidget* window = driver->window();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window));
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtRLength"));
-    // Row by row through the inputs and their button, then the three outputs.
-    QCOMPARE(TabOrder(window, window->findChild<QWidget*>("txtRLength"), 14),
-             (QStringList{"txtRLength", "txtRWidth", "txtRAvgDepth", "Command1", "txtOLength",
-                          "txtOWidth", "txtOAvgDepth", "Command2", "txtDiam", "txtDepth",
-                          "Command3", "txtRVolume", "txtOVolume", "txtVolume", "txtRLength"}));
 }
 
 QTEST_MAIN(PoolVolumeWindowTest)

@@ -138,10 +138,10 @@ void ReadabilityTest::contrast_data()
     QTest::addColumn<WindowKind>("kind");
     QTest::addColumn<bool>("dark");
     QTest::addColumn<bool>("darkOnceOpen"); // the desktop turns dark while the window is open
-    for (const auto& [kind, name, menu, make] : Windows()) {
-        QTest::addRow("%s, light", name) << kind << false << false;
-        QTest::addRow("%s, dark", name) << kind << true << false;
-        QTest::addRow("%s, turns dark", name) << kind << true << true;
+    for (const WindowRow& window : Windows()) {
+        QTest::addRow("%s, light", window.shortName) << window.kind << false << false;
+        QTest::addRow("%s, dark", window.shortName) << window.kind << true << false;
+        QTest::addRow("%s, turns dark", window.shortName) << window.kind << true << true;
     }
 }
 

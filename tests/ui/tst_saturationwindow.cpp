@@ -4,7 +4,6 @@
 #include "support/columns.h"
 #include "support/keptwindows.h"
 #include "support/messages.h"
-#include "support/windowchecks.h"
 #include "support/windowdriver.h"
 #include "support/windowtests.h"
 #include "ui/saturationwindow.h"
@@ -28,76 +27,14 @@ class SaturationWindowTest : public WindowTestCase
     Q_OBJECT
 
 private Q_SLOTS:
-    void loadStep_data();
-    void loadStep();
-    void calculate_data();
-    void calculate();
     void unreadable_data();
     void unreadable();
     void unitSystemIsReadAtEveryPress();
 
     void layout();
-    void tabOrder();
     void menuEntryIsSwitchedOff();
 };
 
-void SaturationWindowTest::loadStep_data()
-{
-    // clang-format off
-    AddColumns<QString>({"uom", "caption"});
-    QTest::newRow("imperial") << "Imperial" << "Temp, Deg F";
-    QTest::newRow("metric") << "Metric" << "Temp, Deg C";
-    QTest::newRow("never stored") << "" << "Temp, Deg C";
-    QTest::newRow("trailing blank") << "Imperial " << "Temp, Deg C";
-    // clang-format on
-}
-
-void SaturationWindowTest::loadStep()
-{
-    QFETCH(QString, uom);
-    QFETCH(QString, caption);
-    const auto driver = Drive<SaturationWindow>(uom, QStringLiteral("20000"));
-    QCOMPARE(driver->text("Label2"), caption);
-    for (const QString& box : driver->boxTexts())
-        QVERIFY2(box.endsWith('='), qPrintable(box)); // no pool size, nothing pre-filled
-}
-
-void SaturationWindowTest::calculate_data()
-{
-    // clang-format off
-    AddColumns<QString>({"uom", "pH", "temperature", "calcium", "alkalinity", "index"});
-    QTest::newRow("84 F, single-precision 0.7")
-        << "Imperial" << "7.6" << "84" << "400" << "150" << "0.599999988079071";
-    QTest::newRow("80 F") << "Imperial" << "7.2" << "80" << "100" << "100" << "-0.699999976158141";
-    QTest::newRow("the top rows") << "Imperial" << "7.0" << "128" << "1000" << "1000" << "1.5";
-    QTest::newRow("27 C") << "Metric" << "7.5" << "27" << "100" << "100" << "-0.399999976158142";
-    QTest::newRow("never stored is Celsius")
-        << "" << "7.5" << "27" << "100" << "100" << "-0.399999976158142";
-    QTest::newRow("a gap reading keeps the row below")
-        << "Imperial" << "7.5" << "83.5" << "25" << "999.5" << "-0.799999976158141";
-    QTest::newRow("blanks around the numbers")
-        << "Imperial" << " 7.0" << "128 " << " 1000 " << "1000" << "1.5";
-    // clang-format on
-}
-
-void SaturationWindowTest::calculate()
-{
-    QFETCH(QString, uom);
-    QFETCH(QString, pH);
-    QFETCH(QString, temperature);
-    QFETCH(QString, calcium);
-    QFETCH(QString, alkalinity);
-    QFETCH(QString, index);
-    const auto driver = Drive<SaturationWindow>(uom);
-    driver->type("txtSI", QStringLiteral("typed over")); // white and editable, yet overwritten
-    driver->typeInto(kReadings, {pH, temperature, calcium, alkalinity});
-    driver->press();
-    QCOMPARE(driver->text("txtSI"), index);
-    QCOMPARE(driver->feedback().heard(), QStringList());
-}
-
-// No box is required; the first box that is no number stops the press, and the boxes are read
-// temperature, calcium hardness, alkalinity, then pH.
 void SaturationWindowTest::unreadable_data()
 {
     // clang-format off
@@ -177,14 +114,6 @@ void SaturationWindowTest::layout()
 
     for (const QLineEdit* box : window->findChildren<QLineEdit*>())
         QVERIFY2(box->focusPolicy() == Qt::StrongFocus, qPrintable(box->objectName()));
-}
-
-void SaturationWindowTest::tabOrder()
-{
-    const auto driver = Drive<SaturationWindow>(QStringLiteral("Imperial"));
-    QWidget* window = driver->window();
-    QCOMPARE(TabOrder(window, window->findChild<QWidget*>("txtpH"), 6),
-             (QStringList{"txtpH", "txtTemp", "txtCa", "txtTa", "Command1", "txtSI", "txtpH"}));
 }
 
 // The window is complete, but the user cannot reach it: its entry is there, switched off.

@@ -19,6 +19,7 @@ Run by tools/windows-test, which builds what it needs:
 """
 import argparse
 import ctypes
+import json
 import os
 import re
 import shutil
@@ -48,31 +49,19 @@ MESSAGE_TITLE = "Poolwright"
 MENU = ["About", "Alkalinity", "Borax", "Calcium Hardness", "Cyanuric Acid", "Dilution", "pH",
         "Pool Volume", "Salt Calcs", "Settings"]
 
-# One case a window, in Imperial units, with the texts the Linux window tests expect for the
-# same readings: (menu entry, window title, form file, readings, button, expected outputs).
+# One case a window, in Imperial units, with the readings and texts the Linux window tests use
+# (tests/support/sample-readings.json): (menu entry, window title, form file, short name).
 CASES = [
-    ("Alkalinity", "Alkalinity calculation", "src/ui/alkalinitywindow.ui",
-     {"txtGal": "10000", "txtPPM": "10"}, "Command1",
-     {"txtOz": "1 pound(s) and 6 ounce(s)"}),
-    ("Borax", "Borax Calcs", "src/ui/boraxwindow.ui",
-     {"txtGal": "10000", "txtNa2B4O7": "100"}, "Command1", {"txtPPM": "30.6"}),
-    ("Calcium Hardness", "Calcium Hardness calcs", "src/ui/calciumwindow.ui",
-     {"txtGal": "25000", "txtPPM": "30"}, "Command1",
-     {"txtCaCl": "7 pound(s) and 8 ounce(s)", "txtCaCl2": "9 pound(s) and 6 ounce(s)"}),
-    ("Cyanuric Acid", "Cyanuric Acid Calc", "src/ui/cyanuricwindow.ui",
-     {"txtGal": "20000", "txtPPM": "10"}, "Command1", {"txtCya": "1 pound(s) and 9 ounce(s)"}),
-    ("Dilution", "Dilution Calcs", "src/ui/dilutionwindow.ui",
-     {"txtGal": "20000", "txtPr": "100", "txtSr": "0", "txtFr": "75"}, "Command1",
-     {"txtPercDrain": "0.25", "txtVolDrain": "5000"}),
-    ("pH", "pH Calcs", "src/ui/phwindow.ui", {"txtGal": "12345"}, "Command1",
-     {"txtNa2CO3": "9.876", "txtNaHSO4": "12.345", "txtHCl": "9.876"}),
-    ("Pool Volume", "Volume Calcs", "src/ui/poolvolumewindow.ui",
-     {"txtRLength": "20", "txtRWidth": "10", "txtRAvgDepth": "5"}, "Command1",
-     {"txtRVolume": "7500"}),
-    ("Salt Calcs", "Salt Calcs", "src/ui/saltwindow.ui",
-     {"txtGal": "10000", "txtSalt": "10", "txtPPMInc": "3000"}, "Command1",
-     {"txtPPMup": "120", "txtLbsNeeded": "250.1"}),
+    ("Alkalinity", "Alkalinity calculation", "src/ui/alkalinitywindow.ui", "alkalinity"),
+    ("Borax", "Borax Calcs", "src/ui/boraxwindow.ui", "borax"),
+    ("Calcium Hardness", "Calcium Hardness calcs", "src/ui/calciumwindow.ui", "calcium"),
+    ("Cyanuric Acid", "Cyanuric Acid Calc", "src/ui/cyanuricwindow.ui", "cyanuric"),
+    ("Dilution", "Dilution Calcs", "src/ui/dilutionwindow.ui", "dilution"),
+    ("pH", "pH Calcs", "src/ui/phwindow.ui", "ph"),
+    ("Pool Volume", "Volume Calcs", "src/ui/poolvolumewindow.ui", "volume"),
+    ("Salt Calcs", "Salt Calcs", "src/ui/saltwindow.ui", "salt"),
 ]
+SAMPLES = json.loads((ROOT / "tests/support/sample-readings.json").read_text(encoding="utf-8"))
 
 FAILURES = []
 
@@ -522,17 +511,18 @@ def run(arguments):
             session.screenshot("About", "about-window")
             session.must("close About")
             session.ask("gone 5 About")
-        for entry, title, form_path, readings, button, outputs in CASES:
+        for entry, title, form_path, short_name in CASES:
             form = Form(form_path)
             if not check(open_from_menu(session, entry, title), f"{entry} opens as {title!r}"):
                 continue
-            for name, text in readings.items():
-                set_box(session, title, form, name, text)
-            x, y = form.centre(button)
-            session.must(f"click {title} {x} {y}")
-            for name, expected in outputs.items():
-                got = read_box(session, title, form, name, expected)
-                check(got == expected, f"{title}: {name} = {expected!r} (got {got!r})")
+            for sample in SAMPLES[short_name]:
+                for name, text in sample["readings"].items():
+                    set_box(session, title, form, name, text)
+                x, y = form.centre(sample["button"])
+                session.must(f"click {title} {x} {y}")
+                for name, expected in sample["Imperial"].items():
+                    got = read_box(session, title, form, name, expected)
+                    check(got == expected, f"{title}: {name} = {expected!r} (got {got!r})")
             session.screenshot(title, re.sub(r"\W+", "-", title.lower()))
             session.must(f"close {title}")
             session.ask(f"gone 5 {title}")

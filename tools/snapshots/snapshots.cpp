@@ -12,6 +12,7 @@
 #include "settings/platformstore.h"
 #include "settings/settingsstore.h"
 #include "support/darkpalette.h"
+#include "support/samplereadings.h"
 #include "ui/programlook.h"
 #include "ui/userfeedback.h"
 #include "ui/windowkeeper.h"
@@ -48,49 +49,37 @@ private:
     }
 };
 
-struct Readings
-{
-    WindowKind kind;
-    // "box=text|box=text" typed before button is pressed; the box whose tooltip shows.
-    const char* readings;
-    const char* button;
-    const char* tipBox;
+// The box whose tooltip shows in a picture with readings, for every window of the program's
+// table; one missing is reported, and fails the run.
+const std::pair<WindowKind, const char*> kTipBoxes[] = {
+    {WindowKind::Main, "txtLongGal"},       {WindowKind::About, nullptr},
+    {WindowKind::Alkalinity, "txtOz"},      {WindowKind::CalciumHardness, "txtCaCl2"},
+    {WindowKind::CyanuricAcid, "txtCya"},   {WindowKind::Ph, "txtHCl"},
+    {WindowKind::Borax, "txtPPM"},          {WindowKind::Salt, "txtLbsNeeded"},
+    {WindowKind::Dilution, "txtPercDrain"}, {WindowKind::PoolVolume, "txtOVolume"},
+    {WindowKind::SaturationIndex, "txtSI"}, {WindowKind::Settings, "txtPoolSize"},
 };
 
-// For every window of the program's table; one missing is reported, and fails the run.
-const Readings kReadings[] = {
-    {WindowKind::Main, "txtQuantBleach=1|txtPPMTarget=2", "Command1", "txtLongGal"},
-    {WindowKind::About, "", nullptr, nullptr},
-    {WindowKind::Alkalinity, "txtPPM=10", "Command1", "txtOz"},
-    {WindowKind::CalciumHardness, "txtPPM=20", "Command1", "txtCaCl2"},
-    {WindowKind::CyanuricAcid, "txtPPM=30", "Command1", "txtCya"},
-    {WindowKind::Ph, "", "Command1", "txtHCl"},
-    {WindowKind::Borax, "txtNa2B4O7=100", "Command1", "txtPPM"},
-    {WindowKind::Salt, "txtSalt=10|txtPPMInc=3000", "Command1", "txtLbsNeeded"},
-    {WindowKind::Dilution, "txtPr=4000|txtSr=200|txtFr=1000", "Command1", "txtPercDrain"},
-    {WindowKind::PoolVolume, "txtOLength=30.5|txtOWidth=15.25|txtOAvgDepth=4.75", "Command2",
-     "txtOVolume"},
-    {WindowKind::SaturationIndex, "txtpH=7.6|txtTemp=84|txtCa=400|txtTa=150", "Command1", "txtSI"},
-    {WindowKind::Settings, "", nullptr, "txtPoolSize"},
-};
-
-const Readings* ReadingsOf(WindowKind kind)
+const std::pair<WindowKind, const char*>* TipBoxOf(WindowKind kind)
 {
-    for (const Readings& each : kReadings)
-        if (each.kind == kind)
+    for (const auto& each : kTipBoxes)
+        if (each.first == kind)
             return &each;
     return nullptr;
 }
 
-void TypeAndPress(QWidget* window, const Readings& each)
+// Types each sample's readings (the tests' own) and presses its button.
+void TypeAndPress(QWidget* window, const std::vector<Sample>& samples)
 {
-    for (const QString& pair : QString::fromLatin1(each.readings).split('|', Qt::SkipEmptyParts)) {
-        auto* box = window->findChild<QLineEdit*>(pair.section('=', 0, 0));
-        box->clear();
-        QTest::keyClicks(box, pair.section('=', 1));
+    for (const Sample& sample : samples) {
+        for (const auto& [name, text] : sample.readings) {
+            auto* box = window->findChild<QLineEdit*>(QLatin1String(name));
+            box->clear();
+            QTest::keyClicks(box, text);
+        }
+        QTest::mouseClick(window->findChild<QPushButton*>(QLatin1String(sample.button)),
+                          Qt::LeftButton);
     }
-    if (each.button != nullptr)
-        QTest::mouseClick(window->findChild<QPushButton*>(each.button), Qt::LeftButton);
 }
 
 // The window as the screen shows it, with the tooltip of its box tipBox, which is a window of
@@ -151,8 +140,9 @@ int main(int argc, char* argv[])
     int saved = 0;
     int faulty = 0;
     for (const WindowRow& row : Windows()) {
-        const Readings* each = ReadingsOf(row.kind);
-        if (each == nullptr) {
+        const auto* tipBox = TipBoxOf(row.kind);
+        const auto samples = SamplesOf(row.shortName);
+        if (tipBox == nullptr || !samples) {
             std::fprintf(stderr, "%s: no readings for this window\n", row.shortName);
             continue;
         }
@@ -166,11 +156,11 @@ int main(int argc, char* argv[])
             faulty += faults.isEmpty() ? 0 : 1;
         }
         if (readings)
-            TypeAndPress(window, *each);
+            TypeAndPress(window, *samples);
         QTest::qWait(100);
         const QString path = folder + QLatin1Char('/') + QLatin1String(row.shortName) + ".png";
-        const QPixmap picture = readings && each->tipBox != nullptr
-                                    ? WithTooltip(window, each->tipBox)
+        const QPixmap picture = readings && tipBox->second != nullptr
+                                    ? WithTooltip(window, tipBox->second)
                                     : window->grab();
         if (picture.save(path))
             ++saved;
