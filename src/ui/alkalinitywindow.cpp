@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/alkalinitywindow.h"
 
-#include "calc/alkalinity.h"
 #include "ui/usermessages.h"
 #include "ui_alkalinitywindow.h"
 
@@ -43,10 +42,5 @@ const ui::WindowDescription& AlkalinityWindow::description()
 
 void AlkalinityWindow::calculate(ui::Press& press)
 {
-    const double poolSize = press.number("txtGal");
-    const double ppm = press.number("txtPPM");
-    const double dose = press.units() == calc::UnitSystem::Imperial
-                            ? calc::BicarbonateOunces(poolSize, ppm)
-                            : calc::BicarbonateKilograms(poolSize, ppm);
-    press.show("txtOz", ui::WeightText(press.units(), dose));
+    ui::ShowDose(press, calc::kSodiumBicarbonate, "txtOz");
 }

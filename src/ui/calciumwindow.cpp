@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/calciumwindow.h"
 
-#include "calc/calcium.h"
 #include "ui/usermessages.h"
 #include "ui_calciumwindow.h"
 
@@ -52,14 +51,6 @@ const ui::WindowDescription& CalciumWindow::description()
 
 void CalciumWindow::calculate(ui::Press& press)
 {
-    const double poolSize = press.number("txtGal");
-    const double ppm = press.number("txtPPM");
-    const calc::UnitSystem units = press.units();
-    const bool imperial = units == calc::UnitSystem::Imperial;
-    const double chloride = imperial ? calc::CalciumChlorideOunces(poolSize, ppm)
-                                     : calc::CalciumChlorideKilograms(poolSize, ppm);
-    const double dihydrate = imperial ? calc::CalciumChlorideDihydrateOunces(poolSize, ppm)
-                                      : calc::CalciumChlorideDihydrateKilograms(poolSize, ppm);
-    press.show("txtCaCl", ui::WeightText(units, chloride));
-    press.show("txtCaCl2", ui::WeightText(units, dihydrate));
+    ui::ShowDose(press, calc::kCalciumChloride, "txtCaCl");
+    ui::ShowDose(press, calc::kCalciumChlorideDihydrate, "txtCaCl2");
 }

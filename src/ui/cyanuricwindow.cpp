@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/cyanuricwindow.h"
 
-#include "calc/cyanuric.h"
 #include "ui/usermessages.h"
 #include "ui_cyanuricwindow.h"
 
@@ -42,10 +41,5 @@ const ui::WindowDescription& CyanuricWindow::description()
 
 void CyanuricWindow::calculate(ui::Press& press)
 {
-    const double poolSize = press.number("txtGal");
-    const double ppm = press.number("txtPPM");
-    const double dose = press.units() == calc::UnitSystem::Imperial
-                            ? calc::CyanuricAcidOunces(poolSize, ppm)
-                            : calc::CyanuricAcidKilograms(poolSize, ppm);
-    press.show("txtCya", ui::WeightText(press.units(), dose));
+    ui::ShowDose(press, calc::kCyanuricAcid, "txtCya");
 }

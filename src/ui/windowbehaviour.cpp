@@ -5,6 +5,7 @@
 #include "settings/defaults.h"
 #include "ui/handlerrules.h"
 #include "ui/programlook.h"
+#include "ui/quantitytext.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -56,6 +57,13 @@ double Press::number(const char* box) const
     if (!number)
         throw NotANumber{box, text};
     return *number;
+}
+
+void ShowDose(Press& press, const calc::DoseRate& rate, const char* box)
+{
+    const double poolSize = press.number("txtGal");
+    const double ppm = press.number("txtPPM");
+    press.show(box, WeightText(press.units(), calc::Dose(rate, press.units(), poolSize, ppm)));
 }
 
 Load PoolSizeThenUnits()

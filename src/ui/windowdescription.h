@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calc/conversions.h"
+#include "calc/doserate.h"
 #include "settings/defaults.h"
 #include "ui/programlook.h"
 
@@ -149,6 +150,10 @@ struct WindowDescription
     Load load;
     bool withIcon = true;
 };
+
+// The calculation of a window that doses a product for a wanted rise: reads the pool size in
+// txtGal, then the rise in txtPPM, and shows the weight to add in box.
+void ShowDose(Press& press, const calc::DoseRate& rate, const char* box);
 
 // What most calculator windows read when they open: the pool size into txtGal, then the unit
 // system, a failure of one not stopping the other.

@@ -1,10 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Poolwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calc/alkalinity.h"
 #include "calc/arithmetic.h"
 #include "calc/borax.h"
-#include "calc/calcium.h"
-#include "calc/cyanuric.h"
+#include "calc/doserate.h"
 #include "calc/ph.h"
 #include "calc/salt.h"
 #include "support/columns.h"
@@ -15,8 +13,20 @@
 #include <functional>
 
 using calc::UnitSystem;
-using Dose = std::function<double(double, double)>;
-Q_DECLARE_METATYPE(Dose)
+using DoseFunction = std::function<double(double, double)>;
+Q_DECLARE_METATYPE(DoseFunction)
+
+namespace {
+
+// The dose of one product in one unit system, as a function of the water and the rise.
+DoseFunction Dose(const calc::DoseRate& rate, UnitSystem units)
+{
+    return [rate, units](double poolSize, double ppm) {
+        return calc::Dose(rate, units, poolSize, ppm);
+    };
+}
+
+} // namespace
 
 // The dosing formulas, each against worked figures and the boundaries of what is shown:
 // the displayed text is compared where the text is the point.
@@ -42,30 +52,30 @@ private Q_SLOTS:
 void DosingTest::doses_data()
 {
     // clang-format off
-    QTest::addColumn<Dose>("dose");
+    QTest::addColumn<DoseFunction>("dose");
     AddColumns<double>({"volume", "ppm", "expected"});
-    QTest::newRow("bicarbonate oz") << Dose(calc::BicarbonateOunces) << 10000.0 << 10.0 << 22.4;
-    QTest::newRow("bicarbonate kg") << Dose(calc::BicarbonateKilograms) << 50000.0 << 10.0 << 0.84;
-    QTest::newRow("bicarbonate kg small") << Dose(calc::BicarbonateKilograms) << 1000.0 << 1.0
+    QTest::newRow("bicarbonate oz") << Dose(calc::kSodiumBicarbonate, UnitSystem::Imperial) << 10000.0 << 10.0 << 22.4;
+    QTest::newRow("bicarbonate kg") << Dose(calc::kSodiumBicarbonate, UnitSystem::Metric) << 50000.0 << 10.0 << 0.84;
+    QTest::newRow("bicarbonate kg small") << Dose(calc::kSodiumBicarbonate, UnitSystem::Metric) << 1000.0 << 1.0
                                           << 0.00168;
-    QTest::newRow("calcium chloride oz") << Dose(calc::CalciumChlorideOunces) << 25000.0 << 30.0
+    QTest::newRow("calcium chloride oz") << Dose(calc::kCalciumChloride, UnitSystem::Imperial) << 25000.0 << 30.0
                                          << 120.0;
-    QTest::newRow("dihydrate oz") << Dose(calc::CalciumChlorideDihydrateOunces) << 25000.0 << 30.0
+    QTest::newRow("dihydrate oz") << Dose(calc::kCalciumChlorideDihydrate, UnitSystem::Imperial) << 25000.0 << 30.0
                                   << 150.0;
-    QTest::newRow("calcium chloride kg") << Dose(calc::CalciumChlorideKilograms) << 50000.0 << 10.0
+    QTest::newRow("calcium chloride kg") << Dose(calc::kCalciumChloride, UnitSystem::Metric) << 50000.0 << 10.0
                                          << 0.6;
-    QTest::newRow("dihydrate kg") << Dose(calc::CalciumChlorideDihydrateKilograms) << 50000.0
+    QTest::newRow("dihydrate kg") << Dose(calc::kCalciumChlorideDihydrate, UnitSystem::Metric) << 50000.0
                                   << 10.0 << 0.75;
-    QTest::newRow("cyanuric oz") << Dose(calc::CyanuricAcidOunces) << 20000.0 << 10.0 << 25.6;
-    QTest::newRow("cyanuric kg") << Dose(calc::CyanuricAcidKilograms) << 40000.0 << 20.0 << 0.768;
-    QTest::newRow("no rise") << Dose(calc::CyanuricAcidOunces) << 20000.0 << 0.0 << 0.0;
-    QTest::newRow("negative rise") << Dose(calc::BicarbonateOunces) << 10000.0 << -10.0 << -22.4;
+    QTest::newRow("cyanuric oz") << Dose(calc::kCyanuricAcid, UnitSystem::Imperial) << 20000.0 << 10.0 << 25.6;
+    QTest::newRow("cyanuric kg") << Dose(calc::kCyanuricAcid, UnitSystem::Metric) << 40000.0 << 20.0 << 0.768;
+    QTest::newRow("no rise") << Dose(calc::kCyanuricAcid, UnitSystem::Imperial) << 20000.0 << 0.0 << 0.0;
+    QTest::newRow("negative rise") << Dose(calc::kSodiumBicarbonate, UnitSystem::Imperial) << 10000.0 << -10.0 << -22.4;
     // clang-format on
 }
 
 void DosingTest::doses()
 {
-    QFETCH(Dose, dose);
+    QFETCH(DoseFunction, dose);
     QFETCH(double, volume);
     QFETCH(double, ppm);
     QFETCH(double, expected);
@@ -75,41 +85,41 @@ void DosingTest::doses()
 void DosingTest::weightsAsShown_data()
 {
     // clang-format off
-    QTest::addColumn<Dose>("dose");
+    QTest::addColumn<DoseFunction>("dose");
     QTest::addColumn<bool>("imperial");
     AddColumns<double>({"volume", "ppm"});
     QTest::addColumn<QString>("shown");
-    QTest::newRow("bicarbonate 22.4 oz") << Dose(calc::BicarbonateOunces) << true << 10000.0
+    QTest::newRow("bicarbonate 22.4 oz") << Dose(calc::kSodiumBicarbonate, UnitSystem::Imperial) << true << 10000.0
                                          << 10.0 << "1 pound(s) and 6 ounce(s)";
-    QTest::newRow("bicarbonate 44.8 oz drops the 0.8") << Dose(calc::BicarbonateOunces) << true
+    QTest::newRow("bicarbonate 44.8 oz drops the 0.8") << Dose(calc::kSodiumBicarbonate, UnitSystem::Imperial) << true
                                                        << 20000.0 << 10.0
                                                        << "2 pound(s) and 12 ounce(s)";
-    QTest::newRow("bicarbonate exactly 112 oz") << Dose(calc::BicarbonateOunces) << true
+    QTest::newRow("bicarbonate exactly 112 oz") << Dose(calc::kSodiumBicarbonate, UnitSystem::Imperial) << true
                                                 << 10000.0 << 50.0 << "7 pound(s) and 0 ounce(s)";
-    QTest::newRow("bicarbonate under an ounce") << Dose(calc::BicarbonateOunces) << true << 1000.0
+    QTest::newRow("bicarbonate under an ounce") << Dose(calc::kSodiumBicarbonate, UnitSystem::Imperial) << true << 1000.0
                                                 << 1.0 << "0 pound(s) and 0 ounce(s)";
-    QTest::newRow("bicarbonate negative") << Dose(calc::BicarbonateOunces) << true << 10000.0
+    QTest::newRow("bicarbonate negative") << Dose(calc::kSodiumBicarbonate, UnitSystem::Imperial) << true << 10000.0
                                           << -10.0 << "-2 pound(s) and 9 ounce(s)";
-    QTest::newRow("calcium chloride 16 oz") << Dose(calc::CalciumChlorideOunces) << true
+    QTest::newRow("calcium chloride 16 oz") << Dose(calc::kCalciumChloride, UnitSystem::Imperial) << true
                                             << 10000.0 << 10.0 << "1 pound(s) and 0 ounce(s)";
-    QTest::newRow("dihydrate 20 oz") << Dose(calc::CalciumChlorideDihydrateOunces) << true
+    QTest::newRow("dihydrate 20 oz") << Dose(calc::kCalciumChlorideDihydrate, UnitSystem::Imperial) << true
                                      << 10000.0 << 10.0 << "1 pound(s) and 4 ounce(s)";
     QTest::newRow("calcium chloride 0.96 kg hides the noise")
-        << Dose(calc::CalciumChlorideKilograms) << false << 40000.0 << 20.0 << "0.96 kilogram(s)";
-    QTest::newRow("dihydrate 1.2 kg") << Dose(calc::CalciumChlorideDihydrateKilograms) << false
+        << Dose(calc::kCalciumChloride, UnitSystem::Metric) << false << 40000.0 << 20.0 << "0.96 kilogram(s)";
+    QTest::newRow("dihydrate 1.2 kg") << Dose(calc::kCalciumChlorideDihydrate, UnitSystem::Metric) << false
                                       << 40000.0 << 20.0 << "1.2 kilogram(s)";
-    QTest::newRow("cyanuric 12.8 oz") << Dose(calc::CyanuricAcidOunces) << true << 10000.0 << 10.0
+    QTest::newRow("cyanuric 12.8 oz") << Dose(calc::kCyanuricAcid, UnitSystem::Imperial) << true << 10000.0 << 10.0
                                       << "0 pound(s) and 12 ounce(s)";
-    QTest::newRow("cyanuric 64 oz") << Dose(calc::CyanuricAcidOunces) << true << 10000.0 << 50.0
+    QTest::newRow("cyanuric 64 oz") << Dose(calc::kCyanuricAcid, UnitSystem::Imperial) << true << 10000.0 << 50.0
                                     << "4 pound(s) and 0 ounce(s)";
-    QTest::newRow("cyanuric 0.48 kg") << Dose(calc::CyanuricAcidKilograms) << false << 50000.0
+    QTest::newRow("cyanuric 0.48 kg") << Dose(calc::kCyanuricAcid, UnitSystem::Metric) << false << 50000.0
                                       << 10.0 << "0.48 kilogram(s)";
     // clang-format on
 }
 
 void DosingTest::weightsAsShown()
 {
-    QFETCH(Dose, dose);
+    QFETCH(DoseFunction, dose);
     QFETCH(bool, imperial);
     QFETCH(double, volume);
     QFETCH(double, ppm);
@@ -209,28 +219,28 @@ void DosingTest::salt()
 void DosingTest::failures_data()
 {
     // clang-format off
-    QTest::addColumn<Dose>("dose");
+    QTest::addColumn<DoseFunction>("dose");
     AddColumns<double>({"first", "second"});
     QTest::addColumn<bool>("zeroDivisor"); // or else an overflow
-    QTest::newRow("bicarbonate overflows") << Dose(calc::BicarbonateOunces) << 1e300 << 1e300
+    QTest::newRow("bicarbonate overflows") << Dose(calc::kSodiumBicarbonate, UnitSystem::Imperial) << 1e300 << 1e300
                                            << false;
     QTest::newRow("dihydrate kg overflows")
-        << Dose(calc::CalciumChlorideDihydrateKilograms) << 1e200 << 1e200 << false;
-    QTest::newRow("cyanuric kg overflows") << Dose(calc::CyanuricAcidKilograms) << -1e300 << 1e300
+        << Dose(calc::kCalciumChlorideDihydrate, UnitSystem::Metric) << 1e200 << 1e200 << false;
+    QTest::newRow("cyanuric kg overflows") << Dose(calc::kCyanuricAcid, UnitSystem::Metric) << -1e300 << 1e300
                                            << false;
-    QTest::newRow("borax in no pool") << Dose(calc::TetraboratePpmFromOunces) << 100.0 << 0.0
+    QTest::newRow("borax in no pool") << DoseFunction(calc::TetraboratePpmFromOunces) << 100.0 << 0.0
                                       << true;
-    QTest::newRow("no borax in no pool") << Dose(calc::TetraboratePpmFromKilograms) << 0.0 << 0.0
+    QTest::newRow("no borax in no pool") << DoseFunction(calc::TetraboratePpmFromKilograms) << 0.0 << 0.0
                                          << true;
-    QTest::newRow("borax ppm overflows") << Dose(calc::TetraboratePpmFromKilograms) << 1e300
+    QTest::newRow("borax ppm overflows") << DoseFunction(calc::TetraboratePpmFromKilograms) << 1e300
                                          << 1e-10 << false;
     QTest::newRow("salt in no pool")
-        << Dose([](double salt, double pool) {
+        << DoseFunction([](double salt, double pool) {
                return calc::SaltPpmRise(salt, pool, UnitSystem::Metric);
            })
         << 10.0 << 0.0 << true;
     QTest::newRow("salt required overflows")
-        << Dose([](double rise, double pool) {
+        << DoseFunction([](double rise, double pool) {
                return calc::SaltRequired(rise, pool, UnitSystem::Imperial);
            })
         << 1e308 << 1e308 << false;
@@ -239,7 +249,7 @@ void DosingTest::failures_data()
 
 void DosingTest::failures()
 {
-    QFETCH(Dose, dose);
+    QFETCH(DoseFunction, dose);
     QFETCH(double, first);
     QFETCH(double, second);
     QFETCH(bool, zeroDivisor);
