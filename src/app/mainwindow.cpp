@@ -25,7 +25,7 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     ui::SetUpBoxes(this);
     // Two text lines fit the box only without the usual inner margin.
     m_ui->txtLongGal->document()->setDocumentMargin(1);
-    m_behaviour.emplace(this, m_services, description());
+    m_behaviour.emplace(this, staticMetaObject, m_services, description());
 
     addMenuEntries();
     // Alt reaches the menu as in every Qt program; F10 as on the GNOME and KDE desktops.

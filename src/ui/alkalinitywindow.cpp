@@ -5,16 +5,11 @@
 #include "ui/usermessages.h"
 #include "ui_alkalinitywindow.h"
 
-AlkalinityWindow::AlkalinityWindow(const WindowServices& services, QWidget* parent)
-    : CalculatorWindow(services, parent)
-{
-    describe<Ui::Form3>(description());
-}
-
 const ui::WindowDescription& AlkalinityWindow::description()
 {
     using enum ui::Role;
     static const ui::WindowDescription window{
+        .form = ui::SetUpForm<Ui::Form3>,
         .boxes = {{"txtGal", Input, "Label2", ui::PoolSizeTipWords()},
                   {"txtPPM",
                    Input,

@@ -10,7 +10,10 @@ class AlkalinityWindow : public CalculatorWindow
     Q_OBJECT
 
 public:
-    explicit AlkalinityWindow(const WindowServices& services, QWidget* parent = nullptr);
+    explicit AlkalinityWindow(const WindowServices& services, QWidget* parent = nullptr)
+        : CalculatorWindow(services, description(), staticMetaObject, parent)
+    {
+    }
 
     static const ui::WindowDescription& description();
 

@@ -7,18 +7,13 @@
 #include "ui/usermessages.h"
 #include "ui_boraxwindow.h"
 
-BoraxWindow::BoraxWindow(const WindowServices& services, QWidget* parent)
-    : CalculatorWindow(services, parent)
-{
-    describe<Ui::Form8>(description());
-}
-
 const ui::WindowDescription& BoraxWindow::description()
 {
     using enum ui::Role;
     // Boron is 4 x 10.81 of the tetraborate's 155.2 (the mass its share of borax is counted
     // by), so a boron reading is about 0.28 times the tetraborate figure.
     static const ui::WindowDescription window{
+        .form = ui::SetUpForm<Ui::Form8>,
         .boxes = {{"txtGal", Input, "Label1", ui::PoolSizeTipWords()},
                   {"txtNa2B4O7",
                    Input,

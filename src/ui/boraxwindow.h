@@ -10,7 +10,10 @@ class BoraxWindow : public CalculatorWindow
     Q_OBJECT
 
 public:
-    explicit BoraxWindow(const WindowServices& services, QWidget* parent = nullptr);
+    explicit BoraxWindow(const WindowServices& services, QWidget* parent = nullptr)
+        : CalculatorWindow(services, description(), staticMetaObject, parent)
+    {
+    }
 
     static const ui::WindowDescription& description();
 

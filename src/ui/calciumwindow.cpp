@@ -5,17 +5,12 @@
 #include "ui/usermessages.h"
 #include "ui_calciumwindow.h"
 
-CalciumWindow::CalciumWindow(const WindowServices& services, QWidget* parent)
-    : CalculatorWindow(services, parent)
-{
-    describe<Ui::Form4>(description());
-}
-
 const ui::WindowDescription& CalciumWindow::description()
 {
     using enum ui::Role;
     // The two results are alternatives: the same calcium from either product.
     static const ui::WindowDescription window{
+        .form = ui::SetUpForm<Ui::Form4>,
         .boxes = {{"txtGal", Input, "Label2", ui::PoolSizeTipWords()},
                   {"txtPPM",
                    Input,

@@ -10,7 +10,10 @@ class CalciumWindow : public CalculatorWindow
     Q_OBJECT
 
 public:
-    explicit CalciumWindow(const WindowServices& services, QWidget* parent = nullptr);
+    explicit CalciumWindow(const WindowServices& services, QWidget* parent = nullptr)
+        : CalculatorWindow(services, description(), staticMetaObject, parent)
+    {
+    }
 
     static const ui::WindowDescription& description();
 

@@ -4,8 +4,12 @@
 
 #include "ui/programlook.h"
 
-void CalculatorWindow::setUp(const ui::WindowDescription& description)
+CalculatorWindow::CalculatorWindow(const WindowServices& services,
+                                   const ui::WindowDescription& description,
+                                   const QMetaObject& type, QWidget* parent)
+    : QWidget(parent)
 {
+    description.form(this);
     ui::SetUpWindow(this, description.withIcon);
-    m_behaviour.emplace(this, m_services, description);
+    m_behaviour.emplace(this, type, services, description);
 }

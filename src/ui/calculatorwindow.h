@@ -11,8 +11,8 @@
 #include <optional>
 
 // What the calculator windows of the "More Calcs" menu share: a fixed size, the pool icon, and
-// the behaviour their descriptions give them. A window's class sets up its form, hands over its
-// description, and holds the calculations behind its buttons.
+// the behaviour their descriptions give them. A window's class hands over its description and
+// holds the calculations behind its buttons.
 class CalculatorWindow : public QWidget, public LoadStep
 {
     Q_OBJECT
@@ -21,21 +21,11 @@ public:
     void load() override { m_behaviour->load(); }
 
 protected:
-    CalculatorWindow(const WindowServices& services, QWidget* parent)
-        : QWidget(parent), m_services(services)
-    {
-    }
-
-    // Sets up the window's form, then gives it the behaviour of its description.
-    template <typename Form> void describe(const ui::WindowDescription& description)
-    {
-        Form().setupUi(this);
-        setUp(description);
-    }
+    // Sets up the window's form and gives it the behaviour of its description; type is the
+    // window's class.
+    CalculatorWindow(const WindowServices& services, const ui::WindowDescription& description,
+                     const QMetaObject& type, QWidget* parent);
 
 private:
-    void setUp(const ui::WindowDescription& description);
-
-    const WindowServices m_services;
     std::optional<ui::WindowBehaviour> m_behaviour;
 };

@@ -5,16 +5,11 @@
 #include "ui/usermessages.h"
 #include "ui_cyanuricwindow.h"
 
-CyanuricWindow::CyanuricWindow(const WindowServices& services, QWidget* parent)
-    : CalculatorWindow(services, parent)
-{
-    describe<Ui::Form5>(description());
-}
-
 const ui::WindowDescription& CyanuricWindow::description()
 {
     using enum ui::Role;
     static const ui::WindowDescription window{
+        .form = ui::SetUpForm<Ui::Form5>,
         .boxes = {{"txtGal", Input, "Label2", ui::PoolSizeTipWords()},
                   {"txtPPM",
                    Input,

@@ -10,7 +10,10 @@ class CyanuricWindow : public CalculatorWindow
     Q_OBJECT
 
 public:
-    explicit CyanuricWindow(const WindowServices& services, QWidget* parent = nullptr);
+    explicit CyanuricWindow(const WindowServices& services, QWidget* parent = nullptr)
+        : CalculatorWindow(services, description(), staticMetaObject, parent)
+    {
+    }
 
     static const ui::WindowDescription& description();
 

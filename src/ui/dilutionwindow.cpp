@@ -6,17 +6,12 @@
 #include "ui/usermessages.h"
 #include "ui_dilutionwindow.h"
 
-DilutionWindow::DilutionWindow(const WindowServices& services, QWidget* parent)
-    : CalculatorWindow(services, parent)
-{
-    describe<Ui::Form7>(description());
-}
-
 const ui::WindowDescription& DilutionWindow::description()
 {
     using enum ui::Role;
     // The share is a fraction although its caption says percentage.
     static const ui::WindowDescription window{
+        .form = ui::SetUpForm<Ui::Form7>,
         .boxes = {{"txtGal", Input, "Label1", ui::PoolSizeTipWords()},
                   {"txtPr",
                    Input,

@@ -11,7 +11,10 @@ class DilutionWindow : public CalculatorWindow
     Q_OBJECT
 
 public:
-    explicit DilutionWindow(const WindowServices& services, QWidget* parent = nullptr);
+    explicit DilutionWindow(const WindowServices& services, QWidget* parent = nullptr)
+        : CalculatorWindow(services, description(), staticMetaObject, parent)
+    {
+    }
 
     static const ui::WindowDescription& description();
 

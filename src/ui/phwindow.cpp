@@ -6,17 +6,12 @@
 #include "ui/usermessages.h"
 #include "ui_phwindow.h"
 
-PhWindow::PhWindow(const WindowServices& services, QWidget* parent)
-    : CalculatorWindow(services, parent)
-{
-    describe<Ui::Form6>(description());
-}
-
 const ui::WindowDescription& PhWindow::description()
 {
     using enum ui::Role;
     // Each acid's dose moves the pH the whole step on its own.
     static const ui::WindowDescription window{
+        .form = ui::SetUpForm<Ui::Form6>,
         .boxes =
             {{"txtGal", Input, "Label2", ui::PoolSizeTipWords()},
              {"txtNa2CO3",

@@ -10,7 +10,10 @@ class PhWindow : public CalculatorWindow
     Q_OBJECT
 
 public:
-    explicit PhWindow(const WindowServices& services, QWidget* parent = nullptr);
+    explicit PhWindow(const WindowServices& services, QWidget* parent = nullptr)
+        : CalculatorWindow(services, description(), staticMetaObject, parent)
+    {
+    }
 
     static const ui::WindowDescription& description();
 

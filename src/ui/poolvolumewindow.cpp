@@ -6,12 +6,6 @@
 #include "ui/usermessages.h"
 #include "ui_poolvolumewindow.h"
 
-PoolVolumeWindow::PoolVolumeWindow(const WindowServices& services, QWidget* parent)
-    : CalculatorWindow(services, parent)
-{
-    describe<Ui::Form9>(description());
-}
-
 const ui::WindowDescription& PoolVolumeWindow::description()
 {
     using enum ui::Role;
@@ -19,6 +13,7 @@ const ui::WindowDescription& PoolVolumeWindow::description()
     // Every row has the same column captions, so the row's heading joins each name. The oval's
     // factor is the rectangle's times pi/4: an ellipse of that length and width.
     static const ui::WindowDescription window{
+        .form = ui::SetUpForm<Ui::Form9>,
         .boxes = {{"txtRLength",
                    Input,
                    "Label3",

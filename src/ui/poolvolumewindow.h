@@ -11,7 +11,10 @@ class PoolVolumeWindow : public CalculatorWindow
     Q_OBJECT
 
 public:
-    explicit PoolVolumeWindow(const WindowServices& services, QWidget* parent = nullptr);
+    explicit PoolVolumeWindow(const WindowServices& services, QWidget* parent = nullptr)
+        : CalculatorWindow(services, description(), staticMetaObject, parent)
+    {
+    }
 
     static const ui::WindowDescription& description();
 

@@ -7,16 +7,11 @@
 #include "ui/usermessages.h"
 #include "ui_saltwindow.h"
 
-SaltWindow::SaltWindow(const WindowServices& services, QWidget* parent)
-    : CalculatorWindow(services, parent)
-{
-    describe<Ui::Form10>(description());
-}
-
 const ui::WindowDescription& SaltWindow::description()
 {
     using enum ui::Role;
     static const ui::WindowDescription window{
+        .form = ui::SetUpForm<Ui::Form10>,
         .boxes = {{"txtGal", Input, "Label1", ui::PoolSizeTipWords()},
                   {"txtSalt",
                    Input,

@@ -10,7 +10,10 @@ class SaltWindow : public CalculatorWindow
     Q_OBJECT
 
 public:
-    explicit SaltWindow(const WindowServices& services, QWidget* parent = nullptr);
+    explicit SaltWindow(const WindowServices& services, QWidget* parent = nullptr)
+        : CalculatorWindow(services, description(), staticMetaObject, parent)
+    {
+    }
 
     static const ui::WindowDescription& description();
 

@@ -5,16 +5,11 @@
 #include "calc/saturation.h"
 #include "ui_saturationwindow.h"
 
-SaturationWindow::SaturationWindow(const WindowServices& services, QWidget* parent)
-    : CalculatorWindow(services, parent)
-{
-    describe<Ui::Form12>(description());
-}
-
 const ui::WindowDescription& SaturationWindow::description()
 {
     using enum ui::Role;
     static const ui::WindowDescription window{
+        .form = ui::SetUpForm<Ui::Form12>,
         // The index box stays white and editable; the next press overwrites whatever is
         // typed. It has no caption of its own; the window's heading names it.
         .boxes = {{"txtpH", Input, "Label1", {QT_TR_NOOP("The pH of the pool water.")}},

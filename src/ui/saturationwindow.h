@@ -11,7 +11,10 @@ class SaturationWindow : public CalculatorWindow
     Q_OBJECT
 
 public:
-    explicit SaturationWindow(const WindowServices& services, QWidget* parent = nullptr);
+    explicit SaturationWindow(const WindowServices& services, QWidget* parent = nullptr)
+        : CalculatorWindow(services, description(), staticMetaObject, parent)
+    {
+    }
 
     static const ui::WindowDescription& description();
 

@@ -17,11 +17,6 @@ namespace ui {
 
 namespace {
 
-const char* ContextOf(const QWidget* window)
-{
-    return window->metaObject()->className();
-}
-
 // Writes the first count outputs of press, each from its start.
 void Write(const QWidget* window, const Press& press, std::size_t count)
 {
@@ -113,9 +108,11 @@ void ShowBoxTips(QWidget* window, const std::vector<Box>& boxes, calc::UnitSyste
     }
 }
 
-WindowBehaviour::WindowBehaviour(QWidget* window, const WindowServices& services,
+WindowBehaviour::WindowBehaviour(QWidget* window, const QMetaObject& type,
+                                 const WindowServices& services,
                                  const WindowDescription& description)
-    : m_window(window), m_services(services), m_description(description)
+    : m_window(window), m_context(type.className()), m_services(services),
+      m_description(description)
 {
     for (const Box& box : description.boxes) {
         if (box.role == Role::Output)
@@ -124,14 +121,14 @@ WindowBehaviour::WindowBehaviour(QWidget* window, const WindowServices& services
     NameBoxes(window, description.boxes);
     // What each box holds is told at once, in the Imperial words of the captions laid out,
     // and again in the words of the stored unit system when the window opens.
-    ShowBoxTips(window, description.boxes, calc::UnitSystem::Imperial, ContextOf(window));
+    ShowBoxTips(window, description.boxes, calc::UnitSystem::Imperial, m_context);
     for (const Heading& heading : description.headings)
         SetHeadingFont(Find<QWidget>(window, heading.label), heading.points, heading.slant);
     for (const Button& button : description.buttons) {
         auto* control = Find<QPushButton>(window, button.name);
         if (button.accessibleName != nullptr)
             control->setAccessibleName(
-                QCoreApplication::translate(ContextOf(window), button.accessibleName));
+                QCoreApplication::translate(m_context, button.accessibleName));
         QList<QLineEdit*> enterBoxes;
         for (const char* box : button.enterBoxes)
             enterBoxes << lineEdit(box);
@@ -156,10 +153,9 @@ void WindowBehaviour::load()
 
 void WindowBehaviour::showUnitWords(calc::UnitSystem units)
 {
-    const char* context = ContextOf(m_window);
     for (const UnitCaption& caption : m_description.unitCaptions)
-        Find<QLabel>(m_window, caption.label)->setText(caption.words.in(units, context));
-    ShowBoxTips(m_window, m_description.boxes, units, context);
+        Find<QLabel>(m_window, caption.label)->setText(caption.words.in(units, m_context));
+    ShowBoxTips(m_window, m_description.boxes, units, m_context);
 }
 
 void WindowBehaviour::press(const Button& button)

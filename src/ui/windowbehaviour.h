@@ -16,11 +16,12 @@ namespace ui {
 // Turns a window's description into its behaviour: grey outputs, the boxes named by their
 // captions, tooltips and captions in the words of the unit system, the headings' fonts, each
 // button wired to its calculation, and the defaults read when the window opens. The window's
-// form is set up first; its class name is the translation context of its description's words.
+// form is set up first. type is the window's class, whose name is the translation context of
+// its description's words.
 class WindowBehaviour
 {
 public:
-    WindowBehaviour(QWidget* window, const WindowServices& services,
+    WindowBehaviour(QWidget* window, const QMetaObject& type, const WindowServices& services,
                     const WindowDescription& description);
 
     // Reads the defaults the description names, fills their boxes, and gives captions and
@@ -34,6 +35,7 @@ private:
     QLineEdit* lineEdit(const char* name) const;
 
     QWidget* m_window;
+    const char* m_context;
     WindowServices m_services;
     const WindowDescription& m_description;
 };

@@ -8,6 +8,7 @@
 #include "ui/programlook.h"
 
 #include <QString>
+#include <QWidget>
 
 #include <functional>
 #include <optional>
@@ -141,8 +142,15 @@ struct Load
     const char* bleachStrengthBox = nullptr;
 };
 
+// Sets up a window's Designer form: the form of WindowDescription.
+template <typename Form> void SetUpForm(QWidget* window)
+{
+    Form().setupUi(window);
+}
+
 struct WindowDescription
 {
+    void (*form)(QWidget* window); // SetUpForm<Ui::FormN>
     std::vector<Box> boxes;
     std::vector<UnitCaption> unitCaptions;
     std::vector<Heading> headings;
