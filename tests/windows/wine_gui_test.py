@@ -309,10 +309,13 @@ def install_fonts(session, fonts):
         session.wine("reg", "add", registry, "/v", f"{name} (TrueType)", "/d", font.name, "/f")
 
 
+LANGUAGES = ("en", "fr", "pt_BR", "es", "de", "it")
+
+
 def check_every_caption(session, snapshots_tool, screenshots):
     """Every window as this machine's fonts draw it, at ordinary and at double density, in
-    both unit systems: the snapshot tool's check says which caption does not fit its box or
-    lacks a letter, and its pictures are kept to be looked at."""
+    both unit systems and every language: the snapshot tool's check says which caption does
+    not fit its box or lacks a letter, and its pictures are kept to be looked at."""
     desktop = r"HKCU\Control Panel\Desktop"
     _, stored = registry_values(session)
     for dpi in (96, 192):
@@ -320,15 +323,19 @@ def check_every_caption(session, snapshots_tool, screenshots):
                      "/f")
         for uom in ("Imperial", "Metric"):
             session.wine("reg", "add", SETTINGS_KEY, "/v", "UOM", "/d", uom, "/f")
-            folder = screenshots / f"windows-{dpi}dpi-{uom.lower()}"
-            result = session.wine(str(snapshots_tool), "Z:" + str(folder).replace("/", "\\"),
-                                  "--check", check_status=False)
-            print(result.stdout.rstrip(), flush=True)
-            # The tool says how many windows the program has: a picture of each is wanted.
-            windows = re.search(r"^\d+ of (\d+) windows", result.stdout, re.MULTILINE)
-            check(result.returncode == 0 and windows is not None
-                  and len(list(folder.glob("*.png"))) == int(windows.group(1)),
-                  f"every caption fits and has all its letters at {dpi} dpi, {uom}")
+            for language in LANGUAGES:
+                folder = screenshots / f"windows-{dpi}dpi-{uom.lower()}-{language}"
+                options = ["--check"] + ([f"--language={language}"] if language != "en" else [])
+                result = session.wine(str(snapshots_tool),
+                                      "Z:" + str(folder).replace("/", "\\"), *options,
+                                      check_status=False)
+                print(result.stdout.rstrip(), flush=True)
+                # The tool says how many windows the program has: a picture of each is wanted.
+                windows = re.search(r"^\d+ of (\d+) windows", result.stdout, re.MULTILINE)
+                check(result.returncode == 0 and windows is not None
+                      and len(list(folder.glob("*.png"))) == int(windows.group(1)),
+                      f"every caption fits and has all its letters at {dpi} dpi, {uom}, "
+                      f"{language}")
     session.wine("reg", "add", desktop, "/v", "LogPixels", "/t", "REG_DWORD", "/d", "96", "/f")
     session.wine("reg", "add", SETTINGS_KEY, "/v", "UOM", "/d", stored["UOM"][1], "/f")
 

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Shows every window of the program and saves a picture of each, for looking at a change and
 // for the README. Usage: poolwright_snapshots OUTPUT_FOLDER [--dark] [--readings] [--check]
-// (with a display, e.g. xvfb-run). --dark gives the program a dark desktop's colours;
+// [--language=NAME] (with a display, e.g. xvfb-run). --language shows the windows in one of
+// the program's translations (fr, pt_BR, ...; English without it); --dark gives the program a
+// dark desktop's colours;
 // --readings types sample readings into each window, presses its Calculate and pictures the
 // window from the screen with one box's tooltip showing; --check looks at every caption as the
 // machine's fonts draw it, says what does not fit or lacks a letter, and fails if anything
@@ -13,6 +15,7 @@
 #include "settings/settingsstore.h"
 #include "support/darkpalette.h"
 #include "support/samplereadings.h"
+#include "ui/languages.h"
 #include "ui/programlook.h"
 #include "ui/userfeedback.h"
 #include "ui/windowkeeper.h"
@@ -112,6 +115,13 @@ int main(int argc, char* argv[])
     for (const QString& argument : arguments)
         if (!argument.startsWith(QLatin1String("--")))
             folder = argument;
+    for (const QString& argument : arguments) {
+        if (argument.startsWith(QLatin1String("--language=")) &&
+            !ui::UseLanguage(argument.section(QLatin1Char('='), 1))) {
+            std::fprintf(stderr, "%s: no such translation\n", qPrintable(argument));
+            return 2;
+        }
+    }
     if (arguments.contains(QLatin1String("--dark")))
         QApplication::setPalette(DarkPalette());
     const bool readings = arguments.contains(QLatin1String("--readings"));
