@@ -18,3 +18,12 @@ if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
                         "time of this build")
     endif()
 endif()
+
+# The folders of the package and the members of the .deb keep the permissions they were made
+# with, which the umask decides: under another umask than Debian's usual one the package
+# differs from everyone else's (tools/dev deb makes it under 022).
+execute_process(COMMAND sh -c umask OUTPUT_VARIABLE umask OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(NOT umask MATCHES "^0*22$")
+    message(WARNING "cpack runs under umask ${umask}, not 022: the package will differ from one "
+                    "made under 022")
+endif()
