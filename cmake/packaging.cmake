@@ -64,4 +64,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine")
 # On a high-density screen a scalable font stands in for the bitmap one.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+# The package's times come from the last commit (cmake/cpack-options.cmake).
+set(CPACK_POOLWRIGHT_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/cpack-options.cmake)
 include(CPack)

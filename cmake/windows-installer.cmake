@@ -67,16 +67,15 @@ add_custom_command(OUTPUT ${POOLWRIGHT_INSTALLER}
 add_custom_target(installer ALL DEPENDS ${POOLWRIGHT_INSTALLER})
 endif()
 
-set(portable_dir ${CMAKE_BINARY_DIR}/windows/${POOLWRIGHT_DOWNLOAD_NAME})
-add_custom_command(OUTPUT ${POOLWRIGHT_PORTABLE}
-    COMMAND ${CMAKE_COMMAND} -E rm -rf ${portable_dir}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${portable_dir}
-    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:poolwright> ${POOLWRIGHT_README}
-            ${POOLWRIGHT_LICENSE_TXT} ${POOLWRIGHT_NOTICES} ${portable_dir}
-    COMMAND ${CMAKE_COMMAND} -E rm -f ${POOLWRIGHT_PORTABLE}
-    COMMAND ${CMAKE_COMMAND} -E tar cf ${POOLWRIGHT_PORTABLE} --format=zip ${POOLWRIGHT_DOWNLOAD_NAME}
-    DEPENDS poolwright ${POOLWRIGHT_README} ${POOLWRIGHT_LICENSE_TXT} ${POOLWRIGHT_NOTICES}
-    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/windows
+# Made again at every build, so that its dates follow the last commit even when no file in it
+# changed (tools/portable-zip: fixed dates, order and permissions).
+add_custom_target(portable ALL
+    COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/tools/portable-zip
+            --source ${PROJECT_SOURCE_DIR} --out ${POOLWRIGHT_PORTABLE}
+            --folder ${POOLWRIGHT_DOWNLOAD_NAME}
+            $<TARGET_FILE:poolwright> ${POOLWRIGHT_README} ${POOLWRIGHT_LICENSE_TXT}
+            ${POOLWRIGHT_NOTICES}
+    BYPRODUCTS ${POOLWRIGHT_PORTABLE}
     COMMENT "Making the portable ${POOLWRIGHT_DOWNLOAD_NAME}.zip"
     VERBATIM)
-add_custom_target(portable ALL DEPENDS ${POOLWRIGHT_PORTABLE})
+add_dependencies(portable poolwright notices)

@@ -410,6 +410,20 @@ def install(session, installer, what):
     session.wine(str(Path(installer).resolve()), "/S")
 
 
+def uninstall_in_place(session, prefix_c):
+    """uninstall.exe /S _?=FOLDER, which runs the uninstaller where it is and waits for it.
+    The folder must end the command line unquoted, which no argument list of wine gives (it
+    quotes an argument with a space), so a batch file runs it. Gives the exit code."""
+    script = prefix_c / "uninstall-in-place.bat"
+    script.write_text(f'"{INSTALL_DIR}\\uninstall.exe" /S _?={INSTALL_DIR}\r\n'
+                      "exit /b %ERRORLEVEL%\r\n", encoding="ascii", newline="")
+    try:
+        return session.wine("cmd", "/c", r"C:\uninstall-in-place.bat",
+                            check_status=False).returncode
+    finally:
+        script.unlink()
+
+
 def check_canary_untouched(session, before, what):
     after = session.must(f"snapshot {CANARY_KEY}")
     check(after == before, f"{what}: the key the link points at is untouched")
@@ -599,6 +613,22 @@ def run(arguments):
         say("A unit of measure stored as a number")
         check_unreadable_unit(session, main_form, settings_form)
 
+        say("Uninstalling in place, as a deployment script does to wait for it, over a link "
+            "planted at Defaults")
+        session.must(f"link {DEFAULTS_KEY} {CANARY_KEY}")
+        canary = session.must(f"snapshot {CANARY_KEY}")
+        status = uninstall_in_place(session, prefix_c)
+        check(status == 0, f"the uninstaller run in place ends with exit code 0 ({status})")
+        check_canary_untouched(session, canary, "uninstalling in place over a link at Defaults")
+        check(session.must(f"kind {APP_KEY}") == "absent",
+              "uninstalling in place removes the settings key and the link")
+        check(not (program / "poolwright.exe").exists(), "uninstalling in place removes the program")
+        entry = session.wine("reg", "query",
+                             r"HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Poolwright",
+                             check_status=False)
+        check(entry.returncode != 0, "uninstalling in place removes the Apps & features entry")
+
+        install(session, arguments.installer, "Installing again, to uninstall the usual way")
         say("Uninstalling in silent mode, over a link planted at Defaults")
         session.must(f"link {DEFAULTS_KEY} {CANARY_KEY}")
         canary = session.must(f"snapshot {CANARY_KEY}")
@@ -607,10 +637,8 @@ def run(arguments):
         deadline = time.monotonic() + 30
         while program.exists() and time.monotonic() < deadline:
             time.sleep(0.2)
-        # The settings key goes before the files; give it a moment more if the files went first.
-        deadline = time.monotonic() + 10
-        while session.must(f"kind {APP_KEY}") != "absent" and time.monotonic() < deadline:
-            time.sleep(0.2)
+        # The settings key goes before the files: once they are gone, so is the key, and a script
+        # that waits for the files need not wait on.
         check_canary_untouched(session, canary, "uninstalling over a link at Defaults")
         check(session.must(f"kind {APP_KEY}") == "absent", "the settings key and the link are gone")
         session.must(f"delete {CANARY_KEY}")
