@@ -599,7 +599,7 @@
     </message>
     <message>
         <source>Alkalinity</source>
-        <translation>TA-Wert</translation>
+        <translation>Alkalinität</translation>
     </message>
     <message>
         <source>Calcium Hardness</source>

@@ -599,7 +599,7 @@
     </message>
     <message>
         <source>Alkalinity</source>
-        <translation>Alcalinid.</translation>
+        <translation>Alcalinidad</translation>
     </message>
     <message>
         <source>Calcium Hardness</source>
