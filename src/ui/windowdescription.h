@@ -150,7 +150,7 @@ template <typename Form> void SetUpForm(QWidget* window)
 
 struct WindowDescription
 {
-    void (*form)(QWidget* window); // SetUpForm<Ui::FormN>
+    void (*form)(QWidget* window) = nullptr; // SetUpForm<Ui::FormN>; none for the main window
     std::vector<Box> boxes;
     std::vector<UnitCaption> unitCaptions;
     std::vector<Heading> headings;
