@@ -311,7 +311,7 @@
     </message>
     <message>
         <source>RAISE</source>
-        <translation>Hausse</translation>
+        <translation>Élever</translation>
     </message>
     <message>
         <source>with Sodium Bicarbonate</source>

@@ -501,7 +501,7 @@
     </message>
     <message>
         <source>Rectangular</source>
-        <translation>Rettangolare</translation>
+        <translation>Rettangolo</translation>
     </message>
     <message>
         <source>Length</source>
