@@ -149,7 +149,8 @@ class Window:
             if wanted and controls[box].control_type != wanted:
                 faults.append(f"{box} is a {controls[box].control_type}, not a {wanted}")
         self.check(not faults, self.what("every box named by a caption it shows and described, "
-                                         "every control of its type " + "; ".join(faults)))
+                                         "every control of its type" +
+                                         "".join(f"; {fault}" for fault in faults)))
 
         # The rows the Linux tests state for this window and unit system.
         def stated(rows, field, key):
