@@ -419,6 +419,8 @@ def check_keyboard_and_reader(session, main_form):
                             main_offset(session, main_form))
         return read_box(session, title, forms[short_name], box, expected)
 
+    # Enter in Settings saves what the keys typed there: the stored values are put back after.
+    _, saved = registry_values(session)
     for uom in ("Imperial", "Metric"):
         say(f"The keyboard alone, and what a screen reader is handed, {uom}")
         started = time.monotonic()
@@ -431,6 +433,8 @@ def check_keyboard_and_reader(session, main_form):
             check(False, f"the program ends ({uom})")
             app.kill()
         say(f"{uom} took {time.monotonic() - started:.0f} s")
+    for name, (kind, data) in saved.items():
+        session.wine("reg", "add", SETTINGS_KEY, "/v", name, "/t", kind, "/d", data, "/f")
 
 
 def install(session, installer, what):
