@@ -5,6 +5,7 @@
 // their captions.
 #include "support/columns.h"
 #include "support/keptwindowstestcase.h"
+#include "support/keyboardandnames.h"
 #include "ui/windowkeeper.h"
 
 #include <QAccessible>
@@ -43,6 +44,8 @@ private Q_SLOTS:
     void names();
     void nameFollowsTheUnitSystem_data();
     void nameFollowsTheUnitSystem();
+    void descriptions_data();
+    void descriptions();
     void buttons_data();
     void buttons();
     void menu();
@@ -81,41 +84,10 @@ void AccessibilityTest::names_data()
 {
     QTest::addColumn<WindowKind>("kind");
     AddColumns<QString>({"box", "name"});
-
-    QTest::newRow("main: short bleach output") << WindowKind::Main << "txtGalReq"
-                                               << "Bleach required";
-    QTest::newRow("main: long bleach output shares the caption") << WindowKind::Main << "txtLongGal"
-                                                                 << "Bleach required";
-    QTest::newRow("main: caption with a hint") << WindowKind::Main << "txtChlorPerc"
-                                               << "Chlorine Strength (enter 6% as 6)";
-    QTest::newRow("main: grey output") << WindowKind::Main << "txtPPM"
-                                       << "PPM Increase";
-    QTest::newRow("calcium: dihydrate") << WindowKind::CalciumHardness << "txtCaCl2"
-                                        << "Calcium Chloride Dihydrate";
-    QTest::newRow("alkalinity: dose joins its two-part caption")
-        << WindowKind::Alkalinity << "txtOz"
-        << "RAISE with Sodium Bicarbonate";
-    QTest::newRow("cyanuric: output") << WindowKind::CyanuricAcid << "txtCya"
-                                      << "Cyanuric Acid";
-    QTest::newRow("dilution: share to drain") << WindowKind::Dilution << "txtPercDrain"
-                                              << "Percentage to drain";
-    QTest::newRow("dilution: refill reading") << WindowKind::Dilution << "txtSr"
-                                              << "Test reading of the refill water in PPM";
-    QTest::newRow("volume: rectangular length") << WindowKind::PoolVolume << "txtRLength"
-                                                << "Rectangular Length";
-    QTest::newRow("volume: oval depth") << WindowKind::PoolVolume << "txtOAvgDepth"
-                                        << "Oval Avg Depth";
-    QTest::newRow("volume: round volume") << WindowKind::PoolVolume << "txtVolume"
-                                          << "Round Volume";
-    QTest::newRow("volume: round depth") << WindowKind::PoolVolume << "txtDepth"
-                                         << "Round Depth";
-    QTest::newRow("saturation: index named by the heading")
-        << WindowKind::SaturationIndex << "txtSI"
-        << "Langelier Saturation Index";
-    QTest::newRow("settings: pool size") << WindowKind::Settings << "txtPoolSize"
-                                         << "Default Pool Size";
-    QTest::newRow("settings: bleach strength") << WindowKind::Settings << "txtBleachStrength"
-                                               << "Default Bleach Strength";
+    // The names that are the same in both unit systems.
+    for (const keys::Words& row : keys::Names())
+        if (row.metric.isNull())
+            QTest::newRow(row.tag.constData()) << row.kind << row.box << row.imperial;
 }
 
 void AccessibilityTest::names()
@@ -130,37 +102,9 @@ void AccessibilityTest::nameFollowsTheUnitSystem_data()
 {
     QTest::addColumn<WindowKind>("kind");
     AddColumns<QString>({"box", "imperial", "metric"});
-
-    QTest::newRow("main pool size") << WindowKind::Main << "txtGal"
-                                    << "Pool Size (Gal.)"
-                                    << "Pool Size (L)";
-    QTest::newRow("main bleach quantity") << WindowKind::Main << "txtQuantBleach"
-                                          << "Quantity of bleach (Gal.)"
-                                          << "Quantity of bleach (L)";
-    QTest::newRow("alkalinity pool size") << WindowKind::Alkalinity << "txtGal"
-                                          << "Pool Size (Gal.)"
-                                          << "Pool Size (L)";
-    QTest::newRow("borax weight") << WindowKind::Borax << "txtNa2B4O7"
-                                  << "Sodium Tetraborate Decahydrate (Oz.)"
-                                  << "Sodium Tetraborate Decahydrate (k)";
-    QTest::newRow("pH soda ash") << WindowKind::Ph << "txtNa2CO3"
-                                 << "Sodium Carbonate (Oz)"
-                                 << "Sodium Carbonate (g)";
-    QTest::newRow("pH muriatic acid") << WindowKind::Ph << "txtHCl"
-                                      << "Muriatic Acid 31% (Oz.)"
-                                      << "Muriatic Acid 31% (ml)";
-    QTest::newRow("salt to add") << WindowKind::Salt << "txtSalt"
-                                 << "Pounds of salt"
-                                 << "Kilos of salt";
-    QTest::newRow("salt needed") << WindowKind::Salt << "txtLbsNeeded"
-                                 << "Pounds of salt needed"
-                                 << "Kilos of salt needed";
-    QTest::newRow("dilution pool size") << WindowKind::Dilution << "txtGal"
-                                        << "Pool Size (Gal.)"
-                                        << "Pool Size (L)";
-    QTest::newRow("saturation temperature") << WindowKind::SaturationIndex << "txtTemp"
-                                            << "Temp, Deg F"
-                                            << "Temp, Deg C";
+    for (const keys::Words& row : keys::Names())
+        if (!row.metric.isNull())
+            QTest::newRow(row.tag.constData()) << row.kind << row.box << row.imperial << row.metric;
 }
 
 void AccessibilityTest::nameFollowsTheUnitSystem()
@@ -178,22 +122,36 @@ void AccessibilityTest::nameFollowsTheUnitSystem()
     QCOMPARE(AccessibleName(window, box), metric);
 }
 
+void AccessibilityTest::descriptions_data()
+{
+    QTest::addColumn<WindowKind>("kind");
+    AddColumns<QString>({"uom", "box", "description"});
+    for (const keys::Words& row : keys::Descriptions()) {
+        QTest::addRow("%s, Imperial", row.tag.constData())
+            << row.kind << "Imperial" << row.box << row.imperial;
+        QTest::addRow("%s, Metric", row.tag.constData())
+            << row.kind << "Metric" << row.box << (row.metric.isNull() ? row.imperial : row.metric);
+    }
+}
+
+// Stated in words, so that the Wine test holds the description Windows hands out to the same.
+void AccessibilityTest::descriptions()
+{
+    QFETCH(WindowKind, kind);
+    QFETCH(QString, uom);
+    QFETCH(QString, box);
+    QFETCH(QString, description);
+    auto* widget = open(kind, uom)->findChild<QWidget*>(box);
+    QVERIFY(widget != nullptr);
+    QCOMPARE(AccessibleName(widget, QAccessible::Description), description);
+}
+
 void AccessibilityTest::buttons_data()
 {
     QTest::addColumn<WindowKind>("kind");
     AddColumns<QString>({"button", "name"});
-
-    QTest::newRow("settings: one ampersand, read as a word") << WindowKind::Settings << "Command1"
-                                                             << "Save & Close";
-    QTest::newRow("main") << WindowKind::Main << "Command1"
-                          << "Calculate";
-    QTest::newRow("alkalinity") << WindowKind::Alkalinity << "Command1"
-                                << "Calculate!";
-    QTest::newRow("volume: oval row") << WindowKind::PoolVolume << "Command2"
-                                      << "Calculate!";
-    QTest::newRow("saturation: placeholder caption is not read")
-        << WindowKind::SaturationIndex << "Command1"
-        << "Calculate";
+    for (const keys::ButtonName& row : keys::Buttons())
+        QTest::newRow(row.tag.constData()) << row.kind << row.button << row.name;
 }
 
 void AccessibilityTest::buttons()
@@ -219,12 +177,11 @@ void AccessibilityTest::menu()
     QStringList names;
     for (int i = 0; i < entries->childCount(); ++i)
         names << entries->child(i)->text(QAccessible::Name);
-    QCOMPARE(names, (QStringList{"About", "Alkalinity", "Borax", "Calcium Hardness",
-                                 "Cyanuric Acid", "Dilution", "Saturation Index", "pH",
-                                 "Pool Volume", "Salt Calcs", "Settings"}));
-    // The switched-off entry says so.
-    QVERIFY(entries->child(6)->state().disabled);
-    QVERIFY(!entries->child(5)->state().disabled);
+    QCOMPARE(names, keys::MenuEntries());
+    // A switched-off entry says so, and only such an entry.
+    for (int i = 0; i < entries->childCount(); ++i)
+        QCOMPARE(bool(entries->child(i)->state().disabled), keys::SwitchedOff().contains(names[i]));
+    QVERIFY(!keys::SwitchedOff().isEmpty());
 }
 
 QTEST_MAIN(AccessibilityTest)

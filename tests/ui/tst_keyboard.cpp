@@ -5,11 +5,12 @@
 // box to fill, Escape loses nothing, and the menu opens from the keyboard.
 #include "support/columns.h"
 #include "support/keptwindowstestcase.h"
+#include "support/keyboardandnames.h"
 #include "support/messages.h"
-#include "support/windowdriver.h"
 #include "ui/windowkeeper.h"
 
 #include <QApplication>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
@@ -24,32 +25,6 @@
 namespace {
 
 const QString kImperial = QStringLiteral("Imperial");
-
-struct WhiteBoxes
-{
-    WindowKind kind;
-    const char* button; // none in a window without a white box
-    QStringList boxes;
-};
-
-// Every white box of the program and the button Enter in it presses.
-const WhiteBoxes kWhiteBoxes[] = {
-    {WindowKind::Main, "Command1", {"txtGal", "txtChlorPerc", "txtQuantBleach", "txtPPMTarget"}},
-    {WindowKind::About, nullptr, {}},
-    {WindowKind::Alkalinity, "Command1", {"txtGal", "txtPPM"}},
-    {WindowKind::CalciumHardness, "Command1", {"txtGal", "txtPPM"}},
-    {WindowKind::CyanuricAcid, "Command1", {"txtGal", "txtPPM"}},
-    {WindowKind::Ph, "Command1", {"txtGal"}},
-    {WindowKind::Dilution, "Command1", {"txtGal", "txtPr", "txtSr", "txtFr"}},
-    {WindowKind::Borax, "Command1", {"txtGal", "txtNa2B4O7"}},
-    {WindowKind::PoolVolume, "Command1", {"txtRLength", "txtRWidth", "txtRAvgDepth"}},
-    {WindowKind::PoolVolume, "Command2", {"txtOLength", "txtOWidth", "txtOAvgDepth"}},
-    {WindowKind::PoolVolume, "Command3", {"txtDiam", "txtDepth"}},
-    {WindowKind::Salt, "Command1", {"txtGal", "txtSalt", "txtPPMInc"}},
-    {WindowKind::Settings, "Command1", {"txtPoolSize", "txtBleachStrength"}},
-    // Its index box is white and may be typed in too.
-    {WindowKind::SaturationIndex, "Command1", {"txtpH", "txtTemp", "txtCa", "txtTa", "txtSI"}},
-};
 
 } // namespace
 
@@ -80,7 +55,7 @@ void KeyboardTest::opensReadyToTypeOver_data()
     QTest::addColumn<WindowKind>("kind");
     QTest::addColumn<QString>("box");
     // The first white box in tab order; most hold the stored pool size.
-    ForEveryWindow(kWhiteBoxes, [](const WindowRow& window, const WhiteBoxes& row) {
+    ForEveryWindow(keys::Enter(), [](const WindowRow& window, const keys::EnterBoxes& row) {
         if (row.button == QLatin1String("Command1"))
             QTest::newRow(window.shortName) << row.kind << row.boxes.first();
     });
@@ -104,40 +79,24 @@ void KeyboardTest::opensReadyToTypeOver()
 void KeyboardTest::refusedPressGoesToTheFirstEmptyBox_data()
 {
     QTest::addColumn<WindowKind>("kind");
-    AddColumns<QString>({"button", "boxes", "empty"});
+    QTest::addColumn<QString>("button");
     // boxes: what the white boxes hold before the press; empty: where the cursor goes.
-    const auto row = [](const char* tag, WindowKind kind, const char* boxes, const char* empty,
-                        const char* button = "Command1") {
-        QTest::newRow(tag) << kind << button << boxes << empty;
-    };
-    row("main: strength", WindowKind::Main, "txtGal=10000|txtChlorPerc=|txtPPMTarget=2",
-        "txtChlorPerc");
-    row("main: both, the pool size first", WindowKind::Main, "txtGal=|txtChlorPerc=", "txtGal");
-    row("alkalinity: ppm", WindowKind::Alkalinity, "txtGal=10000|txtPPM=", "txtPPM");
-    row("calcium: both", WindowKind::CalciumHardness, "txtGal=|txtPPM=", "txtGal");
-    row("cyanuric: pool size", WindowKind::CyanuricAcid, "txtGal=|txtPPM=10", "txtGal");
-    row("pH: pool size", WindowKind::Ph, "txtGal=", "txtGal");
-    row("borax: the borax", WindowKind::Borax, "txtGal=10000|txtNa2B4O7=", "txtNa2B4O7");
-    row("salt: pool size", WindowKind::Salt, "txtGal=|txtSalt=10", "txtGal");
-    // Checked from the wanted reading back, but the pool reading stands first.
-    row("dilution: in tab order, not checking order", WindowKind::Dilution,
-        "txtGal=10000|txtPr=|txtSr=0|txtFr=", "txtPr");
-    row("volume: the oval row's own box", WindowKind::PoolVolume,
-        "txtRLength=|txtOLength=|txtOWidth=4|txtOAvgDepth=", "txtOLength", "Command2");
-    row("volume: round depth", WindowKind::PoolVolume, "txtDiam=20|txtDepth=", "txtDepth",
-        "Command3");
+    QTest::addColumn<QJsonObject>("boxes");
+    QTest::addColumn<QString>("empty");
+    for (const keys::Refusal& row : keys::Refusals())
+        QTest::newRow(row.tag.constData()) << row.kind << row.button << row.boxes << row.empty;
 }
 
 void KeyboardTest::refusedPressGoesToTheFirstEmptyBox()
 {
     QFETCH(WindowKind, kind);
     QFETCH(QString, button);
-    QFETCH(QString, boxes);
+    QFETCH(QJsonObject, boxes);
     QFETCH(QString, empty);
     QWidget* window = open(kind, kImperial);
     QVERIFY(QTest::qWaitForWindowActive(window));
-    for (const auto& [name, text] : BoxPairs(boxes))
-        window->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(text);
+    for (auto it = boxes.begin(); it != boxes.end(); ++it)
+        window->findChild<QLineEdit*>(it.key())->setText(it.value().toString());
     auto* press = window->findChild<QPushButton*>(button);
     press->setFocus();
 
@@ -151,11 +110,12 @@ void KeyboardTest::everyWhiteBoxIsListed_data()
 {
     QTest::addColumn<WindowKind>("kind");
     QTest::addColumn<QStringList>("listed");
-    ForEveryWindow(kWhiteBoxes, [](const WindowRow& window, const WhiteBoxes& row) {
+    const std::vector<keys::EnterBoxes> enter = keys::Enter();
+    ForEveryWindow(enter, [&enter](const WindowRow& window, const keys::EnterBoxes& row) {
         if (row.button != QLatin1String("Command1"))
             return;
         QStringList listed;
-        for (const WhiteBoxes& other : kWhiteBoxes)
+        for (const keys::EnterBoxes& other : enter)
             if (other.kind == row.kind)
                 listed += other.boxes;
         listed.sort();
@@ -164,7 +124,8 @@ void KeyboardTest::everyWhiteBoxIsListed_data()
 }
 
 // Each button is wired to the boxes its window names; a white box left out of them would
-// press nothing, so every white box must be in kWhiteBoxes, whose rows are tested below.
+// press nothing, so every white box must be in the table of Enter boxes, whose rows are tested
+// below.
 void KeyboardTest::everyWhiteBoxIsListed()
 {
     QFETCH(WindowKind, kind);
@@ -182,10 +143,10 @@ void KeyboardTest::enterPressesTheBoxsButton_data()
 {
     QTest::addColumn<WindowKind>("kind");
     AddColumns<QString>({"box", "button"});
-    ForEveryWindow(kWhiteBoxes, [](const WindowRow& window, const WhiteBoxes& row) {
+    ForEveryWindow(keys::Enter(), [](const WindowRow& window, const keys::EnterBoxes& row) {
         for (const QString& box : row.boxes)
             QTest::addRow("%s %s", window.shortName, qPrintable(box))
-                << row.kind << box << QString::fromLatin1(row.button);
+                << row.kind << box << row.button;
     });
 }
 
@@ -255,7 +216,7 @@ void KeyboardTest::escapeLosesNothing_data()
 {
     QTest::addColumn<WindowKind>("kind");
     QTest::addColumn<QString>("box");
-    ForEveryWindow(kWhiteBoxes, [](const WindowRow& window, const WhiteBoxes& row) {
+    ForEveryWindow(keys::Enter(), [](const WindowRow& window, const keys::EnterBoxes& row) {
         if (!row.boxes.isEmpty())
             QTest::addRow("%s %s", window.shortName, qPrintable(row.boxes.first()))
                 << row.kind << row.boxes.first();

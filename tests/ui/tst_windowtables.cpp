@@ -10,6 +10,7 @@
 #include "settings/settingswindow.h"
 #include "support/columns.h"
 #include "support/keptwindowstestcase.h"
+#include "support/keyboardandnames.h"
 #include "support/samplereadings.h"
 #include "support/windowchecks.h"
 #include "support/windowdriver.h"
@@ -247,38 +248,9 @@ void WindowTablesTest::tabOrder_data()
 {
     QTest::addColumn<WindowKind>("kind");
     QTest::addColumn<QStringList>("order");
-    struct Order
-    {
-        WindowKind kind;
-        QStringList order; // from the box that has the focus when the window opens, round
-    };
-    using enum WindowKind;
-    // clang-format off
-    const Order orders[] = {
-        {Main, {"txtGal", "txtChlorPerc", "txtQuantBleach", "txtPPMTarget", "Command1",
-                "txtLongGal", "txtGal"}},
-        {About, {}}, // nothing to type or press
-        // Some outputs are tab stops, some not, as in the reference layout.
-        {Alkalinity, {"txtGal", "txtPPM", "Command1", "txtGal"}},
-        {CalciumHardness, {"txtGal", "txtPPM", "Command1", "txtGal"}},
-        {CyanuricAcid, {"txtGal", "txtPPM", "txtCya", "Command1", "txtGal"}},
-        {Ph, {"txtGal", "txtNa2CO3", "txtNaHSO4", "txtHCl", "Command1", "txtGal"}},
-        {Dilution, {"txtGal", "txtPr", "txtSr", "txtFr", "txtPercDrain", "txtVolDrain",
-                    "Command1", "txtGal"}},
-        {Borax, {"txtGal", "txtNa2B4O7", "txtPPM", "Command1", "txtGal"}},
-        // Row by row through the inputs and their button, then the three outputs.
-        {PoolVolume, {"txtRLength", "txtRWidth", "txtRAvgDepth", "Command1", "txtOLength",
-                      "txtOWidth", "txtOAvgDepth", "Command2", "txtDiam", "txtDepth",
-                      "Command3", "txtRVolume", "txtOVolume", "txtVolume", "txtRLength"}},
-        {Salt, {"txtGal", "txtSalt", "txtPPMInc", "txtPPMup", "txtLbsNeeded", "Command1",
-                "txtGal"}},
-        // Qt gives the option group one tab stop; the arrow keys move within it.
-        {Settings, {"txtPoolSize", "Command1", "txtBleachStrength", "optImperial",
-                    "txtPoolSize"}},
-        {SaturationIndex, {"txtpH", "txtTemp", "txtCa", "txtTa", "Command1", "txtSI", "txtpH"}},
-    };
-    // clang-format on
-    ForEveryWindow(orders, [](const WindowRow& window, const Order& order) {
+    // Some outputs are tab stops, some not, as in the reference layout; Qt gives the option
+    // group one tab stop, the arrow keys moving within it.
+    ForEveryWindow(keys::TabOrders(), [](const WindowRow& window, const keys::TabOrder& order) {
         QTest::newRow(window.shortName) << order.kind << order.order;
     });
 }

@@ -10,10 +10,15 @@
 //   gone SECONDS TITLE       no visible window of that title any more -> "ok"
 //   click TITLE X Y          a left click at X,Y of the window's client area
 //   type TEXT                the rest of the line, typed on the keyboard
-//   key NAME                 Return, Tab, Escape, Down, F10, or ctrl+a, ctrl+c, alt+f4
+//   key NAME                 Return, Tab, Escape, Down, Up, F10, Alt, space, Delete, or ctrl+a,
+//                            ctrl+c, alt+f4
 //   read TITLE X Y           clicks the box at X,Y, selects all, copies -> "ok TEXT"
 //   copy TITLE               ctrl+c in the window (a message box copies its text) -> "ok TEXT"
 //   close TITLE              the window's close box
+//   activate TITLE           brings the window to the front, where the keys go
+//   uia TITLE                what the window's UI Automation provider hands a screen reader,
+//                            as the test's uiautomationcore.dll (uiaprobe.cpp) writes it
+//                            -> "ok LINES"
 // The registry, below HKEY_LOCAL_MACHINE, each key opened as itself (never through a link):
 //   acl KEY                  its permissions, entry by entry -> "ok ENTRY | ENTRY ..."
 //   fresh-acl KEY            the permissions a key made now under KEY gets
@@ -194,6 +199,9 @@ bool PressNamed(const std::string& name)
         {"Down", {}, VK_DOWN},
         {"Up", {}, VK_UP},
         {"F10", {}, VK_F10},
+        {"Alt", {}, VK_MENU},
+        {"space", {}, VK_SPACE},
+        {"Delete", {}, VK_DELETE},
         {"ctrl+a", {VK_CONTROL}, 'A'},
         {"ctrl+c", {VK_CONTROL}, 'C'},
         {"alt+f4", {VK_MENU}, VK_F4},
@@ -248,6 +256,34 @@ std::string ClipboardText()
         CloseClipboard();
     }
     return Utf8(text);
+}
+
+// Asks the program's window for its UI Automation root, which the test's uiautomationcore.dll
+// answers by writing the provider tree to POOLWRIGHT_UIA_OUT.
+std::string ProviderTree(HWND window)
+{
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetEnvironmentVariableW(L"POOLWRIGHT_UIA_OUT", path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return "error POOLWRIGHT_UIA_OUT is not set";
+    DeleteFileW(path);
+    constexpr WPARAM kAskedByDriver = 0x504F4F4C;
+    constexpr LONG kUiaRootObjectId = -25;
+    DWORD_PTR written = 0;
+    if (!SendMessageTimeoutW(window, WM_GETOBJECT, kAskedByDriver, LPARAM(kUiaRootObjectId),
+                             SMTO_ABORTIFHUNG, 10000, &written))
+        return "error the window did not answer WM_GETOBJECT";
+    if (written != 1)
+        return "error no provider tree (is the test's uiautomationcore.dll loaded?)";
+    FILE* file = _wfopen(path, L"rb");
+    if (file == nullptr)
+        return "error the provider tree was not written";
+    std::string text;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+        text.append(buffer, n);
+    std::fclose(file);
+    return "ok " + OneLine(text);
 }
 
 std::string Rest(std::istringstream& in)
@@ -332,6 +368,19 @@ std::string Run(const std::string& line)
     }
     if (command == "key")
         return PressNamed(Rest(in)) ? "ok" : "error unknown key";
+    if (command == "activate") {
+        const std::string title = Rest(in);
+        HWND window = Find(title);
+        if (window == nullptr)
+            return "error no window: " + title;
+        Activate(window);
+        return "ok";
+    }
+    if (command == "uia") {
+        const std::string title = Rest(in);
+        HWND window = Find(title);
+        return window == nullptr ? "error no window: " + title : ProviderTree(window);
+    }
     if (command == "copy" || command == "close") {
         const std::string title = Rest(in);
         HWND window = Find(title);

@@ -8,14 +8,15 @@ and reads back, entry by entry, the permissions it gives the settings key; start
 program, opens every window of the More Calcs menu, calculates once in each and compares the
 texts with those the Linux tests expect for the same inputs, saves the defaults in the Settings
 window and reads them back from the registry, starts again to see them pre-filled, checks that
-an empty box beeps and warns; upgrades from the 1.0.0 installer and installs again over a
-registry link that a user planted, and uninstalls over another, each time checking that the
-key the link points at is untouched. Pictures of the windows go to the screenshot folder, to
+an empty box beeps and warns; uses every window with the keyboard alone and reads what a screen
+reader is handed, in both unit systems (keyboard_and_reader.py); upgrades from the 1.0.0
+installer and installs again over a registry link that a user planted, and uninstalls over
+another, each time checking that the key the link points at is untouched. Pictures of the windows go to the screenshot folder, to
 be looked at.
 
 Run by tools/windows-test, which builds what it needs:
   wine_gui_test.py --installer SETUP.EXE --old-installer SETUP-1.0.0.EXE --driver WINDRIVER.EXE
-                   --version 1.1.0 --screenshots DIR
+                   --uia-probe UIAUTOMATIONCORE.DLL --version 1.1.0 --screenshots DIR
 """
 import argparse
 import ctypes
@@ -31,6 +32,8 @@ import time
 import xml.etree.ElementTree as ElementTree
 from pathlib import Path
 
+import keyboard_and_reader
+
 ROOT = Path(__file__).resolve().parents[2]
 INSTALL_DIR = r"C:\Program Files\Poolwright"
 SETTINGS_KEY = r"HKEY_LOCAL_MACHINE\SOFTWARE\Poolwright\Defaults"
@@ -44,10 +47,9 @@ ADMINISTRATORS = "S-1-5-32-544"
 MAIN = "Poolwright!"
 MESSAGE_TITLE = "Poolwright"
 
-# The More Calcs entries that can be chosen, in menu order. The Saturation Index entry stands
-# between Dilution and pH, switched off: the arrow keys pass over it.
-MENU = ["About", "Alkalinity", "Borax", "Calcium Hardness", "Cyanuric Acid", "Dilution", "pH",
-        "Pool Volume", "Salt Calcs", "Settings"]
+# The More Calcs entries that can be chosen, in menu order: the switched-off Saturation Index
+# entry is passed over by the arrow keys.
+MENU = keyboard_and_reader.MENU
 
 # One case a window, in Imperial units, with the readings and texts the Linux window tests use
 # (tests/support/sample-readings.json): (menu entry, window title, form file, short name).
@@ -167,7 +169,8 @@ class Session:
         with os.fdopen(read) as pipe:
             self.display = ":" + pipe.readline().strip()
         self.env = dict(os.environ, DISPLAY=self.display, WINEPREFIX=str(work / "prefix"),
-                        WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL="C.UTF-8")
+                        WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=", LC_ALL="C.UTF-8",
+                        POOLWRIGHT_UIA_OUT="Z:" + str(work / "uia.txt").replace("/", "\\"))
         self.env.pop("WAYLAND_DISPLAY", None)
         self.bells = BellWatch(self.display)
         self.driver_exe = driver_exe
@@ -216,8 +219,13 @@ class Session:
             raise RuntimeError(f"{command}: {answer} (open: {self.ask('titles')})")
         return answer[3:]
 
-    def start_program(self):
-        return subprocess.Popen(["wine", INSTALL_DIR + r"\poolwright.exe"], env=self.env,
+    def start_program(self, probed=False):
+        """probed: with the test's uiautomationcore.dll, which reads what a screen reader is
+        handed."""
+        env = self.env
+        if probed:
+            env = dict(env, WINEDLLOVERRIDES=env["WINEDLLOVERRIDES"] + ";uiautomationcore=n")
+        return subprocess.Popen(["wine", INSTALL_DIR + r"\poolwright.exe"], env=env,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def screenshot(self, title, name):
@@ -405,6 +413,37 @@ def check_least_rights(session):
         check(session.must(f"owner {key}") == ADMINISTRATORS, f"administrators own {key}")
 
 
+def check_keyboard_and_reader(session, main_form):
+    """Every window but About (nothing to type or press) with the keyboard alone, and what a
+    screen reader is handed, in both unit systems (tests/windows/keyboard_and_reader.py)."""
+    windows = [(short_name, entry, title) for entry, title, _, short_name in CASES]
+    windows.append(("settings", "Settings", "Settings"))
+    forms = {short_name: Form(path) for _, _, path, short_name in CASES}
+
+    def read(title, short_name, box, expected):
+        if short_name == "main":
+            return read_box(session, title, main_form, box, expected,
+                            main_offset(session, main_form))
+        return read_box(session, title, forms[short_name], box, expected)
+
+    # Enter in Settings saves what the keys typed there: the stored values are put back after.
+    _, saved = registry_values(session)
+    for uom in ("Imperial", "Metric"):
+        say(f"The keyboard alone, and what a screen reader is handed, {uom}")
+        started = time.monotonic()
+        app = keyboard_and_reader.run(session, check, MAIN, windows,
+                                      lambda: session.start_program(probed=True), uom, read)
+        session.ask(f"close {MAIN}")
+        try:
+            app.wait(timeout=15)
+        except subprocess.TimeoutExpired:
+            check(False, f"the program ends ({uom})")
+            app.kill()
+        say(f"{uom} took {time.monotonic() - started:.0f} s")
+    for name, (kind, data) in saved.items():
+        session.wine("reg", "add", SETTINGS_KEY, "/v", name, "/t", kind, "/d", data, "/f")
+
+
 def install(session, installer, what):
     say(what)
     session.wine(str(Path(installer).resolve()), "/S")
@@ -461,6 +500,8 @@ def run(arguments):
         session.wine("wineboot", "--init")
         say(f"The prefix took {time.monotonic() - started:.0f} s")
         install_fonts(session, prefix_c / "windows" / "Fonts")
+        # In this prefix only, where the program loads it when told to (start_program).
+        shutil.copy(arguments.uia_probe, prefix_c / "windows" / "system32" / "uiautomationcore.dll")
 
         say("Installing with the installer in silent mode")
         session.wine(str(Path(arguments.installer).resolve()), "/S")
@@ -610,6 +651,8 @@ def run(arguments):
         say("Every window under Wine, at 96 and 192 dpi, in both unit systems")
         check_every_caption(session, Path(arguments.snapshots_tool), screenshots)
 
+        check_keyboard_and_reader(session, main_form)
+
         say("A unit of measure stored as a number")
         check_unreadable_unit(session, main_form, settings_form)
 
@@ -661,6 +704,8 @@ def main():
     parser.add_argument("--old-installer", required=True,
                         help="the 1.0.0 installer, to test upgrades from it")
     parser.add_argument("--driver", required=True)
+    parser.add_argument("--uia-probe", required=True,
+                        help="the test's uiautomationcore.dll (tests/windows/uiaprobe.cpp)")
     parser.add_argument("--snapshots-tool", required=True,
                         help="poolwright_snapshots.exe, which checks every window's captions")
     parser.add_argument("--version", required=True)
