@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Poolwright developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader hears: every box named by its caption, in the caption's current words,
-// and described in the words of its tooltip; buttons and menu entries without the ampersands of
-// their captions.
+// described in the words of its tooltip, and read-only when it is grey; buttons and menu
+// entries without the ampersands of their captions.
 #include "support/columns.h"
 #include "support/keptwindowstestcase.h"
 #include "support/keyboardandnames.h"
@@ -69,6 +69,10 @@ void AccessibilityTest::everyBoxIsNamedAndDescribed()
     for (QPlainTextEdit* box : window->findChildren<QPlainTextEdit*>())
         boxes << box;
     QVERIFY(!boxes.isEmpty());
+    QStringList white;
+    for (const keys::EnterBoxes& row : keys::Enter())
+        if (row.kind == kind)
+            white << row.boxes;
     for (QWidget* box : boxes) {
         const QString name = AccessibleName(box);
         QVERIFY2(!name.trimmed().isEmpty(), qPrintable(box->objectName() + " has no name"));
@@ -77,6 +81,10 @@ void AccessibilityTest::everyBoxIsNamedAndDescribed()
         const QString description = AccessibleName(box, QAccessible::Description);
         QVERIFY2(!description.isEmpty(), qPrintable(box->objectName() + " is not described"));
         QCOMPARE(description, box->toolTip());
+        // A white box can be typed into; a grey one says it is read-only.
+        const bool readOnly = QAccessible::queryAccessibleInterface(box)->state().readOnly;
+        QVERIFY2(readOnly != white.contains(box->objectName()),
+                 qPrintable(box->objectName() + (readOnly ? " is" : " is not") + " read-only"));
     }
 }
 

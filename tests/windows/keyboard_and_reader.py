@@ -3,18 +3,20 @@
 """The program under Wine with the keyboard alone, and what a screen reader is handed.
 
 Every key is a real key press (SendInput, through windriver); what the program's UI Automation
-provider says of each control (control type, name, full description, keyboard focus) is read
-through the test's own uiautomationcore.dll (uiaprobe.cpp), which the program loads from the
-private prefix. The texts of boxes are read through the clipboard. The expectations are the Linux
+provider says of each control (control type, name, full description, keyboard focus, and its
+value pattern's text and read-only state) is read through the test's own uiautomationcore.dll
+(uiaprobe.cpp), which the program loads from the private prefix. The expectations are the Linux
 tests' own: tests/support/keyboard-and-names.json (tab orders, the button Enter in a box
 presses, the first empty box after a refused press, names and descriptions, buttons, the menu)
 and tests/support/sample-readings.json (what a press writes).
 """
 import json
 import re
+import subprocess
 import time
 from dataclasses import dataclass
 from pathlib import Path
+from typing import Optional
 
 ROOT = Path(__file__).resolve().parents[2]
 EXPECTED = json.loads((ROOT / "tests/support/keyboard-and-names.json").read_text(encoding="utf-8"))
@@ -39,6 +41,8 @@ class Element:
     focusable: bool
     name: str
     description: str
+    read_only: Optional[bool]  # None: no value pattern
+    value: str
 
 
 def _unescape(text, table):
@@ -52,13 +56,14 @@ def provider_tree(session, title):
     for line in lines.splitlines():
         fields = [_unescape(field, {"t": "\t", "n": "\n", "\\": "\\"})
                   for field in line.split("\t")]
-        if len(fields) != 7:
+        if len(fields) != 9:
             raise RuntimeError(f"an element the probe wrote badly: {line!r}")
         path = fields[2].split(".")
         owners = [part for part in path if not part.startswith("qt_")]
         elements.append(Element(int(fields[0]), CONTROL_TYPES.get(int(fields[1]), fields[1]),
                                 path[-1], owners[-1] if owners else "", fields[3] == "1",
-                                fields[4] == "1", fields[5], fields[6]))
+                                fields[4] == "1", fields[5], fields[6],
+                                {"0": False, "1": True}.get(fields[7]), fields[8]))
     return elements
 
 
@@ -72,11 +77,23 @@ def by_box(tree):
     return {element.box: element for element in tree if element.box}
 
 
+def value_of(session, title, box, expected):
+    """The box's value as its value pattern gives it, asked again for a moment until it is what
+    is expected; None when the box has no element or no value pattern."""
+    deadline = time.monotonic() + 3
+    while True:
+        element = by_box(provider_tree(session, title)).get(box)
+        value = element.value if element and element.read_only is not None else None
+        if value == expected or time.monotonic() > deadline:
+            return value
+        time.sleep(0.2)
+
+
 class Window:
     """One window of the program as the keyboard and a screen reader meet it."""
 
-    def __init__(self, session, check, short_name, title, uom, read_box):
-        self.session, self.check, self.read_box = session, check, read_box
+    def __init__(self, session, check, short_name, title, uom):
+        self.session, self.check = session, check
         self.short_name, self.title, self.uom = short_name, title, uom
         self.order = EXPECTED["tabOrder"][short_name]
         self.enter = {box: each["button"] for each in EXPECTED["enter"][short_name]
@@ -85,10 +102,9 @@ class Window:
     def what(self, text):
         return f"{self.title} ({self.uom}): {text}"
 
-    def text(self):
-        """The focused box's text, selected and copied with the keyboard."""
-        self.session.must("key ctrl+a")
-        return self.session.must(f"copy {self.title}")
+    def text(self, expected):
+        """The focused box's text, as a screen reader reads it."""
+        return value_of(self.session, self.title, focused(self.session, self.title), expected)
 
     def tab_to(self, box):
         """Tab until box has the focus, as many times as the tab order says, then as many as
@@ -140,6 +156,9 @@ class Window:
                 faults.append(f"{box} is not described")
             if box in white and not element.focusable:
                 faults.append(f"{box} cannot take the keyboard focus")
+            # A white box can be typed into; a grey one is read-only, and says so.
+            if box == element.control and element.read_only != (box not in white):
+                faults.append(f"{box} has read-only state {element.read_only}")
         missing = white - set(controls)
         if missing:
             faults.append(f"no element for {sorted(missing)}")
@@ -149,7 +168,7 @@ class Window:
             if wanted and controls[box].control_type != wanted:
                 faults.append(f"{box} is a {controls[box].control_type}, not a {wanted}")
         self.check(not faults, self.what("every box named by a caption it shows and described, "
-                                         "every control of its type" +
+                                         "read-only when grey, every control of its type" +
                                          "".join(f"; {fault}" for fault in faults)))
 
         # The rows the Linux tests state for this window and unit system.
@@ -172,7 +191,7 @@ class Window:
     def check_typing_replaces(self):
         first = self.order[0]
         self.session.must("type 35")
-        got = self.text()
+        got = self.text("35")
         self.check(got == "35", self.what(f"typing replaces what {first} held ({got!r})"))
 
     def check_tab_order(self):
@@ -193,7 +212,7 @@ class Window:
                        self.what(f"Enter in {last} presses {sample['button']}"))
             self.session.must("key Return")
             for box, wanted in sample[self.uom].items():
-                got = self.read_box(self.title, self.short_name, box, wanted)
+                got = value_of(self.session, self.title, box, wanted)
                 self.check(got == wanted, self.what(f"after Enter {box} reads {wanted!r} "
                                                     f"({got!r})"))
 
@@ -228,7 +247,7 @@ class Window:
         self.session.must("key Escape")
         time.sleep(0.2)
         still = self.session.ask(f"wait 1 {self.title}").startswith("ok")
-        got = self.text() if still else None
+        got = self.text("12") if still else None
         self.check(still and got == "12",
                    self.what(f"Escape closes nothing and loses nothing ({got!r} in {first})"))
 
@@ -244,8 +263,14 @@ def open_by_keyboard(session, main_title, entry, title, key):
     return session.ask(f"wait 10 {title}").startswith("ok")
 
 
-def check_window(session, check, short_name, title, uom, read_box):
-    window = Window(session, check, short_name, title, uom, read_box)
+def check_window(session, check, short_name, title, uom):
+    window = Window(session, check, short_name, title, uom)
+    if not window.order:
+        # Nothing to type or press (About): a screen reader is handed the window's title.
+        tree = provider_tree(session, title)
+        got = tree[0].name if tree else None
+        check(got == title, window.what(f"the window is named {title!r} ({got!r})"))
+        return window
     got = focused(session, title)
     check(got == window.order[0], window.what(f"opens with the cursor in {window.order[0]} "
                                               f"({got})"))
@@ -262,10 +287,10 @@ def check_window(session, check, short_name, title, uom, read_box):
     return window
 
 
-def run(session, check, main_title, windows, start_program, uom, read_box):
-    """windows: (short name, menu entry, title) of each window the menu opens; read_box(title,
-    short name, box, expected): the box's text, read a moment until it shows what is
-    expected."""
+def run(session, check, main_title, windows, start_program, uom, alone, start_alone):
+    """windows: (short name, menu entry, title) of each window the menu opens; alone: (short
+    name, title) of each window it does not reach, which start_alone(short name) shows on its
+    own, in a program of the same build."""
     session.wine("reg", "add", r"HKEY_LOCAL_MACHINE\SOFTWARE\Poolwright\Defaults", "/v", "UOM",
                  "/d", uom, "/f")
     app = start_program()
@@ -273,14 +298,14 @@ def run(session, check, main_title, windows, start_program, uom, read_box):
                  f"the main window appears ({uom})"):
         return app
     session.must(f"activate {main_title}")
-    check_window(session, check, "main", main_title, uom, read_box)
+    check_window(session, check, "main", main_title, uom)
     for number, (short_name, entry, title) in enumerate(windows):
         # Each window opened with Alt in one unit system and with F10 in the other.
         key = ("Alt", "F10")[(number + (uom == "Metric")) % 2]
         if not check(open_by_keyboard(session, main_title, entry, title, key),
                      f"{key}, the arrow keys and Enter open {title} ({uom})"):
             continue
-        window = check_window(session, check, short_name, title, uom, read_box)
+        window = check_window(session, check, short_name, title, uom)
         if short_name == "settings":
             # Enter in a box is Save & Close.
             window.tab_to(window.order[0])
@@ -290,4 +315,16 @@ def run(session, check, main_title, windows, start_program, uom, read_box):
         else:
             session.must(f"close {title}")
             session.ask(f"gone 5 {title}")
+    for short_name, title in alone:
+        shown = start_alone(short_name)
+        if check(session.ask(f"wait 30 {title}").startswith("ok"),
+                 f"{title} appears on its own ({uom})"):
+            session.must(f"activate {title}")
+            check_window(session, check, short_name, title, uom)
+            session.must(f"close {title}")
+        try:
+            shown.wait(timeout=15)
+        except subprocess.TimeoutExpired:
+            check(False, f"{title} on its own ends when it is closed ({uom})")
+            shown.kill()
     return app

@@ -9,10 +9,10 @@
 // When windriver asks (WM_GETOBJECT with kAskedByDriver as wParam, UiaRootObjectId as lParam),
 // the provider tree below the window is walked, still on the GUI thread, and written to the
 // file that POOLWRIGHT_UIA_OUT names, one element a line, its fields split by tabs:
-//   DEPTH CONTROLTYPE AUTOMATIONID FOCUS FOCUSABLE NAME DESCRIPTION
-// FOCUS and FOCUSABLE are 0 or 1; a tab, line break or backslash inside a text is written as
-// \t, \n or \\. Values are not read here: Qt 6.4's value pattern, called in the program's
-// process, jumps to a bad address under Wine (the test reads boxes through the clipboard).
+//   DEPTH CONTROLTYPE AUTOMATIONID FOCUS FOCUSABLE NAME DESCRIPTION READONLY VALUE
+// FOCUS and FOCUSABLE are 0 or 1; READONLY is 0 or 1 from the element's value pattern, or -
+// (and VALUE empty) when it has none; a tab, line break or backslash inside a text is written
+// as \t, \n or \\.
 
 #include <windows.h>
 
@@ -23,6 +23,16 @@
 #include <cstdio>
 #include <string>
 
+// The value pattern's interface, which mingw-w64's headers leave out, as Windows' SDK declares
+// it. Not in the anonymous namespace: GCC takes a class there to have no implementation beyond
+// this file, and compiles a call into it away as unreachable (a jump to a bad address).
+struct IValueProvider : IUnknown
+{
+    virtual HRESULT STDMETHODCALLTYPE SetValue(LPCWSTR value) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Value(BSTR* value) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_IsReadOnly(BOOL* readOnly) = 0;
+};
+
 namespace {
 
 constexpr WPARAM kAskedByDriver = 0x504F4F4C;
@@ -30,6 +40,11 @@ constexpr WPARAM kAskedByDriver = 0x504F4F4C;
 constexpr LONG kUiaRootObjectId = -25;
 
 constexpr int kDeepest = 12;
+
+// The value pattern's identifiers, which mingw-w64's headers leave out.
+constexpr PATTERNID kValuePatternId = 10002;
+const IID kIidValueProvider = {
+    0xc7935180, 0x6fb3, 0x4201, {0xb1, 0x74, 0x7d, 0xf7, 0x3a, 0xdb, 0xf6, 0x4a}};
 
 std::string Utf8(const wchar_t* wide, int length)
 {
@@ -92,6 +107,28 @@ bool BoolProperty(IRawElementProviderSimple* element, PROPERTYID id)
     return yes;
 }
 
+// READONLY and VALUE, as the element's value pattern gives them.
+std::string ValueFields(IRawElementProviderSimple* element)
+{
+    IUnknown* pattern = nullptr;
+    if (FAILED(element->GetPatternProvider(kValuePatternId, &pattern)) || pattern == nullptr)
+        return "-\t";
+    IValueProvider* value = nullptr;
+    const HRESULT asked =
+        pattern->QueryInterface(kIidValueProvider, reinterpret_cast<void**>(&value));
+    pattern->Release();
+    if (FAILED(asked) || value == nullptr)
+        return "-\t";
+    BOOL readOnly = FALSE;
+    BSTR text = nullptr;
+    std::string fields = "-\t";
+    if (SUCCEEDED(value->get_IsReadOnly(&readOnly)) && SUCCEEDED(value->get_Value(&text)))
+        fields = (readOnly ? "1\t" : "0\t") + Escaped(Utf8(text, int(SysStringLen(text))));
+    SysFreeString(text);
+    value->Release();
+    return fields;
+}
+
 void Describe(IRawElementProviderSimple* element, int depth, std::string& out)
 {
     out += std::to_string(depth) + '\t' +
@@ -100,7 +137,8 @@ void Describe(IRawElementProviderSimple* element, int depth, std::string& out)
            (BoolProperty(element, UIA_HasKeyboardFocusPropertyId) ? "1" : "0") + '\t' +
            (BoolProperty(element, UIA_IsKeyboardFocusablePropertyId) ? "1" : "0") + '\t' +
            Escaped(TextProperty(element, UIA_NamePropertyId)) + '\t' +
-           Escaped(TextProperty(element, UIA_FullDescriptionPropertyId)) + '\n';
+           Escaped(TextProperty(element, UIA_FullDescriptionPropertyId)) + '\t' +
+           ValueFields(element) + '\n';
 }
 
 void Walk(IRawElementProviderFragment* fragment, int depth, std::string& out)

@@ -9,6 +9,9 @@
 // window from the screen with one box's tooltip showing; --check looks at every caption as the
 // machine's fonts draw it, says what does not fit or lacks a letter, and fails if anything
 // does. The Windows build runs it under Wine.
+// poolwright_snapshots --show=NAME [--language=NAME] shows the one window NAME (a short name of
+// the table of windows, e.g. saturation) as the program would, message boxes included, until it
+// is closed: for using a window the menu does not reach, by hand or from the Wine test.
 #include "app/windowcatalog.h"
 #include "labelcheck.h"
 #include "settings/platformstore.h"
@@ -103,6 +106,20 @@ QPixmap WithTooltip(QWidget* window, const char* tipBox)
     return window->screen()->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height());
 }
 
+// One window, used as in the program, until it is closed.
+int ShowAlone(const QString& shortName)
+{
+    DesktopFeedback feedback;
+    WindowKeeper keeper(feedback);
+    const std::unique_ptr<SettingsStore> store = MakePlatformStore();
+    RegisterWindows({keeper, feedback, *store});
+    for (const WindowRow& row : Windows())
+        if (shortName == QLatin1String(row.shortName))
+            return keeper.show(row.kind) != nullptr ? QApplication::exec() : 1;
+    std::fprintf(stderr, "%s: no such window\n", qPrintable(shortName));
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -124,6 +141,9 @@ int main(int argc, char* argv[])
     }
     if (arguments.contains(QLatin1String("--dark")))
         QApplication::setPalette(DarkPalette());
+    for (const QString& argument : arguments)
+        if (argument.startsWith(QLatin1String("--show=")))
+            return ShowAlone(argument.section(QLatin1Char('='), 1));
     const bool readings = arguments.contains(QLatin1String("--readings"));
     const bool check = arguments.contains(QLatin1String("--check"));
     QDir().mkpath(folder);
