@@ -252,6 +252,16 @@ class Window:
                    self.what(f"Escape closes nothing and loses nothing ({got!r} in {first})"))
 
 
+def ends(program, check, what):
+    """Waits a moment for a program whose windows were closed to end; kills it if it does not,
+    and fails what."""
+    try:
+        program.wait(timeout=15)
+    except subprocess.TimeoutExpired:
+        check(False, what)
+        program.kill()
+
+
 def open_by_keyboard(session, main_title, entry, title, key):
     """Alt or F10 to the menu bar, Down to open More Calcs, the arrow keys to the entry."""
     session.must(f"activate {main_title}")
@@ -322,9 +332,5 @@ def run(session, check, main_title, windows, start_program, uom, alone, start_al
             session.must(f"activate {title}")
             check_window(session, check, short_name, title, uom)
             session.must(f"close {title}")
-        try:
-            shown.wait(timeout=15)
-        except subprocess.TimeoutExpired:
-            check(False, f"{title} on its own ends when it is closed ({uom})")
-            shown.kill()
+        ends(shown, check, f"{title} on its own ends when it is closed ({uom})")
     return app

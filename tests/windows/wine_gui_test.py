@@ -434,11 +434,7 @@ def check_keyboard_and_reader(session, snapshots_tool):
                                       lambda: session.start_program(probed=True), uom,
                                       alone, start_alone)
         session.ask(f"close {MAIN}")
-        try:
-            app.wait(timeout=15)
-        except subprocess.TimeoutExpired:
-            check(False, f"the program ends ({uom})")
-            app.kill()
+        keyboard_and_reader.ends(app, check, f"the program ends ({uom})")
         say(f"{uom} took {time.monotonic() - started:.0f} s")
     for name, (kind, data) in saved.items():
         session.wine("reg", "add", SETTINGS_KEY, "/v", name, "/t", kind, "/d", data, "/f")
